@@ -25,8 +25,8 @@ class Platform {
     virtual int16_t load_firmware(const uint8_t* path) = 0;
 
     // One vendor request to the USB adapter, carrying `length` bytes of `buffer`.
-    virtual int16_t vendor_request(int16_t request, int32_t value1, int32_t value2,
-                                   int16_t value3, int16_t length, uint8_t* buffer) = 0;
+    virtual int16_t vendor_request(int16_t request, int32_t value1, int32_t value2, int16_t value3,
+                                   int16_t length, uint8_t* buffer) = 0;
 
     // Operating-system code: -1 not recognised; 351, 400 and 2000 mean the
     // parallel port must be claimed before use; 95, 98 and 0 need no claim.

@@ -1,0 +1,53 @@
+#include "core/link/register_link.h"
+
+#include "core/link/parallel_link.h"
+#include "core/link/usb_link.h"
+#include "core/link/write_orders.h"
+#include "core/registers/assembly.h"
+
+namespace zqf {
+
+void RegisterLink::send_register() {
+    const Assembly result = assemble_register(state_);
+    if (result != Assembly::assembled && result != Assembly::resent) {
+        return;
+    }
+    const int index = state_.reg_index;
+    if (observer_) {
+        const bool shown = index <= 6;
+        observer_({index, state_.tx_word,
+                   shown ? state_.reg_text_bin[static_cast<std::size_t>(index)] : std::string(),
+                   word_hex(state_.tx_word)});
+    }
+    if (state_.comm_link == "par") {
+        shift_word_parallel(state_, platform_);
+        pulse_le_parallel(state_, platform_);
+    } else if (state_.comm_link == "usb") {
+        shift_word_usb(state_, platform_);
+    }
+}
+
+void RegisterLink::send(int index) {
+    state_.reg_index = static_cast<uint8_t>(index);
+    send_register();
+}
+
+void RegisterLink::send_each(std::span<const int> order) {
+    for (const int index : order) {
+        send(index);
+    }
+}
+
+void RegisterLink::send_all_registers() {
+    send_each(send_all_order(state_.device_name));
+}
+
+void RegisterLink::send_every_register() {
+    send_each(send_every_order(state_.device_name));
+}
+
+void RegisterLink::send_if_registers() {
+    send_each(if_set_order);
+}
+
+} // namespace zqf

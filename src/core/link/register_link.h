@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/link/platform.h"
+#include "core/state/shared_state.h"
+
+#include <functional>
+#include <span>
+#include <string>
+
+namespace zqf {
+
+// What send_register shows: the register, its new word and its two texts.
+struct SentWord {
+    int index;
+    double word;
+    std::string bits; // empty for R7, which has no display pair
+    std::string hex;
+};
+
+// The one road to the chip: every register write, from anywhere, goes through
+// send_register with reg_index set just before.
+class RegisterLink {
+  public:
+    RegisterLink(SharedState& state, Platform& platform) : state_(state), platform_(platform) {}
+
+    // Told after each word is assembled and shown, before it is transferred.
+    void set_observer(std::function<void(const SentWord&)> observer) {
+        observer_ = std::move(observer);
+    }
+
+    // Assembles the register named by reg_index, shows it and transfers it
+    // over the link named by comm_link ("par", "usb"; anything else: display only).
+    void send_register();
+
+    // Stores `index` in reg_index and sends that register.
+    void send(int index);
+
+    // The device's registers in their fixed order (nothing for an unknown device).
+    void send_all_registers();
+    // All eight registers of the dual family (nothing for other devices).
+    void send_every_register();
+    // The IF set: R6, R5, R4, R3.
+    void send_if_registers();
+
+    SharedState& state() { return state_; }
+    Platform& platform() { return platform_; }
+
+  private:
+    void send_each(std::span<const int> order);
+
+    SharedState& state_;
+    Platform& platform_;
+    std::function<void(const SentWord&)> observer_;
+};
+
+} // namespace zqf

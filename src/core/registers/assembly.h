@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/state/devices.h"
+#include "core/state/shared_state.h"
+
+#include <string>
+
+namespace zqf {
+
+enum class Assembly {
+    skipped,   // nothing assembled, shown or sent
+    overflow,  // a whole-number partial sum overflowed; nothing stored or sent
+    assembled, // reg_word, tx_word and the texts hold the new word
+    resent,    // the device has no such register: the stored word goes again
+};
+
+// Assembles the word of register state.reg_index for state.device_name: the
+// sum of the family's terms plus the register number, stored in reg_word,
+// copied to tx_word and rendered into reg_text_bin/reg_text_hex (R0 to R6).
+Assembly assemble_register(SharedState& state);
+
+// Number of bits the display pair of register `index` shows for the family.
+int display_length(Family family, int index);
+
+// The word as `length` characters "0"/"1", most significant bit first; the
+// empty text for lengths 25 to 31 (and for lengths below 1).
+std::string bits_text(double word, int length);
+
+// The word's hexadecimal text as the display pair shows it.
+std::string word_hex(double word);
+
+} // namespace zqf

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/state/shared_state.h"
+
+namespace zqf {
+
+// The values the shared state holds when the start window loads; every member
+// not named keeps its zero (or empty) value.
+void apply_first_start_values(SharedState& state);
+
+// The fixed field values every device gets when the start window is confirmed.
+void apply_confirmation_field_values(SharedState& state);
+
+// What the device defaults did beyond the shared state: the window layer owns
+// those effects and runs them afterwards.
+enum class DefaultsFollowUp { none, zqf7320_panel };
+
+// The device defaults for state.device_name (none for a name without a row).
+// The ZQF7320 row also presets the main panel (prescaler list, refresh); that
+// part belongs to the windows, which act on the returned follow-up.
+DefaultsFollowUp apply_device_defaults(SharedState& state);
+
+} // namespace zqf

@@ -1,0 +1,55 @@
+#include "core/state/devices.h"
+#include "core/state/start_values.h"
+
+#include <gtest/gtest.h>
+
+namespace zqf {
+namespace {
+
+TEST(DeviceCatalogue, SelectionsStoreTheirNames) {
+    EXPECT_EQ(device_catalogue[2].option, "Option3");
+    EXPECT_EQ(device_catalogue[2].stored_name, "ZQF7620"); // a ZQF7610 runs as a ZQF7620
+    EXPECT_EQ(device_catalogue[2].device_caption, "ZQF7610");
+    for (const DeviceEntry& d : device_catalogue) {
+        EXPECT_EQ(family_of(d.stored_name), d.family) << d.caption;
+    }
+    EXPECT_EQ(family_of("ZQF7610"), Family::none); // nothing tests the ZQF7610 name
+    EXPECT_EQ(family_of("zqf7310"), Family::none);
+    EXPECT_EQ(transfer_bits("ZQF7360"), 32);
+    EXPECT_EQ(transfer_bits("ZQF7620"), 24);
+    EXPECT_EQ(transfer_bits(""), 24);
+}
+
+TEST(DeviceDefaults, PerDeviceRows) {
+    SharedState s;
+    apply_first_start_values(s);
+    EXPECT_EQ(s.port_address, 888);
+    EXPECT_EQ(s.rset_ohms, 2700.0);
+    EXPECT_EQ(s.rset_ohms_int, 0);
+
+    s.device_name = "ZQF7320";
+    EXPECT_EQ(apply_device_defaults(s), DefaultsFollowUp::zqf7320_panel);
+    EXPECT_EQ(s.rf_freq, 1650000000.0);
+    EXPECT_EQ(s.refin_freq, 19200000.0);
+    EXPECT_EQ(s.mod_val, 64.0);
+    EXPECT_EQ(s.cp_div2, 1024);
+    EXPECT_EQ(s.rset_ohms_int, 5100);
+
+    SharedState z50;
+    apply_first_start_values(z50);
+    z50.device_name = "ZQF7350";
+    z50.cp_current_5r = 5.0;
+    EXPECT_EQ(apply_device_defaults(z50), DefaultsFollowUp::none);
+    EXPECT_EQ(z50.pfd_freq, 25000000.0);
+    EXPECT_EQ(z50.rf_freq, 5800000000.0);
+    EXPECT_EQ(z50.cp_current_5r, 0.0);
+
+    SharedState unknown;
+    apply_first_start_values(unknown);
+    unknown.device_name = "ZQF7610";
+    apply_device_defaults(unknown);
+    EXPECT_EQ(unknown.rset_ohms_int, 0); // no row: nothing changes
+}
+
+} // namespace
+} // namespace zqf
