@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/linux/port_system.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <iosfwd>
+
+namespace zqf {
+
+// The PC parallel port's data register, reached through ppdev or, where no
+// ppdev device can be opened and the process may, by direct port I/O.
+class ParallelPort {
+  public:
+    // `root` prefixes /sys, /proc and /dev ("/" on a real system).
+    ParallelPort(PortSystem& system, std::filesystem::path root, int32_t address,
+                 std::ostream& log);
+    ParallelPort(const ParallelPort&) = delete;
+    ParallelPort& operator=(const ParallelPort&) = delete;
+    ~ParallelPort();
+
+    // Claims the port once; true while claimed. Every refusal is explained in the log.
+    bool claim();
+
+    // One byte on D0..D7 of the port at `port`, at once. A write to an unclaimed
+    // port, or to another address than the claimed one, is skipped.
+    void write(int32_t port, int32_t value);
+
+  private:
+    bool claim_ppdev();
+    bool claim_direct();
+
+    enum class Access { none, ppdev, direct };
+
+    PortSystem& system_;
+    const std::filesystem::path root_;
+    const int32_t address_;
+    std::ostream& log_;
+    Access access_ = Access::none;
+    int fd_ = -1;
+    bool ppdev_openable_ = false;
+    bool reported_write_failure_ = false;
+    bool reported_other_address_ = false;
+};
+
+} // namespace zqf

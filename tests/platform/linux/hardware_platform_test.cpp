@@ -1,0 +1,65 @@
+#include "fakes.h"
+#include "platform/linux/hardware_platform.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace zqf {
+namespace {
+
+using testing::FakeUsb;
+using testing::TempDir;
+using testing::Transfer;
+
+struct PlatformTest : ::testing::Test {
+    TempDir dir;
+    FakeUsb* usb = nullptr;
+    std::ostringstream log;
+    std::unique_ptr<HardwarePlatform> platform = make();
+
+    std::unique_ptr<HardwarePlatform> make() {
+        auto bus = std::make_unique<FakeUsb>();
+        usb = bus.get();
+        usb->lists = {{{{0x1234, 0xabcd}, 1, 2}}};
+        HardwareParts parts{std::make_unique<testing::FakePorts>(),
+                            std::move(bus),
+                            dir.path(),
+                            {{{0x1234, 0xabcd}, AdapterRole::firmware}},
+                            [](std::chrono::milliseconds) {},
+                            {}};
+        return std::make_unique<HardwarePlatform>(std::move(parts), 888, log);
+    }
+
+    int16_t load() {
+        const std::string path = dir.write("zqf7xxx_usb_fw_1_0.hex", ":00000001FF\n").string();
+        return platform->load_firmware(reinterpret_cast<const uint8_t*>(path.c_str()));
+    }
+};
+
+TEST_F(PlatformTest, WordRequestIsExactlyOneVendorTransferOfTheFiveBytes) {
+    ASSERT_GE(load(), 0) << log.str();
+    uint8_t buffer[] = {0x78, 0x56, 0x34, 0x12, 32};
+    EXPECT_EQ(platform->vendor_request(221, 0, 0, 0, 5, buffer), 5);
+    const std::vector<Transfer> expected{{1, 221, 0, 0, {0x78, 0x56, 0x34, 0x12, 32}, 1000}};
+    EXPECT_EQ(usb->transfers, expected);
+}
+
+TEST_F(PlatformTest, RequestsThatCannotBeCarriedAreRefusedWithoutATransfer) {
+    ASSERT_GE(load(), 0);
+    uint8_t buffer[5] = {};
+    EXPECT_LT(platform->vendor_request(300, 0, 0, 0, 5, buffer), 0);
+    EXPECT_LT(platform->vendor_request(221, 0x10000, 0, 0, 5, buffer), 0);
+    EXPECT_LT(platform->vendor_request(221, 0, 0, 0, -1, buffer), 0);
+    EXPECT_LT(platform->vendor_request(221, 0, 0, 0, 5, nullptr), 0);
+    EXPECT_TRUE(usb->transfers.empty());
+}
+
+TEST_F(PlatformTest, FirmwarePathMustBeGivenAndTerminated) {
+    EXPECT_LT(platform->load_firmware(nullptr), 0);
+    const std::vector<uint8_t> endless(5000, 'a');
+    EXPECT_LT(platform->load_firmware(endless.data()), 0);
+    EXPECT_NE(log.str().find("longer than 4096"), std::string::npos);
+}
+
+} // namespace
+} // namespace zqf
