@@ -37,8 +37,8 @@ TEST(VirtualBoard, LatchesTheLastWordLengthBitsIntoTheAddressedRegister) {
 
 TEST(VirtualBoard, OnlyRisingEdgesCount) {
     VirtualBoard board([] { return ChipGeometry{24, 3}; });
-    board.out_byte(888, 25); // clock high from the start: one edge
-    board.out_byte(888, 27); // data changes while the clock stays high: no edge
+    board.out_byte(888, 27); // clock rises with data 1: one bit
+    board.out_byte(888, 25); // data changes while the clock stays high: no edge
     board.out_byte(888, 29); // load-enable rises with the clock still high
     EXPECT_EQ(board.latched(1), 1U);
     board.out_byte(888, 28); // load-enable stays high: no second latch

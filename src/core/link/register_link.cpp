@@ -13,11 +13,16 @@ void RegisterLink::send_register() {
         return;
     }
     const int index = state_.reg_index;
-    if (observer_) {
+    if (!observers_.empty()) {
         const bool shown = index <= 6;
-        observer_({index, state_.tx_word,
-                   shown ? state_.reg_text_bin[static_cast<std::size_t>(index)] : std::string(),
-                   word_hex(state_.tx_word)});
+        const SentWord sent{index, state_.tx_word,
+                            shown ? state_.reg_text_bin[static_cast<std::size_t>(index)]
+                                  : std::string(),
+                            word_hex(state_.tx_word)};
+        const auto observers = observers_;
+        for (const auto& [id, observer] : observers) {
+            observer(sent);
+        }
     }
     if (state_.comm_link == "par") {
         shift_word_parallel(state_, platform_);
@@ -25,6 +30,21 @@ void RegisterLink::send_register() {
     } else if (state_.comm_link == "usb") {
         shift_word_usb(state_, platform_);
     }
+}
+
+int RegisterLink::add_observer(std::function<void(const SentWord&)> observer) {
+    const int id = next_observer_++;
+    observers_.emplace_back(id, std::move(observer));
+    return id;
+}
+
+void RegisterLink::remove_observer(int id) {
+    std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
+}
+
+void RegisterLink::set_observer(std::function<void(const SentWord&)> observer) {
+    observers_.clear();
+    add_observer(std::move(observer));
 }
 
 void RegisterLink::send(int index) {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace zqf {
 
@@ -24,9 +26,11 @@ class RegisterLink {
     RegisterLink(SharedState& state, Platform& platform) : state_(state), platform_(platform) {}
 
     // Told after each word is assembled and shown, before it is transferred.
-    void set_observer(std::function<void(const SentWord&)> observer) {
-        observer_ = std::move(observer);
-    }
+    // Returns an id for remove_observer.
+    int add_observer(std::function<void(const SentWord&)> observer);
+    void remove_observer(int id);
+    // Replaces every observer with this one.
+    void set_observer(std::function<void(const SentWord&)> observer);
 
     // Assembles the register named by reg_index, shows it and transfers it
     // over the link named by comm_link ("par", "usb"; anything else: display only).
@@ -50,7 +54,8 @@ class RegisterLink {
 
     SharedState& state_;
     Platform& platform_;
-    std::function<void(const SentWord&)> observer_;
+    std::vector<std::pair<int, std::function<void(const SentWord&)>>> observers_;
+    int next_observer_ = 1;
 };
 
 } // namespace zqf

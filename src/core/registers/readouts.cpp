@@ -1,0 +1,205 @@
+#include "core/registers/readouts.h"
+
+#include "core/registers/field_access.h"
+#include "core/state/devices.h"
+#include "core/text/number_text.h"
+
+#include <array>
+#include <cmath>
+
+namespace zqf {
+
+namespace {
+
+using S = SharedState;
+
+enum class Rule { two_way, three_way };
+
+struct SwitchRule {
+    std::string_view control;
+    FieldRef field;
+    double weight;
+    Rule rule;
+};
+
+constexpr double p2(int n) {
+    return static_cast<double>(1U << n);
+}
+
+const std::array<SwitchRule, 12> switch_rules{{
+    {"Toggle1", &S::rf_pd_polarity, p2(7), Rule::three_way},
+    {"Toggle13", &S::doubler_field, p2(19), Rule::two_way},
+    {"Toggle14", &S::if_ref_doubler, p2(18), Rule::two_way},
+    {"Toggle2", &S::if_pd_polarity, p2(7), Rule::three_way},
+    {"Toggle9", &S::rf_counter_reset, p2(3), Rule::three_way},
+    {"Toggle3", &S::if_counter_reset, p2(3), Rule::two_way},
+    {"Toggle7", &S::counter_reset, p2(3), Rule::two_way},
+    {"Toggle5", &S::rf_cp_three_state, p2(4), Rule::three_way},
+    {"Toggle6", &S::if_cp_three_state, p2(4), Rule::two_way},
+    {"Toggle8", &S::cp_three_state, p2(4), Rule::two_way},
+    {"Toggle10", &S::xo_disable, p2(6), Rule::two_way},
+    {"Toggle27", &S::if_ldp, p2(6), Rule::two_way},
+}};
+
+const std::array<SwitchRule, 3> dual_powerdown_rules{{
+    {"Toggle15", &S::rf_powerdown, p2(5), Rule::three_way},
+    {"Toggle34", &S::if_powerdown, p2(5), Rule::three_way},
+    {"Toggle33", &S::rf_if_powerdown, p2(5), Rule::three_way},
+}};
+
+std::optional<bool> apply(const SharedState& state, const SwitchRule& rule) {
+    const double value = field_value(state, rule.field);
+    if (value == rule.weight) {
+        return true;
+    }
+    if (rule.rule == Rule::two_way || value == 0.0) {
+        return false;
+    }
+    return std::nullopt;
+}
+
+// The code k when `value` is k x `step` for k in 0..last.
+std::optional<int> code_of(double value, double step, int last) {
+    for (int k = 0; k <= last; ++k) {
+        if (value == k * step) {
+            return k;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string with_unit(double value, std::string_view unit) {
+    return format_template(value, "#0.00000") + std::string(unit);
+}
+
+// A current read-out, unless the resistor values make it meaningless.
+std::optional<std::string> current_text(double milliamperes) {
+    if (!std::isfinite(milliamperes)) {
+        return std::nullopt;
+    }
+    return format_template(milliamperes, "0.0000");
+}
+
+std::optional<std::string> rf_current(const SharedState& s) {
+    const double scale = s.rset_ohms_int / s.rset_ohms;
+    switch (family_of(s.device_name)) {
+    case Family::dual:
+        if (const auto k = code_of(s.rf_cp_current_dual, p2(9), 3)) {
+            return current_text(0.625 * (2 * *k + 1) * scale);
+        }
+        break;
+    case Family::four_register:
+        if (const auto k = code_of(s.cp_current_4r, p2(7), 7)) {
+            return current_text(0.625 * (*k + 1) * scale);
+        }
+        break;
+    case Family::five_register:
+        if (const auto k = code_of(s.cp_current_5r, p2(24), 15)) {
+            return current_text((25.5 / s.rset_ohms) * 1000.0 * (*k + 1) / 16.0);
+        }
+        break;
+    case Family::none:
+        break;
+    }
+    return std::nullopt;
+}
+
+constexpr std::array<std::string_view, 8> four_register_muxout{
+    "3 State Output",   "Digital Lock Detect", "N Divider Output", "Logic High",
+    "R Divider Output", "Analog Lock Detect",  "Dont Care",        "Logic Low",
+};
+
+constexpr std::array<std::string_view, 8> five_register_muxout{
+    "3 State Output",
+    "DVdd",
+    "Dgnd",
+    "R Divider Output",
+    "N Divider Output",
+    "ODLD",
+    "Digital Lock Detect",
+    "Serial Data Output",
+};
+
+constexpr std::array<std::string_view, 16> dual_muxout{
+    "Logic Low State",        "IF Analog Lock Detect",     "IF R Divider Output",
+    "IF N Divider Output",    "RF Analog Lock Detect",     "RF/IF Analog Lock Detect",
+    "IF Digital Lock Detect", "Logic High State",          "RF R Divider Output",
+    "RF N Divider Output",    "Three State Output",        "Logic Low State",
+    "RF Digital Lock Detect", "RF/IF Digital Lock Detect", "Logic High State",
+    "Logic Low State",
+};
+
+} // namespace
+
+std::optional<std::string> muxout_name(const SharedState& s) {
+    switch (family_of(s.device_name)) {
+    case Family::four_register:
+        if (const auto k = code_of(s.muxout_code, p2(20), 7)) {
+            return std::string(four_register_muxout[static_cast<std::size_t>(*k)]);
+        }
+        break;
+    case Family::five_register:
+        if (const auto k = code_of(s.muxout_code, p2(20), 7)) {
+            return std::string(five_register_muxout[static_cast<std::size_t>(*k)]);
+        }
+        break;
+    case Family::dual:
+        if (s.dual_muxout_index >= 0 && s.dual_muxout_index <= 15) {
+            return std::string(dual_muxout[static_cast<std::size_t>(s.dual_muxout_index)]);
+        }
+        break;
+    case Family::none:
+        break;
+    }
+    return std::nullopt;
+}
+
+Readouts compute_readouts(const SharedState& s) {
+    Readouts r;
+    const bool dual = is_dual(s.device_name);
+    r.frequencies = {
+        {"vcofreq", with_unit(s.rf_freq / 1e6, "MHz")},
+        {"ref_freq", with_unit(s.pfd_freq / 1000.0, "kHz")},
+        {"ifvcofreq", with_unit(s.if_vco_freq, "MHz")},
+        {"ifref_freq", with_unit(s.if_pfd_freq, "kHz")},
+        {"crystal", with_unit(s.refin_freq / 1e6, "MHz")},
+        {"crystalIF", with_unit(s.refin_freq / 1e6, "MHz")},
+    };
+    for (const SwitchRule& rule : switch_rules) {
+        if (const auto on = apply(s, rule)) {
+            r.switches_before_currents.push_back({rule.control, *on});
+        }
+    }
+    if (dual) {
+        if (s.prescaler_field == (1 << 20)) {
+            r.prescale = "8/9";
+        } else if (s.prescaler_field == 0) {
+            r.prescale = "4/5";
+        }
+    }
+    if (const auto k = code_of(s.if_cp_current, p2(8), 7)) {
+        r.currentsetting1 = current_text(0.625 * (*k + 1) * s.rset_ohms_int / s.rset_ohms);
+    }
+    r.currentsetting2 = rf_current(s);
+    if (dual) {
+        r.toggle4 = apply(s, {"Toggle4", &S::cp_gain, p2(23), Rule::three_way});
+    }
+    const int rf_code_23 = (1 << 15) + (1 << 13) + (1 << 12) + (1 << 11);
+    const int rf_code_17 = (1 << 15) + (1 << 11);
+    if (s.test_mode == rf_code_23 && s.if_test_mode == 0) {
+        r.noise_option = "Option2";
+    } else if (s.test_mode == rf_code_17 && s.if_test_mode == 0) {
+        r.noise_option = "Option3";
+    }
+    r.muxout_name = muxout_name(s);
+    if (dual) {
+        for (const SwitchRule& rule : dual_powerdown_rules) {
+            if (const auto on = apply(s, rule)) {
+                r.powerdown_switches.push_back({rule.control, *on});
+            }
+        }
+    }
+    return r;
+}
+
+} // namespace zqf

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zqf {
+
+class Form;
+
+enum class MessageIcon { none, exclamation, critical, information };
+
+// The program's title, shown on message boxes that carry it.
+inline constexpr std::string_view program_title = "Norvik Evaluation Software";
+
+// The filter of the settings-file dialogs.
+inline constexpr std::string_view settings_file_filter = "Test Files (*.txt)|*.txt";
+
+// Everything a form needs from its surroundings. The desktop program
+// implements it with real windows; the bench-script runner with a virtual clock.
+class Host {
+  public:
+    virtual ~Host() = default;
+
+    // A message box with only an OK button; returns when it is answered.
+    virtual void message_box(MessageIcon icon, std::string_view title, std::string_view text) = 0;
+    virtual void beep() = 0;
+
+    // The file the user picks, or nothing when the dialog is cancelled.
+    virtual std::optional<std::string> open_file_dialog(std::string_view filter) = 0;
+    virtual std::optional<std::string> save_file_dialog(std::string_view filter) = 0;
+
+    // A window appears. A modal window blocks the windows below it.
+    virtual void show(Form& form, bool modal) = 0;
+    // A window goes away for good.
+    virtual void closed(Form& form) = 0;
+
+    // Milliseconds on the program's clock.
+    virtual int64_t now_ms() = 0;
+
+    // The program has ended: the host stops its event loop.
+    virtual void quit() = 0;
+};
+
+} // namespace zqf

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/registers/register_maps.h"
+#include "core/ui/form.h"
+
+#include <string_view>
+
+namespace zqf {
+
+class Program;
+
+// The main control panel: every register field of the six devices, the
+// read-outs, the display pairs of the last written words, the update
+// indicators and the doors to the other windows.
+class MainForm final : public Form {
+  public:
+    explicit MainForm(Program& program);
+    ~MainForm() override;
+
+    // main_load: the noise mode, the list entries, the phase value.
+    void load() override;
+    // Ends the program.
+    void close_box() override;
+
+    // Shows, hides, enables and presets the controls for state.device_name.
+    void main_setup();
+    // Brings the read-outs and switch states into line with the field values.
+    void refresh_registers();
+
+    // Lights the update indicators named in `steps` and runs the refreshes and
+    // send-alls among them, in order: "refresh", "sendall", "R0".."R6",
+    // "AllRF", "AllIF", "All".
+    void run_steps(std::string_view steps);
+
+  private:
+    void create_controls();
+    void create_menus();
+    void create_indicators();
+    void create_lists();
+    void create_switches();
+    void create_noise_modes();
+    void create_navigation();
+    void show_sent_word(int index, const std::string& bits, const std::string& hex);
+
+    // Update indicators.
+    void register_indicator_click(int index);
+    void Toggle25_Click();
+    void Toggle30_Click();
+    void Toggle29_Click();
+    void Toggle26_Click();
+    void sync_all_indicator();
+    void sync_rf_indicator();
+    void sync_if_indicator();
+
+    // Lists and text entries.
+    void list_chosen(std::string_view name);
+    // False (after a beep) when the IF plan gives no usable counters.
+    bool set_if_counters();
+    void clock_divider_changed();
+    void Picture1_DblClick();
+
+    // Switches.
+    void switch_clicked(std::string_view name);
+    void Toggle14_Click();
+    void Toggle32_Click();
+    void Toggle32_finish();
+
+    // Noise and spur modes.
+    void noise_mode();
+    void noise_option_click(int option);
+
+    void setup_single_synthesizer();
+    void setup_dual();
+
+    bool off(std::string_view toggle) const;
+    void light(std::string_view toggle) { get<ToggleSwitch>(toggle).set_state(true); }
+    void switch_off(std::string_view toggle) { get<ToggleSwitch>(toggle).set_state(false); }
+
+    // Navigation to the other windows.
+    void open_rf_planner();
+    void open_rf_test_modes();
+    void open_fast_lock(std::function<void()> then);
+    void open_rf_current();
+    void open_modal_help(bool about);
+
+    Program& program_;
+    int observer_id_ = 0;
+};
+
+} // namespace zqf

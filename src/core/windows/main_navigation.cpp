@@ -1,0 +1,63 @@
+// Where the main window's buttons, labels and menu entries lead. Every window
+// opened from here is modal: the panel takes no input until it closes.
+#include "core/state/devices.h"
+#include "core/windows/help_form.h"
+#include "core/windows/main_form.h"
+#include "core/windows/program.h"
+
+namespace zqf {
+
+void MainForm::create_navigation() {
+    const auto on_click = [this](std::initializer_list<std::string_view> names,
+                                 std::function<void()> action) {
+        for (const std::string_view name : names) {
+            find(name)->on_click = action;
+        }
+    };
+    on_click({"Command8"}, [this] { program_.link().send_all_registers(); });
+    on_click({"Label1", "Label2", "Label11", "Label12", "Label29", "Label38", "vcofreq", "ref_freq",
+              "crystal", "crystalIF", "fraclabel", "modulus", "synthmenu"},
+             [this] { open_rf_planner(); });
+    on_click({"Label6", "Label4", "currentsetting2", "current2menu"},
+             [this] { open_rf_current(); });
+    on_click({"aboutmenu"}, [this] { open_modal_help(true); });
+    on_click({"mnuProg"}, [this] { open_modal_help(false); });
+
+    // Designed hidden: shown by the set-up or the hidden test view where they apply.
+    for (const std::string_view name : {"Combo7", "Combo10", "Combo11", "Combo12", "Combo13"}) {
+        get<ListBox>(name).set_visible(false);
+    }
+    for (const std::string_view name : {"Combo2", "Combo3"}) {
+        get<ListBox>(name).set_visible(false);
+    }
+    for (const std::string_view name : {"dec_sel_toggle", "Toggle11", "Toggle12", "Toggle35"}) {
+        get<ToggleSwitch>(name).set_visible(false);
+    }
+}
+
+void MainForm::open_rf_planner() {
+    // The RF planner window plugs in here.
+}
+
+void MainForm::open_rf_test_modes() {
+    // The RF test-mode window plugs in here.
+}
+
+void MainForm::open_fast_lock(std::function<void()> then) {
+    // Until the fast-lock window exists, what follows it runs at once.
+    then();
+}
+
+void MainForm::open_rf_current() {
+    // The charge-pump current windows plug in here.
+}
+
+void MainForm::open_modal_help(bool about) {
+    if (about) {
+        program_.show_modal(program_.load<AboutForm>());
+        return;
+    }
+    program_.show_modal(program_.load<HelpForm>());
+}
+
+} // namespace zqf

@@ -1,0 +1,56 @@
+// Brings the main window's read-outs and switch states into line with the
+// field values. Computes no register word.
+#include "core/registers/readouts.h"
+#include "core/state/devices.h"
+#include "core/text/number_entry.h"
+#include "core/windows/main_form.h"
+#include "core/windows/program.h"
+
+namespace zqf {
+
+void MainForm::refresh_registers() {
+    SharedState& s = program_.state();
+    const Readouts r = compute_readouts(s);
+    for (const auto& [control, text] : r.frequencies) {
+        get<CaptionControl>(control).set_caption(text);
+    }
+    for (const auto& [control, on] : r.switches_before_currents) {
+        get<ToggleSwitch>(control).set_state(on);
+    }
+    if (r.prescale) {
+        get<CaptionControl>("prescale").set_caption(*r.prescale);
+    }
+    if (r.currentsetting1) {
+        get<CaptionControl>("currentsetting1").set_caption(*r.currentsetting1);
+    }
+    if (r.currentsetting2) {
+        get<CaptionControl>("currentsetting2").set_caption(*r.currentsetting2);
+    }
+    if (r.toggle4) {
+        get<ToggleSwitch>("Toggle4").set_state(*r.toggle4);
+    }
+    if (r.noise_option) {
+        // Selecting a mode from here runs its handler as a click would, which
+        // stores the mode's pattern and refreshes once more.
+        OptionButton& chosen = get<OptionButton>(*r.noise_option);
+        chosen.select();
+        for (const char* name : {"Option1", "Option2", "Option3"}) {
+            get<OptionButton>(name).set_colour(
+                &get<OptionButton>(name) == &chosen ? CaptionColour::text : CaptionColour::shadow);
+        }
+    }
+    if (r.muxout_name) {
+        get<CaptionControl>("Label5").set_caption(*r.muxout_name);
+    }
+    if (s.device_name == zqf7340) {
+        // A phase text that is no number keeps the phase last taken.
+        if (const auto phase = parse_number(get<TextBox>("phase_reg_textbox").text())) {
+            s.phase_value = *phase;
+        }
+    }
+    for (const auto& [control, on] : r.powerdown_switches) {
+        get<ToggleSwitch>(control).set_state(on);
+    }
+}
+
+} // namespace zqf

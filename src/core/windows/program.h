@@ -1,0 +1,103 @@
+#pragma once
+
+#include "core/link/platform.h"
+#include "core/link/register_link.h"
+#include "core/state/shared_state.h"
+#include "core/ui/form.h"
+#include "core/ui/host.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zqf {
+
+class MainForm;
+
+// Where the program finds its files.
+struct ProgramPaths {
+    std::string program_dir;      // holds the USB adapter's firmware file
+    std::string link_choice_file; // "comms_option.txt" in the current directory
+};
+
+// Owns the shared state, the link to the board and every open window, and
+// runs program start and end. Windows are made afresh for every opening;
+// a window that closes is kept until the next safe point (collect), since the
+// handler that closed it may still be running.
+class Program final : public WindowManager {
+  public:
+    Program(Host& host, Platform& platform, ProgramPaths paths);
+    ~Program() override;
+
+    // Program start: the start window is loaded and shown.
+    void start();
+    // Program end: every window closes at once, nothing is saved.
+    void end();
+    bool ended() const { return ended_; }
+
+    SharedState& state() { return state_; }
+    RegisterLink& link() { return link_; }
+    Host& host() { return host_; }
+    Platform& platform() { return platform_; }
+    const ProgramPaths& paths() const { return paths_; }
+
+    // Creates a window with its designed values and runs its load handler;
+    // an open window of the same name closes first.
+    template <typename F> F& load() {
+        auto form = std::make_unique<F>(*this);
+        F& ref = *form;
+        adopt(std::move(form));
+        ref.load();
+        return ref;
+    }
+    void show(Form& form);
+    // Blocks the windows below until `form` closes; then `then` runs.
+    void show_modal(Form& form, std::function<void()> then = {});
+    void close(Form& form) override;
+
+    // The open (loaded) window of that name.
+    Form* find(std::string_view name) const;
+    template <typename F> F* find_form(std::string_view name) const {
+        return dynamic_cast<F*>(find(name));
+    }
+    MainForm* main_form() const;
+    bool is_shown(const Form& form) const;
+    // True while a modal window opened after `form` is open.
+    bool is_blocked(const Form& form) const;
+    // Open windows, in the order they were loaded.
+    std::vector<Form*> open_forms() const;
+
+    // Frees windows closed since the last call. Call between user events.
+    void collect();
+
+    void beep() { host_.beep(); }
+    void message(MessageIcon icon, std::string_view title, std::string_view text) {
+        host_.message_box(icon, title, text);
+    }
+
+  private:
+    struct Window {
+        std::unique_ptr<Form> form;
+        bool shown = false;
+        bool modal = false;
+        long shown_order = 0;
+        std::function<void()> then;
+    };
+
+    void adopt(std::unique_ptr<Form> form);
+    Window* entry(const Form& form);
+    const Window* entry(const Form& form) const;
+
+    Host& host_;
+    Platform& platform_;
+    ProgramPaths paths_;
+    SharedState state_;
+    RegisterLink link_;
+    std::vector<Window> windows_;
+    std::vector<std::unique_ptr<Form>> retired_;
+    long show_counter_ = 0;
+    bool ended_ = false;
+};
+
+} // namespace zqf
