@@ -1,0 +1,74 @@
+// zqfctl: the headless twin of the desktop program. `zqfctl run` carries out a
+// bench script against the same window models the desktop program shows.
+#include "cli/run_options.h"
+#include "cli/script_runner.h"
+#include "cli/script_words.h"
+#include "cli/session.h"
+#include "core/settings/link_choice_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace zqf::cli;
+
+constexpr std::string_view usage =
+    "usage: zqfctl run [OPTIONS] SCRIPT (zqfctl --help tells more)\n";
+
+int refuse(const std::string& reason) {
+    std::cerr << "error: " << reason << '\n' << usage;
+    return line_not_carried_out;
+}
+
+// The folder of the running executable, where the USB firmware file lies.
+std::string program_dir(const char* argv0) {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        return self.parent_path().string();
+    }
+    const std::filesystem::path invoked = std::filesystem::absolute(argv0, error);
+    return error ? std::string(".") : invoked.parent_path().string();
+}
+
+int run(const std::vector<std::string_view>& args, const char* argv0) {
+    const Outcome<RunOptions> parsed = parse_run_options(args);
+    if (const Failure* failure = failure_of(parsed)) {
+        return refuse(failure->reason);
+    }
+    const RunOptions& options = std::get<RunOptions>(parsed);
+    std::ifstream file;
+    if (options.script != "-") {
+        if (std::filesystem::is_directory(options.script)) {
+            return refuse("cannot read script " + quote(options.script) + ": it is a folder");
+        }
+        file.open(options.script);
+        if (!file.is_open()) {
+            return refuse("cannot read script " + quote(options.script) + ": " +
+                          std::strerror(errno));
+        }
+    }
+    Session session(options, {program_dir(argv0), std::string(zqf::link_choice_file_name)},
+                    std::cout, std::cerr);
+    return session.run(options.script == "-" ? std::cin : file);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+        std::cout << run_usage;
+        return 0;
+    }
+    if (args.empty() || args[0] != "run") {
+        return refuse(args.empty() ? "no command named" : "unknown command " + quote(args[0]));
+    }
+    return run({args.begin() + 1, args.end()}, argv[0]);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "cli/headless_host.h"
+#include "cli/run_options.h"
+#include "cli/script_runner.h"
+#include "core/windows/program.h"
+#include "platform/tracing_platform.h"
+#include "platform/virtual_board.h"
+
+#include <istream>
+#include <memory>
+#include <ostream>
+
+namespace zqf::cli {
+
+// One run of `zqfctl run`: the board the options name (with a trace of every
+// call when asked), the headless host and the program, started as the desktop
+// program starts.
+class Session {
+  public:
+    Session(const RunOptions& options, ProgramPaths paths, std::ostream& out, std::ostream& err);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Carries out the lines of `script`; returns the run's exit status.
+    int run(std::istream& script);
+
+    Program& program() { return *program_; }
+    HeadlessHost& host() { return host_; }
+    // The virtual board, or nullptr with --board hardware.
+    VirtualBoard* board() { return board_.get(); }
+
+  private:
+    Platform& platform_for(const RunOptions& options, std::ostream& out);
+
+    std::unique_ptr<VirtualBoard> board_;
+    std::unique_ptr<Platform> hardware_;
+    std::unique_ptr<TracingPlatform> tracer_;
+    HeadlessHost host_;
+    std::unique_ptr<Program> program_;
+    std::unique_ptr<ScriptRunner> runner_;
+};
+
+} // namespace zqf::cli
