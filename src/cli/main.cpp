@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -70,5 +71,11 @@ int main(int argc, char** argv) {
     if (args.empty() || args[0] != "run") {
         return refuse(args.empty() ? "no command named" : "unknown command " + quote(args[0]));
     }
-    return run({args.begin() + 1, args.end()}, argv[0]);
+    try {
+        return run({args.begin() + 1, args.end()}, argv[0]);
+    } catch (const std::exception& fault) {
+        // A fault of the program itself, not of the script: say so rather than abort.
+        std::cerr << "error: internal fault: " << fault.what() << '\n';
+        return line_not_carried_out;
+    }
 }
