@@ -26,7 +26,15 @@ struct RunOptions {
 inline constexpr std::string_view run_usage =
     "usage: zqfctl run [--board virtual|hardware] [--os CODE] [--claim ok|fail]\n"
     "                  [--adapter present|absent] [--trace] SCRIPT\n"
-    "SCRIPT is a file of bench-script lines, or - for standard input.\n";
+    "SCRIPT is a file of bench-script lines, or - for standard input. One command a line:\n"
+    "  click|dblclick|drop FORM.CONTROL    type FORM.CONTROL TEXT\n"
+    "  choose|turn FORM.CONTROL N          close FORM          wait MS\n"
+    "  file PATH|cancel (answers the next file dialog; without one it is cancelled)\n"
+    "  let state.NAME[K] VALUE             send K\n"
+    "  print WHAT    check WHAT VALUE      WHAT: FORM.CONTROL[.PROPERTY], FORM.focus,\n"
+    "                                      state.NAME[K], board (print only)\n"
+    "Exit status: 0 at the end, 1 after a failed check, 2 after a line that cannot be\n"
+    "carried out.\n";
 
 // The arguments after "run": options in any order (each as "--name value" or
 // "--name=value"), then the script.
