@@ -41,6 +41,7 @@ class TextBox : public Control {
 
     // Typing replaces the text; the change handler runs once.
     Action user_type(std::string_view text) override;
+    Action user_click() override { return Action::not_supported; }
     std::optional<std::string> property(std::string_view name) const override;
 
   private:
@@ -70,6 +71,7 @@ class ListBox : public Control {
     std::function<void()> on_choose;
 
     Action user_choose(int index) override;
+    Action user_click() override { return Action::not_supported; }
     std::optional<std::string> property(std::string_view name) const override;
 
   private:
@@ -155,6 +157,7 @@ class RotarySelector : public Control {
     std::function<void()> on_change;
 
     Action user_turn(int position) override;
+    Action user_click() override { return Action::not_supported; }
     std::optional<std::string> property(std::string_view name) const override;
 
   private:
