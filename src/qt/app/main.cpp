@@ -1,0 +1,71 @@
+// zqfeval: the desktop program over the window models.
+#include "core/windows/program.h"
+#include "platform/chip_geometry.h"
+#include "platform/linux/hardware_platform.h"
+#include "platform/virtual_board.h"
+#include "qt/app/options.h"
+#include "qt/host/qt_host.h"
+#include "qt/views/views.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+namespace {
+
+// Ends the run once the watched window has been drawn for the first time.
+class QuitWhenDrawn : public QObject {
+  public:
+    explicit QuitWhenDrawn(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+};
+
+int run(const zqf::qt::Options& options) {
+    zqf::qt::QtHost host(zqf::qt::default_views(), std::make_unique<zqf::qt::QtDialogs>());
+    zqf::Program* running = nullptr;
+    std::unique_ptr<zqf::Platform> platform;
+    if (options.virtual_board) {
+        platform = std::make_unique<zqf::VirtualBoard>([&running] {
+            return running != nullptr ? zqf::chip_geometry(running->state().device_name)
+                                      : zqf::ChipGeometry{};
+        });
+    } else {
+        platform = zqf::make_hardware_platform();
+    }
+    zqf::Program program(
+        host, *platform,
+        {QCoreApplication::applicationDirPath().toStdString(), "comms_option.txt"});
+    running = &program;
+    host.attach(program);
+    program.start();
+    if (options.quit_when_shown) {
+        if (QWidget* start = host.window_of(*program.find("deviceform"))) {
+            new QuitWhenDrawn(*start);
+        }
+    }
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zqfeval"));
+    QApplication::setApplicationVersion(QStringLiteral(ZQF_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("zqfeval"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/zqfeval/icon.svg")));
+    // Only the program ends the program: its windows never close on their own.
+    QApplication::setQuitOnLastWindowClosed(false);
+    return run(zqf::qt::parse_options(QApplication::arguments()));
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+
+namespace zqf::qt {
+
+// Runs what a user does to a control (a click, a choice, typing) or what a
+// timer does. The desktop host counts the nesting, so that windows closed by
+// the action are freed only once the outermost action has returned.
+class ActionRunner {
+  public:
+    virtual ~ActionRunner() = default;
+    virtual void run(const std::function<void()>& action) = 0;
+};
+
+} // namespace zqf::qt

@@ -1,0 +1,184 @@
+#include "qt/binder/binder.h"
+
+#include "qt/binder/show_control.h"
+#include "qt/widgets/click_relay.h"
+#include "qt/widgets/rotary_knob.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QWidget>
+
+namespace zqf::qt {
+
+namespace {
+
+Action click(Control& c, int, const QString&) {
+    return c.user_click();
+}
+Action double_click(Control& c, int, const QString&) {
+    return c.user_dblclick();
+}
+Action drop(Control& c, int, const QString&) {
+    return c.user_drop();
+}
+Action choose(Control& c, int n, const QString&) {
+    return c.user_choose(n);
+}
+Action turn(Control& c, int n, const QString&) {
+    return c.user_turn(n);
+}
+Action type(Control& c, int, const QString& text) {
+    return c.user_type(from_qt(text));
+}
+
+} // namespace
+
+Binder::Binder(Form& form, QWidget& window, ActionRunner& runner)
+    : QObject(&window), form_(form), window_(window), runner_(runner) {
+    collect_targets();
+    for (const auto& control : form_.controls()) {
+        if (QObject* target = target_of(control->name())) {
+            bind(*control, *target);
+        }
+    }
+    show_form();
+    subscriptions_.push_back(form_.subscribe([this] { show_form(); }));
+}
+
+Binder::~Binder() {
+    unbind();
+}
+
+void Binder::collect_targets() {
+    for (QObject* object : window_.findChildren<QObject*>()) {
+        const std::string name = from_qt(object->objectName());
+        if (!name.empty()) {
+            targets_.emplace(name, object); // the first of a name wins
+        }
+    }
+}
+
+QObject* Binder::target_of(std::string_view control_name) const {
+    const auto it = targets_.find(control_name);
+    return it == targets_.end() ? nullptr : it->second;
+}
+
+std::vector<std::string> Binder::unshown_controls() const {
+    std::vector<std::string> out;
+    if (!bound_) {
+        return out;
+    }
+    for (const auto& control : form_.controls()) {
+        if (control->kind() != ControlKind::timer && target_of(control->name()) == nullptr) {
+            out.push_back(control->name());
+        }
+    }
+    return out;
+}
+
+void Binder::bind(Control& control, QObject& target) {
+    show_control(control, target);
+    QPointer<QObject> guard(&target);
+    subscriptions_.push_back(control.subscribe([this, &control, guard] {
+        if (bound_ && guard) {
+            show_control(control, *guard);
+        }
+    }));
+    connect_actions(control, target);
+}
+
+void Binder::connect_actions(Control& control, QObject& target) {
+    Control* c = &control;
+    QObject* t = &target;
+    if (auto* list = qobject_cast<QComboBox*>(&target)) {
+        connect(list, &QComboBox::activated, this, [this, c, t](int n) { act(*c, *t, choose, n); });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(&target)) {
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, c, t](const QString& text) { act(*c, *t, type, 0, text); });
+    } else if (auto* knob = qobject_cast<RotaryKnob*>(&target)) {
+        connect(knob, &RotaryKnob::turned, this, [this, c, t](int n) { act(*c, *t, turn, n); });
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&target)) {
+        connect(button, &QAbstractButton::clicked, this, [this, c, t] { act(*c, *t, click); });
+    } else if (auto* menu = qobject_cast<QMenu*>(&target)) {
+        connect(menu, &QMenu::aboutToShow, this, [this, c, t] { act(*c, *t, click); });
+    } else if (auto* action = qobject_cast<QAction*>(&target)) {
+        connect(action, &QAction::triggered, this, [this, c, t] { act(*c, *t, click); });
+    } else if (auto* widget = qobject_cast<QWidget*>(&target)) {
+        connect_pointer(control, *widget);
+    }
+}
+
+void Binder::connect_pointer(Control& control, QWidget& widget) {
+    // Labels, pictures and frames click only where the model handles it.
+    const bool clicks = static_cast<bool>(control.on_click);
+    const bool drops = static_cast<bool>(control.on_drop);
+    if (!clicks && !control.on_dblclick && !drops) {
+        return;
+    }
+    auto* relay = new ClickRelay(widget);
+    Control* c = &control;
+    QObject* t = &widget;
+    connect(relay, &ClickRelay::clicked, this, [this, c, t] { act(*c, *t, click); });
+    connect(relay, &ClickRelay::double_clicked, this, [this, c, t] { act(*c, *t, double_click); });
+    if (drops) {
+        relay->accept_drops();
+        connect(relay, &ClickRelay::dropped, this, [this, c, t] { act(*c, *t, drop); });
+    }
+    if (clicks && qobject_cast<QLabel*>(&widget) != nullptr) {
+        style_as_link(widget);
+    }
+}
+
+void Binder::act(Control& control, QObject& target, Action (*action)(Control&, int, const QString&),
+                 int number, const QString& text) {
+    if (!bound_) {
+        return;
+    }
+    QPointer<QObject> guard(&target);
+    runner_.run([&] {
+        action(control, number, text);
+        // Shown again from the model: the widget may have moved on its own.
+        if (bound_ && guard) {
+            show_control(control, *guard);
+        }
+    });
+}
+
+void Binder::show_form() {
+    if (!bound_) {
+        return;
+    }
+    window_.setWindowTitle(to_qt(form_.caption()));
+    if (QObject* target = target_of(form_.focus())) {
+        if (auto* widget = qobject_cast<QWidget*>(target)) {
+            widget->setFocus(Qt::OtherFocusReason);
+        }
+    }
+}
+
+void Binder::follow_visible(QWidget& widget, std::string_view control_name) {
+    Control* control = bound_ ? form_.find(control_name) : nullptr;
+    if (control == nullptr) {
+        return;
+    }
+    QPointer<QWidget> guard(&widget);
+    const auto show = [this, control, guard] {
+        if (bound_ && guard) {
+            guard->setVisible(control->visible());
+        }
+    };
+    show();
+    subscriptions_.push_back(control->subscribe(show));
+}
+
+void Binder::unbind() {
+    bound_ = false;
+    subscriptions_.clear();
+}
+
+} // namespace zqf::qt

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+#include <QWidget>
+
+#include <functional>
+
+namespace zqf::qt {
+
+// A window never closes on its own: its close box (and, for a dialog, the
+// Escape key) asks the form, which decides.
+class FormWindow : public QWidget {
+  public:
+    FormWindow() { setAttribute(Qt::WA_DeleteOnClose, false); }
+    std::function<void()> on_close_box;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+class FormDialog : public QDialog {
+  public:
+    FormDialog() { setAttribute(Qt::WA_DeleteOnClose, false); }
+    std::function<void()> on_close_box;
+
+    void reject() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+} // namespace zqf::qt

@@ -1,0 +1,210 @@
+#include "qt/host/qt_host.h"
+
+#include "core/windows/program.h"
+#include "qt/binder/binder.h"
+#include "qt/binder/show_control.h"
+#include "qt/host/form_timers.h"
+#include "qt/host/form_window.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <iostream>
+
+namespace zqf::qt {
+
+QtHost::TimerPause::TimerPause(QtHost& host) : host_(host) {
+    if (host_.pause_depth_++ == 0) {
+        host_.set_timers_paused(true);
+    }
+}
+
+QtHost::TimerPause::~TimerPause() {
+    if (--host_.pause_depth_ == 0) {
+        host_.set_timers_paused(false);
+    }
+}
+
+QtHost::QtHost(ViewRegistry views, std::unique_ptr<Dialogs> dialogs)
+    : views_(std::move(views)), dialogs_(std::move(dialogs)) {
+    clock_.start();
+}
+
+QtHost::~QtHost() {
+    for (auto& [form, view] : open_) {
+        view.binder->unbind();
+        view.timers->unbind();
+        delete view.window.data();
+    }
+    for (const QPointer<QWidget>& window : retiring_) {
+        delete window.data();
+    }
+}
+
+void QtHost::set_timers_paused(bool paused) {
+    for (const auto& [form, view] : open_) {
+        view.timers->set_paused(paused);
+    }
+}
+
+void QtHost::message_box(MessageIcon icon, std::string_view title, std::string_view text) {
+    const TimerPause pause(*this);
+    dialogs_->message_box(top_window(), icon, QString::fromUtf8(title), QString::fromUtf8(text));
+}
+
+void QtHost::beep() {
+    QApplication::beep();
+}
+
+std::optional<std::string> QtHost::open_file_dialog(std::string_view filter) {
+    const TimerPause pause(*this);
+    const auto file = dialogs_->open_file(top_window(), file_dialog_filter(filter));
+    return file ? std::optional(from_qt(*file)) : std::nullopt;
+}
+
+std::optional<std::string> QtHost::save_file_dialog(std::string_view filter) {
+    const TimerPause pause(*this);
+    const auto file = dialogs_->save_file(top_window(), file_dialog_filter(filter));
+    return file ? std::optional(from_qt(*file)) : std::nullopt;
+}
+
+QWidget* QtHost::create_window(Form& form, bool modal) {
+    QWidget* window = nullptr;
+    std::function<void()>* close_box = nullptr;
+    if (modal) {
+        auto* dialog = new FormDialog;
+        close_box = &dialog->on_close_box;
+        window = dialog;
+    } else {
+        auto* plain = new FormWindow;
+        plain->setWindowFlag(Qt::Window);
+        close_box = &plain->on_close_box;
+        window = plain;
+    }
+    const ViewParts parts = views_.build(form, *window);
+    auto* layout = new QVBoxLayout(window);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    if (parts.menu_bar != nullptr) {
+        layout->setMenuBar(parts.menu_bar);
+    }
+    if (parts.body != nullptr) {
+        layout->addWidget(parts.body);
+    }
+
+    auto* binder = new Binder(form, *window, *this);
+    for (const VisibleWhile& follower : parts.follow) {
+        binder->follow_visible(*follower.widget, follower.control);
+    }
+    auto* timers = new FormTimers(form, *window, *this, pause_depth_ > 0);
+    *close_box = [this, binder, f = &form] {
+        if (binder->bound()) {
+            run([f] { f->close_box(); });
+        }
+    };
+    open_[&form] = View{window, binder, timers, ++order_};
+    return window;
+}
+
+void QtHost::show(Form& form, bool modal) {
+    if (open_.count(&form) != 0) {
+        return;
+    }
+    QWidget* below = top_window();
+    QWidget* window = create_window(form, modal);
+    window->adjustSize();
+    if (modal) {
+        // Blocks every other window, as the model's modality does, yet opens
+        // without an event loop of its own: the form's continuation runs
+        // when the form closes.
+        window->setWindowModality(Qt::ApplicationModal);
+        if (below != nullptr) {
+            window->move(below->geometry().center() - window->rect().center());
+        }
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void QtHost::closed(Form& form) {
+    const auto it = open_.find(&form);
+    if (it == open_.end()) {
+        return;
+    }
+    View view = it->second;
+    open_.erase(it);
+    view.binder->unbind();
+    view.timers->unbind();
+    if (view.window) {
+        // Later, as the window's own widget may be the one whose click closed it.
+        view.window->hide();
+        view.window->deleteLater();
+        retiring_.push_back(view.window);
+    }
+    std::erase_if(retiring_, [](const QPointer<QWidget>& w) { return w.isNull(); });
+}
+
+void QtHost::quit() {
+    if (quit_) {
+        quit_();
+        return;
+    }
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                              Qt::QueuedConnection);
+}
+
+void QtHost::run(const std::function<void()>& action) {
+    if (action_depth_ > 0) {
+        ++action_depth_;
+        action();
+        --action_depth_;
+        return;
+    }
+    ++action_depth_;
+    try {
+        action();
+    } catch (const std::exception& error) {
+        // A fault of the program itself; the bench session goes on.
+        std::cerr << "zqfeval: internal error: " << error.what() << '\n';
+        action_depth_ = 1;
+        const TimerPause pause(*this);
+        dialogs_->message_box(top_window(), MessageIcon::critical, QString::fromUtf8(program_title),
+                              QStringLiteral("The last action could not be completed because of "
+                                             "an internal error:\n") +
+                                  QString::fromUtf8(error.what()));
+    }
+    action_depth_ = 0;
+    if (program_ != nullptr) {
+        program_->collect();
+    }
+}
+
+QWidget* QtHost::window_of(const Form& form) const {
+    const auto it = open_.find(&form);
+    return it == open_.end() ? nullptr : it->second.window.data();
+}
+
+Binder* QtHost::binder_of(const Form& form) const {
+    const auto it = open_.find(&form);
+    return it == open_.end() ? nullptr : it->second.binder;
+}
+
+FormTimers* QtHost::timers_of(const Form& form) const {
+    const auto it = open_.find(&form);
+    return it == open_.end() ? nullptr : it->second.timers;
+}
+
+QWidget* QtHost::top_window() const {
+    const View* top = nullptr;
+    for (const auto& [form, view] : open_) {
+        if (view.window && view.window->isVisible() &&
+            (top == nullptr || view.order > top->order)) {
+            top = &view;
+        }
+    }
+    return top == nullptr ? nullptr : top->window.data();
+}
+
+} // namespace zqf::qt

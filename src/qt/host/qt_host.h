@@ -1,0 +1,99 @@
+#pragma once
+
+#include "core/ui/host.h"
+#include "qt/binder/action_runner.h"
+#include "qt/host/dialogs.h"
+#include "qt/host/view_registry.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace zqf {
+class Program;
+}
+
+namespace zqf::qt {
+
+class Binder;
+class FormTimers;
+
+// The Host of the desktop program: one window per shown form, built by the
+// registry's view and bound to the form; modal forms become application-modal
+// dialogs that open without an event loop of their own; message boxes and
+// file dialogs block, with every form timer paused meanwhile so no timer
+// handler runs inside another handler. After the outermost user action or
+// timer tick, closed windows are freed (Program::collect).
+class QtHost final : public QObject, public Host, public ActionRunner {
+  public:
+    QtHost(ViewRegistry views, std::unique_ptr<Dialogs> dialogs);
+    ~QtHost() override;
+    QtHost(const QtHost&) = delete;
+    QtHost& operator=(const QtHost&) = delete;
+
+    // The program whose closed windows are collected after each action.
+    void attach(Program& program) { program_ = &program; }
+    // What ends the event loop; by default the application quits.
+    void set_quit(std::function<void()> quit) { quit_ = std::move(quit); }
+
+    void message_box(MessageIcon icon, std::string_view title, std::string_view text) override;
+    void beep() override;
+    std::optional<std::string> open_file_dialog(std::string_view filter) override;
+    std::optional<std::string> save_file_dialog(std::string_view filter) override;
+    void show(Form& form, bool modal) override;
+    void closed(Form& form) override;
+    int64_t now_ms() override { return clock_.elapsed(); }
+    void quit() override;
+
+    void run(const std::function<void()>& action) override;
+
+    // The window that shows a form, or nullptr.
+    QWidget* window_of(const Form& form) const;
+    Binder* binder_of(const Form& form) const;
+    FormTimers* timers_of(const Form& form) const;
+    bool timers_paused() const { return pause_depth_ > 0; }
+
+  private:
+    struct View {
+        QPointer<QWidget> window;
+        Binder* binder = nullptr;
+        FormTimers* timers = nullptr;
+        long order = 0;
+    };
+
+    // Pauses the timers of every window while it lives.
+    class TimerPause {
+      public:
+        explicit TimerPause(QtHost& host);
+        ~TimerPause();
+        TimerPause(const TimerPause&) = delete;
+        TimerPause& operator=(const TimerPause&) = delete;
+
+      private:
+        QtHost& host_;
+    };
+
+    QWidget* create_window(Form& form, bool modal);
+    QWidget* top_window() const;
+    void set_timers_paused(bool paused);
+
+    ViewRegistry views_;
+    std::unique_ptr<Dialogs> dialogs_;
+    Program* program_ = nullptr;
+    std::function<void()> quit_;
+    std::map<const Form*, View> open_;
+    std::vector<QPointer<QWidget>> retiring_;
+    QElapsedTimer clock_;
+    long order_ = 0;
+    int action_depth_ = 0;
+    int pause_depth_ = 0;
+};
+
+} // namespace zqf::qt

@@ -1,0 +1,23 @@
+#include "qt/host/view_registry.h"
+
+#include "qt/views/generic_view.h"
+
+namespace zqf::qt {
+
+void ViewRegistry::add(std::string form_name, ViewFactory factory) {
+    factories_.insert_or_assign(std::move(form_name), std::move(factory));
+}
+
+bool ViewRegistry::has(std::string_view form_name) const {
+    return factories_.find(form_name) != factories_.end();
+}
+
+ViewParts ViewRegistry::build(const Form& form, QWidget& window) const {
+    const auto it = factories_.find(form.name());
+    if (it == factories_.end()) {
+        return build_generic_view(form, window);
+    }
+    return it->second(form, window);
+}
+
+} // namespace zqf::qt

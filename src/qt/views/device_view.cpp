@@ -1,0 +1,53 @@
+// The start window: which device, which link, then OK.
+#include "qt/views/view_kit.h"
+#include "qt/views/views.h"
+#include "qt/widgets/option_widget.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zqf::qt {
+
+ViewParts build_device_view(const Form&, QWidget& window) {
+    auto* body = new QWidget(&window);
+    auto* column = new QVBoxLayout(body);
+
+    QLabel* welcome = make_label(body, "Label1");
+    make_heading(*welcome);
+    column->addWidget(welcome);
+
+    auto* choice = new QHBoxLayout;
+    QGroupBox* devices = make_frame(body, "Frame1");
+    auto* device_list = new QVBoxLayout(devices);
+    // By part number, so each family's parts stand together.
+    for (const char* option : {"Option1", "Option2", "Option4", "Option5", "Option3", "Option6"}) {
+        device_list->addWidget(make_option(devices, option));
+    }
+    device_list->addStretch();
+    choice->addWidget(devices);
+    choice->addWidget(
+        make_picture(body, "Picture1", QStringLiteral(":/zqfeval/loop.svg"), 320, 170), 0,
+        Qt::AlignCenter);
+    column->addLayout(choice);
+
+    QGroupBox* link = make_frame(body, "Frame2");
+    auto* link_row = new QHBoxLayout(link);
+    link_row->addWidget(make_option(link, "option_par"));
+    link_row->addWidget(make_option(link, "option_usb"));
+    link_row->addStretch();
+    column->addWidget(link);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(make_button(body, "Command2"));
+    QPushButton* ok = make_button(body, "Command1");
+    ok->setMinimumWidth(96);
+    buttons->addWidget(ok);
+    column->addLayout(buttons);
+    return {body, nullptr, {}};
+}
+
+} // namespace zqf::qt

@@ -1,0 +1,89 @@
+// The windows that explain: where to turn without a parallel port, how the
+// program writes the chip, and which version this is.
+#include "qt/views/view_kit.h"
+#include "qt/views/views.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zqf::qt {
+
+namespace {
+
+constexpr int text_width = 460;
+
+QLabel* add_note(QWidget* parent, QVBoxLayout* column, const char* name) {
+    QLabel* note = make_note(parent, name);
+    note->setMinimumWidth(text_width);
+    column->addWidget(note);
+    return note;
+}
+
+void add_closing_button(QWidget* parent, QVBoxLayout* column, const char* name) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    QPushButton* button = make_button(parent, name);
+    button->setAutoDefault(true);
+    button->setDefault(true);
+    button->setMinimumWidth(96);
+    row->addWidget(button);
+    column->addLayout(row);
+}
+
+} // namespace
+
+ViewParts build_comms_help_view(const Form&, QWidget& window) {
+    auto* body = new QWidget(&window);
+    auto* column = new QVBoxLayout(body);
+    QGroupBox* frame = make_frame(body, "Frame1");
+    auto* notes = new QVBoxLayout(frame);
+    add_note(frame, notes, "Label4");
+    add_note(frame, notes, "Label3");
+    column->addWidget(frame);
+    return {body, nullptr, {}};
+}
+
+ViewParts build_help_view(const Form&, QWidget& window) {
+    auto* body = new QWidget(&window);
+    auto* column = new QVBoxLayout(body);
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7",
+                             "Label8", "Label9", "Label10", "Label11"}) {
+        const QString id = QString::fromLatin1(name);
+        // The title and the two family names head their paragraphs.
+        const bool heading = id == "Label1" || id == "Label3" || id == "Label7";
+        if (heading && id != "Label1") {
+            column->addSpacing(8);
+        }
+        QLabel* note = add_note(body, column, name);
+        if (heading) {
+            make_heading(*note);
+        }
+    }
+    column->addSpacing(6);
+    add_closing_button(body, column, "Command1");
+    return {body, nullptr, {}};
+}
+
+ViewParts build_about_view(const Form&, QWidget& window) {
+    auto* body = new QWidget(&window);
+    auto* row = new QHBoxLayout(body);
+    row->addWidget(make_picture(body, "about_icon", QStringLiteral(":/zqfeval/icon.svg"), 64, 64),
+                   0, Qt::AlignTop);
+    auto* column = new QVBoxLayout;
+    QLabel* revision = make_label(body, "Label1");
+    make_prominent(*revision, 1.3);
+    column->addWidget(revision);
+    column->addWidget(make_label(body, "Label3"));
+    column->addSpacing(6);
+    add_note(body, column, "Label4");
+    add_note(body, column, "Label2");
+    column->addSpacing(6);
+    add_closing_button(body, column, "Command1");
+    row->addLayout(column);
+    return {body, nullptr, {}};
+}
+
+} // namespace zqf::qt

@@ -1,0 +1,45 @@
+// The main window's menu bar, from the form's menu entries.
+#include "qt/views/main_view_parts.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace zqf::qt {
+
+namespace {
+
+QMenu* add_menu(QMenuBar* bar, const char* name) {
+    QMenu* menu = bar->addMenu(QString());
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+void add_entry(QMenu* menu, const char* name) {
+    menu->addAction(QString())->setObjectName(QString::fromLatin1(name));
+}
+
+} // namespace
+
+QMenuBar* build_main_menus(QWidget& window) {
+    auto* bar = new QMenuBar(&window);
+    QMenu* file = add_menu(bar, "mnuFile");
+    add_entry(file, "mnuGet");
+    add_entry(file, "mnuSave");
+    file->addSeparator();
+    add_entry(file, "Exitmenu");
+
+    QMenu* settings = add_menu(bar, "mnuSettings");
+    for (const char* entry : {"synthmenu", "ifmnu", "current2menu", "current1menu"}) {
+        add_entry(settings, entry);
+    }
+    settings->addSeparator();
+    add_entry(settings, "mnufreqhop");
+    add_entry(settings, "mnufreqsweep");
+
+    QMenu* help = add_menu(bar, "mnuHelp");
+    add_entry(help, "aboutmenu");
+    add_entry(help, "mnuProg");
+    return bar;
+}
+
+} // namespace zqf::qt

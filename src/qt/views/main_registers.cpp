@@ -1,0 +1,118 @@
+// The bottom of the main window: what each register last received, and the
+// update indicators that write them.
+#include "qt/views/main_view_parts.h"
+#include "qt/views/view_kit.h"
+#include "qt/widgets/packed_grid_layout.h"
+#include "qt/widgets/switch_button.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace zqf::qt {
+
+namespace {
+
+struct RegisterRow {
+    const char* name; // the row's heading; the register's own name
+    const char* bits;
+    const char* hex;
+};
+
+constexpr std::array<RegisterRow, 7> register_rows{{
+    {"R0", "Label17", "Label21"},
+    {"R1", "Label9", "Label22"},
+    {"R2", "Label14", "Label23"},
+    {"R3", "Label15", "Label24"},
+    {"R4", "Label33", "Label26"},
+    {"R5", "Label32", "Label27"},
+    {"R6", "Label31", "Label28"},
+}};
+
+constexpr int bit_columns = 32;
+constexpr int hex_columns = 8;
+
+// A row of the table: name, bit string, hex text, in fixed columns so the
+// bits of every register line up from the least significant one.
+QWidget* table_row(QWidget* parent, QLabel* name, QLabel* bits, QLabel* hex) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(12);
+    for (QLabel* cell : {name, bits, hex}) {
+        cell->setParent(row);
+        make_fixed_pitch(*cell);
+        layout->addWidget(cell);
+    }
+    const QFontMetrics metrics(bits->font());
+    name->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("R0")));
+    bits->setFixedWidth(metrics.horizontalAdvance(QString(bit_columns, QLatin1Char('0'))));
+    hex->setFixedWidth(metrics.horizontalAdvance(QString(hex_columns, QLatin1Char('0'))));
+    bits->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    hex->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bits->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    hex->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addStretch();
+    return row;
+}
+
+SwitchButton* make_indicator(QWidget* parent, const char* name) {
+    SwitchButton* indicator = make_switch(parent, name);
+    indicator->set_indicator(true);
+    return indicator;
+}
+
+} // namespace
+
+QWidget* build_register_table(QWidget* parent, std::vector<VisibleWhile>& follow) {
+    auto* table = new QWidget(parent);
+    auto* column = new QVBoxLayout(table);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(2);
+    QLabel* heading = make_label(table, "Label18");
+    make_heading(*heading);
+    column->addWidget(heading);
+
+    auto* blank = new QLabel(table);
+    QLabel* binary = make_label(table, "Label34");
+    QLabel* hex = make_label(table, "Label20");
+    QWidget* header = table_row(table, blank, binary, hex);
+    // Column headings in the table's own font would look like data.
+    binary->setFont(table->font());
+    hex->setFont(table->font());
+    binary->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    column->addWidget(header);
+
+    for (const RegisterRow& r : register_rows) {
+        auto* name = new QLabel(QString::fromLatin1(r.name), table);
+        QWidget* row = table_row(table, name, make_label(table, r.bits), make_label(table, r.hex));
+        follow.push_back({row, r.bits});
+        column->addWidget(row);
+    }
+    return table;
+}
+
+QWidget* build_update_indicators(QWidget* parent) {
+    auto* holder = new QWidget(parent);
+    auto* column = new QVBoxLayout(holder);
+    column->setContentsMargins(0, 0, 0, 4);
+    auto* registers = new PackedGridLayout(4);
+    for (const char* name :
+         {"Toggle19", "Toggle20", "Toggle21", "Toggle22", "Toggle23", "Toggle24", "Toggle25"}) {
+        registers->addWidget(make_indicator(holder, name));
+    }
+    column->addLayout(registers);
+    auto* groups = new PackedGridLayout(4);
+    for (const char* name : {"Toggle30", "Toggle29", "Toggle26"}) {
+        groups->addWidget(make_indicator(holder, name));
+    }
+    groups->addWidget(make_button(holder, "Command8"));
+    column->addLayout(groups);
+    return holder;
+}
+
+} // namespace zqf::qt

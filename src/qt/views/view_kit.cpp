@@ -1,0 +1,103 @@
+#include "qt/views/view_kit.h"
+
+#include "qt/widgets/option_widget.h"
+#include "qt/widgets/rotary_knob.h"
+#include "qt/widgets/switch_button.h"
+#include "qt/widgets/wheel_guard.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QSvgWidget>
+
+namespace zqf::qt {
+
+namespace {
+
+template <typename W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+QLabel* make_label(QWidget* parent, const char* name) {
+    auto* label = named(new QLabel(parent), name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLabel* make_note(QWidget* parent, const char* name) {
+    QLabel* label = make_label(parent, name);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* make_button(QWidget* parent, const char* name) {
+    auto* button = named(new QPushButton(parent), name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+SwitchButton* make_switch(QWidget* parent, const char* name) {
+    return named(new SwitchButton(parent), name);
+}
+
+OptionWidget* make_option(QWidget* parent, const char* name) {
+    return named(new OptionWidget(parent), name);
+}
+
+QComboBox* make_list(QWidget* parent, const char* name) {
+    auto* list = named(new QComboBox(parent), name);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    list->setMaxVisibleItems(16);
+    new WheelGuard(*list);
+    return list;
+}
+
+QLineEdit* make_text_box(QWidget* parent, const char* name) {
+    return named(new QLineEdit(parent), name);
+}
+
+QGroupBox* make_frame(QWidget* parent, const char* name) {
+    return named(new QGroupBox(parent), name);
+}
+
+RotaryKnob* make_selector(QWidget* parent, const char* name) {
+    return named(new RotaryKnob(parent), name);
+}
+
+QWidget* make_picture(QWidget* parent, const char* name, const QString& resource, int width,
+                      int height) {
+    // Not a label: a picture's (empty) caption must not wipe the drawing.
+    auto* picture = named(new QSvgWidget(resource, parent), name);
+    picture->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
+    picture->setFixedSize(width, height);
+    return picture;
+}
+
+void make_prominent(QWidget& widget, double scale) {
+    QFont font = widget.font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    widget.setFont(font);
+}
+
+void make_fixed_pitch(QWidget& widget) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(widget.font().pointSizeF());
+    widget.setFont(font);
+}
+
+void make_heading(QWidget& widget) {
+    QFont font = widget.font();
+    font.setBold(true);
+    widget.setFont(font);
+}
+
+} // namespace zqf::qt

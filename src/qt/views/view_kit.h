@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace zqf::qt {
+
+class OptionWidget;
+class RotaryKnob;
+class SwitchButton;
+
+// Widgets as the views use them, each named after the control it shows. Text
+// comes from the models through the binder, never from here.
+QLabel* make_label(QWidget* parent, const char* name);
+// A label that wraps its text over several lines.
+QLabel* make_note(QWidget* parent, const char* name);
+QPushButton* make_button(QWidget* parent, const char* name);
+SwitchButton* make_switch(QWidget* parent, const char* name);
+OptionWidget* make_option(QWidget* parent, const char* name);
+QComboBox* make_list(QWidget* parent, const char* name);
+QLineEdit* make_text_box(QWidget* parent, const char* name);
+QGroupBox* make_frame(QWidget* parent, const char* name);
+RotaryKnob* make_selector(QWidget* parent, const char* name);
+// A picture from the program's resources (an SVG), drawn at `width` x `height`.
+QWidget* make_picture(QWidget* parent, const char* name, const QString& resource, int width,
+                      int height);
+
+// Looks of read-outs: larger and bold for the figures an engineer watches,
+// fixed pitch for bit strings.
+void make_prominent(QWidget& widget, double scale = 1.15);
+void make_fixed_pitch(QWidget& widget);
+void make_heading(QWidget& widget);
+
+} // namespace zqf::qt

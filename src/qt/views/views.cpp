@@ -1,0 +1,15 @@
+#include "qt/views/views.h"
+
+namespace zqf::qt {
+
+ViewRegistry default_views() {
+    ViewRegistry views;
+    views.add("deviceform", build_device_view);
+    views.add("comms_help_form", build_comms_help_view);
+    views.add("helpform", build_help_view);
+    views.add("aboutform", build_about_view);
+    views.add("Main", build_main_view);
+    return views;
+}
+
+} // namespace zqf::qt

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "qt/host/view_registry.h"
+
+namespace zqf::qt {
+
+// The views of the windows that have one, by form name.
+ViewRegistry default_views();
+
+ViewParts build_device_view(const Form& form, QWidget& window);
+ViewParts build_comms_help_view(const Form& form, QWidget& window);
+ViewParts build_help_view(const Form& form, QWidget& window);
+ViewParts build_about_view(const Form& form, QWidget& window);
+ViewParts build_main_view(const Form& form, QWidget& window);
+
+} // namespace zqf::qt
