@@ -1,0 +1,226 @@
+// The desktop host: windows per form, modality without nested event loops,
+// close boxes that ask the model, blocking dialogs with the timers paused,
+// form timers, and freeing closed windows after the outermost action.
+#include "qt/binder/binder.h"
+#include "qt/host/form_timers.h"
+#include "qt/host/qt_host.h"
+#include "qt/views/views.h"
+#include "qt_test_support.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace zqf::qt {
+
+namespace {
+
+// A window model the tests control: a close box that can refuse, a timer,
+// and buttons that use the blocking dialogs.
+class ProbeForm final : public Form {
+  public:
+    ProbeForm(WindowManager& windows, Host& host) : Form(windows, "probe", "Probe"), host_(host) {
+        label("Label1", "Probe");
+        button("Close", "Close").on_click = [this] { close(); };
+        button("Ask", "Ask").on_click = [this] {
+            host_.message_box(MessageIcon::exclamation, "Title", "Text");
+            answer = host_.open_file_dialog(settings_file_filter);
+        };
+        button("Fault", "Fault").on_click = [this] { get<TextBox>("no such control"); };
+        auto& tick = add<Timer>("Timer1", 20);
+        tick.on_timer = [this] { ++ticks; };
+    }
+    void close_box() override {
+        ++close_box_asks;
+        if (may_close) {
+            close();
+        }
+    }
+    Timer& timer() { return get<Timer>("Timer1"); }
+
+    bool may_close = false;
+    int close_box_asks = 0;
+    int ticks = 0;
+    std::optional<std::string> answer;
+
+  private:
+    Host& host_;
+};
+
+// Keeps the probe forms alive and closes them as a program would.
+struct ProbeWindows final : WindowManager {
+    explicit ProbeWindows(Host& host) : host_(host) {}
+    void close(Form& form) override {
+        host_.closed(form);
+        ++closes;
+    }
+    Host& host_;
+    int closes = 0;
+};
+
+} // namespace
+
+class QtHostTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void a_shown_form_gets_its_window_and_loses_it_when_closed() {
+        test::ScriptedDialogs::Record record;
+        QtHost host(default_views(), std::make_unique<test::ScriptedDialogs>(record));
+        ProbeWindows windows(host);
+        ProbeForm form(windows, host);
+        host.show(form, false);
+        QPointer<QWidget> window = host.window_of(form);
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(), QString("Probe"));
+        // No view of its own: the generic one shows every control.
+        QVERIFY(host.binder_of(form)->unshown_controls().empty());
+
+        QTest::mouseClick(window->findChild<QPushButton*>("Close"), Qt::LeftButton);
+        QCOMPARE(host.window_of(form), nullptr);
+        QVERIFY(window && window->isHidden());
+        test::flush_deleted();
+        QVERIFY(!window);
+    }
+
+    void the_close_box_asks_the_model() {
+        test::ScriptedDialogs::Record record;
+        QtHost host(default_views(), std::make_unique<test::ScriptedDialogs>(record));
+        ProbeWindows windows(host);
+        ProbeForm form(windows, host);
+        host.show(form, true);
+        QWidget* window = host.window_of(form);
+        QVERIFY(!window->close());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QCOMPARE(form.close_box_asks, 2);
+        QVERIFY(window->isVisible());
+        form.may_close = true;
+        window->close();
+        QCOMPARE(windows.closes, 1);
+        QCOMPARE(host.window_of(form), nullptr);
+    }
+
+    void a_modal_form_blocks_every_window_without_an_event_loop() {
+        test::GuiSession session;
+        session.confirm("Option1");
+        QWidget& main = session.window("Main");
+        main.findChild<QAction*>("aboutmenu")->trigger();
+        // trigger() returned: no nested loop ran the dialog.
+        auto* about = qobject_cast<QDialog*>(&session.window("aboutform"));
+        QVERIFY(about != nullptr);
+        QCOMPARE(about->windowModality(), Qt::ApplicationModal);
+        QVERIFY(about->isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), about);
+        QVERIFY(session.program.is_blocked(*session.program.find("Main")));
+
+        session.click("aboutform", "Command1");
+        QCOMPARE(session.program.find("aboutform"), nullptr);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    void message_boxes_and_file_dialogs_block_with_the_timers_paused() {
+        test::ScriptedDialogs::Record record;
+        record.file_answer = QString("/tmp/settings.txt");
+        QtHost host(default_views(), std::make_unique<test::ScriptedDialogs>(record));
+        record.host = &host;
+        ProbeWindows windows(host);
+        ProbeForm form(windows, host);
+        form.timer().set_timer_enabled(true);
+        host.show(form, false);
+        QCOMPARE(host.timers_of(form)->running(), 1);
+
+        QTest::mouseClick(host.window_of(form)->findChild<QPushButton*>("Ask"), Qt::LeftButton);
+        QCOMPARE(record.messages.size(), std::size_t(1));
+        QCOMPARE(record.messages[0].icon, MessageIcon::exclamation);
+        QCOMPARE(record.messages[0].title, QString("Title"));
+        QCOMPARE(record.messages[0].text, QString("Text"));
+        QVERIFY(record.messages[0].timers_paused);
+        QCOMPARE(record.filters, std::vector<QString>{QString("Test Files (*.txt)")});
+        QCOMPARE(form.answer, std::optional<std::string>("/tmp/settings.txt"));
+        QVERIFY(!host.timers_paused());
+        QCOMPARE(host.timers_of(form)->running(), 1);
+
+        record.file_answer.reset();
+        QCOMPARE(host.save_file_dialog(settings_file_filter), std::nullopt);
+    }
+
+    void the_real_message_box_waits_for_its_answer() {
+        QtDialogs dialogs;
+        QString seen_title;
+        QString seen_text;
+        QMessageBox::Icon seen_icon = QMessageBox::NoIcon;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            seen_title = box->windowTitle();
+            seen_text = box->text();
+            seen_icon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        });
+        dialogs.message_box(nullptr, MessageIcon::critical, "",
+                            "Failed to determine operating system");
+        QCOMPARE(seen_icon, QMessageBox::Critical);
+        QCOMPARE(seen_title, QString());
+        QCOMPARE(seen_text, QString("Failed to determine operating system"));
+        QCOMPARE(file_dialog_filter(settings_file_filter), QString("Test Files (*.txt)"));
+    }
+
+    void form_timers_follow_their_model() {
+        test::ScriptedDialogs::Record record;
+        QtHost host(default_views(), std::make_unique<test::ScriptedDialogs>(record));
+        ProbeWindows windows(host);
+        ProbeForm form(windows, host);
+        host.show(form, false);
+        FormTimers& timers = *host.timers_of(form);
+        QCOMPARE(timers.running(), 0);
+        form.timer().set_timer_enabled(true);
+        QCOMPARE(timers.running(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(form.ticks >= 2, 2000);
+        form.timer().set_interval(0);
+        QCOMPARE(timers.running(), 0);
+        form.timer().set_interval(30);
+        QCOMPARE(timers.running(), 1);
+        form.timer().set_timer_enabled(false);
+        QCOMPARE(timers.running(), 0);
+        const auto* precise = host.window_of(form)->findChild<QTimer*>();
+        QCOMPARE(precise->timerType(), Qt::PreciseTimer);
+    }
+
+    void a_fault_in_a_handler_is_reported_not_fatal() {
+        test::ScriptedDialogs::Record record;
+        QtHost host(default_views(), std::make_unique<test::ScriptedDialogs>(record));
+        ProbeWindows windows(host);
+        ProbeForm form(windows, host);
+        host.show(form, false);
+        QTest::mouseClick(host.window_of(form)->findChild<QPushButton*>("Fault"), Qt::LeftButton);
+        QCOMPARE(record.messages.size(), std::size_t(1));
+        QCOMPARE(record.messages[0].icon, MessageIcon::critical);
+        QVERIFY(record.messages[0].text.contains("no such control"));
+        QVERIFY(host.window_of(form)->isVisible());
+    }
+
+    void windows_closed_by_a_click_are_freed_after_it_and_the_end_quits() {
+        test::GuiSession session;
+        QPointer<QWidget> start = &session.window("deviceform");
+        session.confirm("Option4");
+        QCOMPARE(session.program.find("deviceform"), nullptr);
+        QVERIFY(session.program.main_form() != nullptr);
+        QVERIFY(session.window("Main").isVisible());
+        test::flush_deleted();
+        QVERIFY(!start);
+
+        session.window("Main").close();
+        QVERIFY(session.program.ended());
+        QVERIFY(session.quit);
+    }
+};
+
+} // namespace zqf::qt
+
+QTEST_MAIN(zqf::qt::QtHostTest)
+#include "qt_host_test.moc"

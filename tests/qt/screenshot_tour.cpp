@@ -1,0 +1,85 @@
+// Walks the desktop program through its windows on a real display and saves a
+// picture of the screen at each stop: the start window, then the main window
+// of every device. Run it under Xvfb (scripts/screenshots.sh).
+#include "core/windows/program.h"
+#include "platform/chip_geometry.h"
+#include "platform/virtual_board.h"
+#include "qt/host/qt_host.h"
+#include "qt/views/views.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+#include <QWidget>
+
+#include <iostream>
+
+namespace {
+
+void settle() {
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(30);
+    }
+}
+
+void shoot(const QString& file) {
+    settle();
+    QProcess::execute(QStringLiteral("import"), {"-window", "root", file});
+    std::cout << "saved " << file.toStdString() << '\n';
+}
+
+void click(QWidget& window, const char* name) {
+    auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
+    if (widget == nullptr) {
+        std::cerr << "no widget " << name << '\n';
+        return;
+    }
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+struct Session {
+    zqf::qt::QtHost host{zqf::qt::default_views(), std::make_unique<zqf::qt::QtDialogs>()};
+    zqf::Program* program_ptr = nullptr;
+    zqf::VirtualBoard board{
+        [this] { return zqf::chip_geometry(program_ptr->state().device_name); }};
+    zqf::Program program{host, board, {QDir::currentPath().toStdString(), "comms_option.txt"}};
+
+    Session() {
+        program_ptr = &program;
+        host.attach(program);
+        host.set_quit([] {});
+        program.start();
+    }
+    QWidget& window(const char* form) { return *host.window_of(*program.find(form)); }
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QStringList only = app.arguments().mid(2);
+    {
+        Session session;
+        shoot(out + "/start-window.png");
+    }
+    const std::pair<const char*, const char*> devices[] = {
+        {"Option1", "zqf7310"}, {"Option2", "zqf7320"}, {"Option4", "zqf7340"},
+        {"Option5", "zqf7350"}, {"Option3", "zqf7610"}, {"Option6", "zqf7620"},
+    };
+    for (const auto& [option, device] : devices) {
+        if (!only.isEmpty() && !only.contains(QString::fromLatin1(device))) {
+            continue;
+        }
+        Session session;
+        QWidget& start = session.window("deviceform");
+        click(start, option);
+        click(start, "option_par");
+        click(start, "Command1");
+        settle();
+        shoot(out + "/main-" + device + ".png");
+    }
+    return 0;
+}
