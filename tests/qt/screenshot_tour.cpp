@@ -7,6 +7,7 @@
 #include "qt/host/qt_host.h"
 #include "qt/views/views.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QProcess>
@@ -64,6 +65,20 @@ int main(int argc, char* argv[]) {
     {
         Session session;
         shoot(out + "/start-window.png");
+        click(session.window("deviceform"), "Command2");
+        shoot(out + "/comms-help.png");
+    }
+    {
+        Session session;
+        QWidget& start = session.window("deviceform");
+        click(start, "Option1");
+        click(start, "option_par");
+        click(start, "Command1");
+        session.window("Main").findChild<QAction*>("mnuProg")->trigger();
+        shoot(out + "/programming-notes.png");
+        click(session.window("helpform"), "Command1");
+        session.window("Main").findChild<QAction*>("aboutmenu")->trigger();
+        shoot(out + "/about.png");
     }
     const std::pair<const char*, const char*> devices[] = {
         {"Option1", "zqf7310"}, {"Option2", "zqf7320"}, {"Option4", "zqf7340"},
@@ -79,6 +94,8 @@ int main(int argc, char* argv[]) {
         click(start, "option_par");
         click(start, "Command1");
         settle();
+        // Every register written once, so the register table shows the words.
+        click(session.window("Main"), "Command8");
         shoot(out + "/main-" + device + ".png");
     }
     return 0;

@@ -85,6 +85,7 @@ QWidget* build_register_table(QWidget* parent, std::vector<VisibleWhile>& follow
     binary->setFont(table->font());
     hex->setFont(table->font());
     binary->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    follow.push_back({header, "Label34"});
     column->addWidget(header);
 
     for (const RegisterRow& r : register_rows) {

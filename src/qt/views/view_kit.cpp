@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +91,12 @@ void make_prominent(QWidget& widget, double scale) {
 
 void make_fixed_pitch(QWidget& widget) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!QFontInfo(font).fixedPitch()) {
+        // Platforms without a theme name no fixed font of their own.
+        font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Noto Sans Mono"),
+                          QStringLiteral("monospace")});
+        font.setStyleHint(QFont::TypeWriter);
+    }
     font.setPointSizeF(widget.font().pointSizeF());
     widget.setFont(font);
 }

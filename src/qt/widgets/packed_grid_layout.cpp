@@ -47,7 +47,8 @@ QSize PackedGridLayout::cell_size() const {
     QSize cell;
     for (const QLayoutItem* item : items_) {
         const QWidget* widget = item->widget();
-        const QSize hint = widget != nullptr ? widget->sizeHint() : item->sizeHint();
+        const QSize hint = widget != nullptr ? widget->sizeHint().expandedTo(widget->minimumSize())
+                                             : item->sizeHint();
         cell = cell.expandedTo(hint);
     }
     return cell;
