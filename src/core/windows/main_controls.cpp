@@ -48,6 +48,7 @@ constexpr LabelRow label_rows[] = {
     {"currentsetting2", "5.0"},
     {"testmode", "Normal Operation"},
     {"clock_divider_mode_label", "Clock Divider mode:"},
+    {"if_prescaler_label", "IF Prescaler:"},
     {"phase_label", "Phase Value:"},
     {"clock_divider_value_label", "Clock Divider Value:"},
     // Display pairs: the bit string and the hexadecimal text of each register.

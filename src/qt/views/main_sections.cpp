@@ -171,7 +171,11 @@ QWidget* build_if_sections(QWidget* parent, std::vector<VisibleWhile>& follow) {
 
     QGroupBox* settings = make_frame(holder, "Frame5");
     auto* settings_column = new QVBoxLayout(settings);
-    settings_column->addWidget(make_list(settings, "Combo5"), 0, Qt::AlignLeft);
+    auto* prescaler = new QHBoxLayout;
+    prescaler->addWidget(make_label(settings, "if_prescaler_label"));
+    prescaler->addWidget(make_list(settings, "Combo5"));
+    prescaler->addStretch();
+    settings_column->addLayout(prescaler);
     settings_column->addLayout(add_switches(
         settings, 2,
         {"Toggle2", "Toggle6", "Toggle3", "Toggle4", "Toggle14", "Toggle27", "Toggle28"}));
