@@ -1,9 +1,13 @@
 // Where the main window's buttons, labels and menu entries lead. Every window
 // opened from here is modal: the panel takes no input until it closes.
 #include "core/state/devices.h"
+#include "core/windows/crystal_form.h"
+#include "core/windows/fast_lock_form.h"
 #include "core/windows/help_form.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
+#include "core/windows/synth_form.h"
+#include "core/windows/synth_if_form.h"
 
 namespace zqf {
 
@@ -18,6 +22,10 @@ void MainForm::create_navigation() {
     on_click({"Label1", "Label2", "Label11", "Label12", "Label29", "Label38", "vcofreq", "ref_freq",
               "crystal", "crystalIF", "fraclabel", "modulus", "synthmenu"},
              [this] { open_rf_planner(); });
+    on_click({"Label36", "Label37", "ifvcofreq", "ifref_freq"},
+             [this] { program_.show_modal(program_.load<SynthIfForm>()); });
+    on_click({"Label42"}, [this] { program_.show_modal(program_.load<CrystalForm>()); });
+    find("Frame13")->on_drop = [this] { program_.show_modal(program_.load<FastLockForm>()); };
     on_click({"Label6", "Label4", "currentsetting2", "current2menu"},
              [this] { open_rf_current(); });
     on_click({"aboutmenu"}, [this] { open_modal_help(true); });
@@ -36,7 +44,12 @@ void MainForm::create_navigation() {
 }
 
 void MainForm::open_rf_planner() {
-    // The RF planner window plugs in here.
+    // The doubler switch is a door to the planner, not a setting: once the
+    // planner closes it shows the doubler as stored, also when the planner
+    // was left without an update.
+    program_.show_modal(program_.load<SynthForm>(), [this] {
+        get<ToggleSwitch>("Toggle13").set_state(program_.state().doubler_field == (1 << 19));
+    });
 }
 
 void MainForm::open_rf_test_modes() {
@@ -44,8 +57,7 @@ void MainForm::open_rf_test_modes() {
 }
 
 void MainForm::open_fast_lock(std::function<void()> then) {
-    // Until the fast-lock window exists, what follows it runs at once.
-    then();
+    program_.show_modal(program_.load<FastLockForm>(), std::move(then));
 }
 
 void MainForm::open_rf_current() {

@@ -159,6 +159,11 @@ TEST(MainPanel, FastLockSwitch) {
     b.switch_all_indicators_off();
     b.toggle("Toggle32").user_click();
     EXPECT_EQ(b.state().load_control, 8388608.0);
+    // The rest waits for the fast-lock window, opened modally over the panel.
+    ASSERT_NE(b.program.find("fastlockform"), nullptr);
+    EXPECT_TRUE(b.program.is_blocked(b.main()));
+    EXPECT_TRUE(b.lit_indicators().empty());
+    b.control<CaptionControl>("fastlockform", "Command2").user_click();
     EXPECT_EQ(b.main().get<ListBox>("Combo8").index(), 6);
     EXPECT_EQ(b.lit_indicators(), (Names{"Toggle20", "Toggle30"}));
     b.toggle("Toggle32").user_click();

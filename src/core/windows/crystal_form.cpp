@@ -1,0 +1,63 @@
+#include "core/windows/crystal_form.h"
+
+#include "core/planning/arithmetic.h"
+#include "core/planning/dividers.h"
+#include "core/planning/plan_writes.h"
+#include "core/text/number_text.h"
+#include "core/windows/planner_support.h"
+#include "core/windows/program.h"
+
+namespace zqf {
+
+CrystalForm::CrystalForm(Program& program)
+    : Form(program, "crystalform", "Crystal Frequency"), program_(program) {
+    label("Label1", "Enter the reference oscillator frequency (MHz):");
+    add<TextBox>("Text1");
+    button("Command3", "Load Now").on_click = [this] { Command3_Click(); };
+    button("Command1", "OK").on_click = [this] { Command1_Click(); };
+    button("Command2", "Cancel").on_click = [this] { close(); };
+}
+
+void CrystalForm::load() {
+    get<TextBox>("Text1").set_text(general_form(program_.state().refin_freq / 1e6));
+}
+
+void CrystalForm::Command3_Click() {
+    load_now();
+}
+
+void CrystalForm::Command1_Click() {
+    // A refused entry keeps the window open, with the emptied box to type into.
+    if (load_now()) {
+        close();
+    }
+}
+
+void CrystalForm::reject(std::string_view message) {
+    program_.beep();
+    warn(program_, message);
+    get<TextBox>("Text1").set_text("");
+    set_focus("Text1");
+}
+
+bool CrystalForm::load_now() {
+    const std::optional<double> mhz = entry_value(*this, "Text1");
+    const std::optional<double> hz = mhz ? finite(*mhz * 1e6) : std::nullopt;
+    if (!hz) {
+        reject("Invalid entry in crystal Frequency.");
+        return false;
+    }
+    get<TextBox>("Text1").set_text(format_template(*mhz, "#0.000000"));
+    SharedState& s = program_.state();
+    s.refin_freq = *hz;
+    // The PFD stays as it is: the RF planner derives it from the new reference
+    // on its next update.
+    if (!compute_dividers(s)) {
+        reject("Warning. The RF R register must be >= 1. ");
+        return false;
+    }
+    carry_out(program_, reference_writes(s.device_name));
+    return true;
+}
+
+} // namespace zqf

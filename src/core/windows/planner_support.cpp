@@ -1,0 +1,47 @@
+#include "core/windows/planner_support.h"
+
+#include "core/planning/arithmetic.h"
+#include "core/planning/plan_writes.h"
+#include "core/text/number_entry.h"
+#include "core/windows/main_form.h"
+#include "core/windows/program.h"
+
+namespace zqf {
+
+void carry_out(Program& program, const PlanWrites& writes) {
+    if (writes.refresh) {
+        if (MainForm* main = program.main_form()) {
+            main->refresh_registers();
+        }
+    }
+    if (writes.send_all) {
+        program.link().send_all_registers();
+    }
+    for (const int index : writes.order) {
+        program.link().send(index);
+    }
+}
+
+void show_on_main(Program& program, std::string_view control, std::string text) {
+    if (MainForm* main = program.main_form()) {
+        main->get<CaptionControl>(control).set_caption(std::move(text));
+    }
+}
+
+void warn(Program& program, std::string_view text) {
+    program.message(MessageIcon::exclamation, program_title, text);
+}
+
+std::optional<double> entry_value(const Form& form, std::string_view text_box) {
+    return parse_number(form.get<TextBox>(text_box).text());
+}
+
+std::optional<double> scaled_entry(const Form& form, std::string_view text_box, double factor) {
+    const std::optional<double> value = entry_value(form, text_box);
+    if (!value) {
+        return std::nullopt;
+    }
+    return finite(*value * factor);
+}
+
+} // namespace zqf

@@ -1,0 +1,177 @@
+#include "core/windows/synth_if_form.h"
+
+#include "core/planning/arithmetic.h"
+#include "core/planning/if_counters.h"
+#include "core/text/convert.h"
+#include "core/text/number_text.h"
+#include "core/windows/main_form.h"
+#include "core/windows/planner_support.h"
+#include "core/windows/program.h"
+
+namespace zqf {
+
+namespace {
+
+constexpr std::string_view bad_vco = "Invalid entry in VCO Frequency.";
+constexpr std::string_view bad_reference = "Invalid entry in reference frequency.";
+
+// Register (1,0,0) holds B and A, register (1,0,1) holds R.
+constexpr int counters_register = 4;
+constexpr int reference_register = 5;
+
+} // namespace
+
+SynthIfForm::SynthIfForm(Program& program)
+    : Form(program, "synthformIF", "IF Output Frequency"), program_(program) {
+    label("Label1", "Enter the desired VCO output frequency (MHz):");
+    add<TextBox>("Text1");
+    label("Label2", "Enter the desired reference frequency (kHz):");
+    add<TextBox>("Text2");
+    button("Command3",
+           "Update Reg (1,0,0). Click here when the VCO Output Frequency has been changed")
+        .on_click = [this] { Command3_Click(); };
+    button("Command1", "Update Reg (1,0,0) and Reg (1,0,1). Click here when the PFD Frequency "
+                       "has been changed")
+        .on_click = [this] { Command1_Click(); };
+    frame("Frame1", "Single channel jump");
+    button("Command4", "Increment by one channel space. Update Reg (1,0,0)").on_click = [this] {
+        Command4_Click();
+    };
+    button("Command5", "Decrement by one channel space. Update Reg (1,0,0)").on_click = [this] {
+        Command5_Click();
+    };
+    // The legends, each followed by the label that shows its value.
+    label("Label7", "N:");
+    label("Label3");
+    label("Label8", "P:");
+    label("Label4");
+    label("Label9", "B:");
+    label("Label5");
+    label("Label10", "A:");
+    label("Label6");
+    label("Label11", "Clicking the Load Now, Increment or Decrement buttons will calculate the "
+                     "new B and A value and program the relevant register. ");
+    button("Command2", "Return to Main Interface").on_click = [this] { close(); };
+}
+
+void SynthIfForm::load() {
+    const SharedState& s = program_.state();
+    get<TextBox>("Text1").set_text(format_template(s.if_vco_freq, ".000000"));
+    get<TextBox>("Text2").set_text(format_template(s.if_pfd_freq, ".000000"));
+}
+
+void SynthIfForm::Command3_Click() {
+    load_counters();
+}
+
+void SynthIfForm::Command1_Click() {
+    if (load_counters()) {
+        program_.link().send(reference_register);
+    }
+}
+
+void SynthIfForm::Command4_Click() {
+    step(1.0);
+}
+
+void SynthIfForm::Command5_Click() {
+    step(-1.0);
+}
+
+void SynthIfForm::reject_entry(const char* text_box, std::string_view message) {
+    program_.beep();
+    warn(program_, message);
+    get<TextBox>(text_box).set_text("");
+    set_focus(text_box);
+}
+
+std::optional<SynthIfForm::Wanted> SynthIfForm::read_wanted(double channels) {
+    const std::optional<double> vco = scaled_entry(*this, "Text1", 1e6);
+    if (!vco) {
+        reject_entry("Text1", bad_vco);
+        return std::nullopt;
+    }
+    const std::optional<double> pfd = scaled_entry(*this, "Text2", 1000.0);
+    // One channel is one comparison period: the step equals the IF PFD.
+    const std::optional<double> moved = pfd ? finite(*vco + channels * *pfd) : std::nullopt;
+    if (!moved) {
+        reject_entry("Text2", bad_reference);
+        return std::nullopt;
+    }
+    return Wanted{*moved, *pfd};
+}
+
+bool SynthIfForm::store_counters(const Wanted& wanted) {
+    SharedState& s = program_.state();
+    const std::optional<double> r_ratio = quotient(s.refin_freq, wanted.pfd_hz);
+    const std::optional<int32_t> r = r_ratio ? to_int32(*r_ratio) : std::nullopt;
+    if (!r) {
+        reject_entry("Text2", bad_reference);
+        return false;
+    }
+    s.if_r = *r;
+    const std::optional<double> n_ratio = quotient(wanted.vco_hz, wanted.pfd_hz);
+    const std::optional<int32_t> n = n_ratio ? to_int32(*n_ratio) : std::nullopt;
+    if (!n) {
+        reject_entry("Text2", bad_reference);
+        return false;
+    }
+    s.if_n = *n;
+    const std::optional<SwallowCounters> counters = split_counter(s.if_n, s.if_prescaler);
+    if (!counters) {
+        reject_entry("Text2", bad_reference);
+        return false;
+    }
+    s.if_b = counters->b;
+    s.if_a = counters->a;
+    s.if_pfd_freq = round15(wanted.pfd_hz / 1000.0);
+    return true;
+}
+
+bool SynthIfForm::load_counters() {
+    const std::optional<Wanted> wanted = read_wanted(0.0);
+    if (!wanted || !store_counters(*wanted)) {
+        return false;
+    }
+    SharedState& s = program_.state();
+    // The frequency the counters really give, which differs from the entry
+    // when it is no whole multiple of the PFD.
+    const auto n = static_cast<int64_t>(s.if_b) * s.if_prescaler + s.if_a;
+    s.if_vco_freq = round15(static_cast<double>(n) * wanted->pfd_hz / 1e6);
+    show_counters();
+    if (MainForm* main = program_.main_form()) {
+        main->refresh_registers();
+    }
+    program_.link().send(counters_register);
+    return true;
+}
+
+void SynthIfForm::step(double channels) {
+    const std::optional<Wanted> wanted = read_wanted(channels);
+    if (!wanted || !store_counters(*wanted)) {
+        return;
+    }
+    const SharedState& s = program_.state();
+    // The loaded VCO frequency stays; the window steps on from the synthesised one.
+    const auto n = static_cast<int64_t>(s.if_b) * s.if_prescaler + s.if_a;
+    const double synthesised_mhz = static_cast<double>(n) * s.if_pfd_freq / 1000.0;
+    show_on_main(program_, "ifvcofreq", format_template(synthesised_mhz, "#0.00000") + "MHz");
+    show_on_main(program_, "ifref_freq",
+                 format_template(wanted->pfd_hz / 1000.0, "#0.00000") + "kHz");
+    get<TextBox>("Text1").set_text(format_template(synthesised_mhz, "#0.00000"));
+    show_counters();
+    if (MainForm* main = program_.main_form()) {
+        main->refresh_registers();
+    }
+    program_.link().send(counters_register);
+}
+
+void SynthIfForm::show_counters() {
+    const SharedState& s = program_.state();
+    get<CaptionControl>("Label3").set_caption(std::to_string(s.if_n));
+    get<CaptionControl>("Label4").set_caption(std::to_string(s.if_prescaler));
+    get<CaptionControl>("Label5").set_caption(std::to_string(s.if_b));
+    get<CaptionControl>("Label6").set_caption(std::to_string(s.if_a));
+}
+
+} // namespace zqf

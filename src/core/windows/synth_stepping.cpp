@@ -1,0 +1,89 @@
+// Channel stepping in the RF planner: one channel up or down, then the plan
+// written again. The new frequency is divided afresh, so crossing a multiple
+// of the PFD moves INT by one and FRAC wraps without code of its own.
+#include "core/planning/arithmetic.h"
+#include "core/planning/dividers.h"
+#include "core/planning/plan_writes.h"
+#include "core/windows/planner_support.h"
+#include "core/windows/program.h"
+#include "core/windows/synth_form.h"
+
+namespace zqf {
+
+void SynthForm::Command11_Click() {
+    step_normal(1.0);
+}
+
+void SynthForm::Command10_Click() {
+    step_normal(-1.0);
+}
+
+void SynthForm::Command4_Click() {
+    step_lcd(1.0);
+}
+
+void SynthForm::Command5_Click() {
+    step_lcd(-1.0);
+}
+
+void SynthForm::step_normal(double direction) {
+    SharedState& s = state();
+    const std::optional<double> base = scaled("Text1", 1e6);
+    if (!base) {
+        refuse();
+        return;
+    }
+    // The ZQF7350 steps by one unit of its 25-bit fraction at the PFD it has.
+    const std::optional<double> step = has_fixed_modulus()
+                                           ? std::optional<double>(s.pfd_freq / fixed_modulus)
+                                           : scaled("Text3", 1000.0);
+    const std::optional<double> rf = step ? finite(*base + direction * *step) : std::nullopt;
+    if (!rf) {
+        refuse();
+        return;
+    }
+    s.rf_freq = *rf;
+    s.chan_step = *step;
+    if (!take_reference_path() || !compute_dividers(s)) {
+        refuse();
+        return;
+    }
+    show_plan();
+    // The update reads the stepped frequency back from the window, so it is
+    // planned and written at the resolution the window shows.
+    normal_update();
+}
+
+void SynthForm::step_lcd(double direction) {
+    SharedState& s = state();
+    const std::optional<double> base = scaled("Text1", 1e6);
+    const std::optional<double> step = scaled("Text3", 1000.0);
+    const std::optional<double> rf =
+        base && step ? finite(*base + direction * *step) : std::nullopt;
+    if (!rf) {
+        refuse();
+        return;
+    }
+    s.rf_freq = *rf;
+    // The PFD as the window shows it, also when it was typed by hand.
+    const std::optional<double> pfd = scaled("Text2", 1000.0);
+    if (!pfd) {
+        refuse();
+        return;
+    }
+    s.pfd_freq = *pfd;
+    s.chan_step = *step;
+    if (!compute_dividers(s)) {
+        refuse();
+        return;
+    }
+    reduce_fraction(s);
+    if (!show_reduced_plan()) {
+        refuse();
+        return;
+    }
+    // No limit test here.
+    carry_out(program_, lcd_update_writes(s.device_name));
+}
+
+} // namespace zqf

@@ -1,0 +1,253 @@
+// The RF planner's updates: Normal mode, LCD mode, the reference switches and
+// the two buttons that keep a typed PFD. A step that meets an entry it cannot
+// use, or an arithmetic fault, ends its handler with a beep; what the steps
+// before it stored stays.
+#include "core/planning/arithmetic.h"
+#include "core/planning/dividers.h"
+#include "core/planning/limits.h"
+#include "core/planning/plan_writes.h"
+#include "core/state/devices.h"
+#include "core/text/convert.h"
+#include "core/text/number_text.h"
+#include "core/windows/planner_support.h"
+#include "core/windows/program.h"
+#include "core/windows/synth_form.h"
+
+namespace zqf {
+
+namespace {
+
+constexpr int32_t doubler_on = 1 << 19;
+constexpr int32_t doubler_5_on = 1 << 20;
+constexpr int32_t rdiv2_on = 1 << 21;
+
+std::string mhz(double hz) {
+    return format_template(hz / 1e6, "#0.00000") + "MHz";
+}
+std::string khz(double hz) {
+    return format_template(hz / 1000.0, "#0.00000") + "kHz";
+}
+
+} // namespace
+
+void SynthForm::Command3_Click() {
+    normal_update();
+}
+
+SynthForm::Update SynthForm::normal_update() {
+    SharedState& s = state();
+    const std::optional<double> typed_rf = scaled("Text1", 1e6);
+    if (!typed_rf) {
+        refuse();
+        return Update::refused;
+    }
+    s.rf_freq = round15(*typed_rf);
+    if (has_fixed_modulus()) {
+        // One unit of the fixed modulus at the PFD this update starts from.
+        s.chan_step = s.pfd_freq / fixed_modulus;
+        s.rf_freq = *typed_rf;
+    } else {
+        const std::optional<double> step = scaled("Text3", 1000.0);
+        if (!step) {
+            refuse();
+            return Update::refused;
+        }
+        s.chan_step = *step;
+    }
+    if (!take_reference_path() || !compute_dividers(s)) {
+        refuse();
+        return Update::refused;
+    }
+    show_plan();
+    if (const std::optional<LimitFailure> failure = check_limits(s)) {
+        program_.beep();
+        warn(program_, failure->message);
+        if (!failure->focus.empty()) {
+            set_focus(std::string(failure->focus));
+        }
+        return Update::limit_failed;
+    }
+    carry_out(program_, normal_update_writes(s.device_name));
+    return Update::completed;
+}
+
+bool SynthForm::take_reference_path() {
+    SharedState& s = state();
+    const std::optional<double> reference = scaled("Text4", 1e6);
+    if (!reference) {
+        return false;
+    }
+    s.refin_freq = *reference;
+    const std::optional<double> r_entry = entry("Text5");
+    const std::optional<int16_t> r = r_entry ? to_int16(*r_entry) : std::nullopt;
+    if (!r) {
+        return false;
+    }
+    s.r_count = *r;
+
+    const bool doubled = get<ToggleSwitch>("Toggle1").state();
+    s.doubler_field_5 = doubled ? doubler_5_on : 0;
+    s.doubler_field = doubled ? doubler_on : 0;
+    set_caption("Label29", doubled ? "Doubler Enabled" : "Doubler Disabled");
+    const std::optional<double> pfd =
+        quotient(doubled ? s.refin_freq + s.refin_freq : s.refin_freq, s.r_count);
+    if (!pfd) {
+        return false;
+    }
+    s.pfd_freq = *pfd;
+    set_text("Text2", general_form(s.pfd_freq / 1000.0));
+
+    const bool halved = get<ToggleSwitch>("Toggle2").state();
+    s.rdiv2_field = halved ? rdiv2_on : 0;
+    set_caption("Label7", halved ? "Ref/2 Enabled" : "Ref/2 Disabled");
+    if (halved) {
+        s.pfd_freq = s.pfd_freq / 2.0;
+    }
+    set_text("Text2", general_form(s.pfd_freq / 1000.0));
+    return true;
+}
+
+void SynthForm::show_plan() {
+    if (has_fixed_modulus()) {
+        show_fixed_modulus_plan();
+        return;
+    }
+    const SharedState& s = state();
+    show_on_main(program_, "vcofreq", mhz(s.rf_freq));
+    show_on_main(program_, "ref_freq", khz(s.pfd_freq));
+    show_on_main(program_, "modulus", general_form(s.mod_val));
+    show_on_main(program_, "fraclabel", khz(s.chan_step));
+    show_on_main(program_, "crystal", mhz(s.refin_freq));
+    show_on_main(program_, "crystalIF", mhz(s.refin_freq));
+    set_text("Text1", format_template(s.rf_freq / 1e6, ".000000"));
+    set_caption("Label25", general_form(s.int_val));
+    set_caption("Label24", general_form(s.mod_val));
+    set_caption("Label23", general_form(s.frac_val));
+    set_caption("Label22", std::to_string(s.prescaler_p));
+    set_caption("Label27", general_form(s.rf_freq / s.pfd_freq));
+    set_caption("Label17", std::to_string(s.r_count));
+}
+
+void SynthForm::show_fixed_modulus_plan() {
+    SharedState& s = state();
+    // What the dividers really give, not what was typed.
+    s.rf_freq = synthesised_fixed_modulus_rf(s);
+    show_on_main(program_, "vcofreq", general_form(s.rf_freq / 1e6) + "MHz");
+    show_on_main(program_, "ref_freq", khz(s.pfd_freq));
+    show_on_main(program_, "modulus", "25-bit fixed");
+    show_on_main(program_, "fraclabel", format_template(s.chan_step, "#0.00000") + "Hz");
+    show_on_main(program_, "crystal", mhz(s.refin_freq));
+    show_on_main(program_, "crystalIF", mhz(s.refin_freq));
+    set_text("Text1", general_form(s.rf_freq / 1e6));
+    set_text("Text3", general_form(s.chan_step));
+    set_caption("Label25", general_form(s.int_val));
+    set_caption("Label24", "25-bit fixed");
+    set_caption("Label23", general_form(fraction25(s)));
+    set_caption("Label22", std::to_string(s.prescaler_p));
+    set_caption("Label27", general_form(s.rf_freq / s.pfd_freq));
+    set_caption("Label17", std::to_string(s.r_count));
+}
+
+void SynthForm::Command8_Click() {
+    // The reduction and its writes follow whatever the Normal-mode update came
+    // to: after a limit warning the reduced plan is written all the same.
+    normal_update();
+    reduce_fraction(state());
+    if (!show_reduced_plan()) {
+        refuse();
+        return;
+    }
+    carry_out(program_, lcd_update_writes(state().device_name));
+}
+
+bool SynthForm::show_reduced_plan() {
+    const SharedState& s = state();
+    const std::optional<double> n = quotient(s.rf_freq, s.pfd_freq);
+    if (!n) {
+        return false;
+    }
+    set_text("Text1", format_template(s.rf_freq / 1e6, ".000000"));
+    set_caption("Label25", general_form(s.int_val));
+    set_caption("Label24", general_form(s.mod_val));
+    set_caption("Label23", general_form(s.frac_val));
+    set_caption("Label22", std::to_string(s.prescaler_p));
+    set_caption("Label27", general_form(*n));
+    return true;
+}
+
+void SynthForm::Toggle1_Click() {
+    reference_switch_flipped();
+}
+
+void SynthForm::Toggle2_Click() {
+    reference_switch_flipped();
+}
+
+void SynthForm::reference_switch_flipped() {
+    // R2 holds the reference path, so it is written once more, also after a
+    // limit warning; an update refused for a bad entry writes nothing.
+    const Update update = normal_update();
+    if (update == Update::refused || family_of(state().device_name) == Family::none) {
+        return;
+    }
+    program_.link().send(2);
+}
+
+void SynthForm::Command6_Click() {
+    derive_r_from_pfd(0);
+}
+
+void SynthForm::Command7_Click() {
+    derive_r_from_pfd(1);
+}
+
+void SynthForm::derive_r_from_pfd(int register_index) {
+    SharedState& s = state();
+    const std::optional<double> rf = scaled("Text1", 1e6);
+    if (!rf) {
+        refuse();
+        return;
+    }
+    s.rf_freq = round15(*rf);
+    const std::optional<double> pfd = scaled("Text2", 1000.0);
+    if (!pfd) {
+        refuse();
+        return;
+    }
+    s.pfd_freq = *pfd;
+    const std::optional<double> step = scaled("Text3", 1000.0);
+    if (!step) {
+        refuse();
+        return;
+    }
+    s.chan_step = *step;
+
+    const double reference = s.doubler_field == doubler_on ? s.refin_freq * 2.0 : s.refin_freq;
+    const std::optional<double> ratio = quotient(reference, s.pfd_freq);
+    const std::optional<int16_t> r = ratio ? to_int16(*ratio) : std::nullopt;
+    if (!r) {
+        refuse();
+        return;
+    }
+    s.r_count = *r;
+    if (s.r_count == 0) {
+        warn(program_, "Warning. The RF R register must be >= 1. Change the PFD accordingly.");
+        set_text("Text2", "");
+        set_focus("Text2");
+    }
+    // The same division on every device: the fixed modulus plays no part here.
+    const std::optional<DividerPlan> plan = plan_dividers(s.rf_freq, s.pfd_freq, s.chan_step);
+    if (!plan) {
+        refuse();
+        return;
+    }
+    s.int_val = plan->int_val;
+    s.mod_val = plan->mod_val;
+    s.frac_val = plan->frac_val;
+    set_text("Text1", format_template(s.rf_freq / 1e6, ".000000"));
+    set_caption("Label25", general_form(s.int_val));
+    set_caption("Label27", general_form(s.rf_freq / s.pfd_freq));
+    program_.link().send(register_index);
+}
+
+} // namespace zqf
