@@ -1,0 +1,164 @@
+#include "planner_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace zqf {
+namespace {
+
+using testing::PlannerBench;
+using Names = std::vector<std::string>;
+using Order = std::vector<int>;
+
+struct Crystal : PlannerBench {
+    explicit Crystal(std::string_view device_option = "Option1")
+        : PlannerBench(device_option, "Label42", "crystalform") {}
+};
+
+TEST(ReferenceWindow, LoadNowPlansAgainFromTheNewReference) {
+    Crystal c;
+    EXPECT_EQ(c.planner().caption(), "Crystal Frequency");
+    EXPECT_TRUE(c.program.is_blocked(c.main()));
+    EXPECT_EQ(c.text("Text1"), "10");
+    c.type("Text1", "20");
+    c.state().rf_freq = 1750.4e6;
+    c.state().chan_step = 100e3;
+    c.click("Command3");
+    EXPECT_EQ(c.text("Text1"), "20.000000");
+    EXPECT_EQ(c.state().refin_freq, 20e6);
+    EXPECT_EQ(c.state().pfd_freq, 10e6); // the planner derives the PFD next time
+    EXPECT_EQ(c.state().frac_val, 4.0);
+    EXPECT_EQ(c.main_caption("crystal"), "20.00000MHz");
+    EXPECT_EQ(c.sent, (Order{3, 2, 1, 0}));
+    EXPECT_TRUE(c.open());
+    c.click("Command1");
+    EXPECT_FALSE(c.open());
+
+    // The dual refreshes only, the 32-bit devices do neither.
+    Crystal dual("Option6");
+    dual.type("Text1", "20");
+    dual.click("Command1");
+    EXPECT_EQ(dual.main_caption("crystal"), "20.00000MHz");
+    EXPECT_TRUE(dual.sent.empty());
+    Crystal five("Option4");
+    five.type("Text1", "20");
+    five.click("Command3");
+    EXPECT_EQ(five.main_caption("crystal"), "25.00000MHz");
+    EXPECT_TRUE(five.sent.empty());
+}
+
+TEST(ReferenceWindow, RefusedEntriesKeepTheWindowOpen) {
+    Crystal c;
+    c.type("Text1", "ten");
+    c.click("Command1");
+    EXPECT_EQ(c.host.events, (Names{"beep", c.warning("Invalid entry in crystal Frequency.")}));
+    EXPECT_EQ(c.text("Text1"), "");
+    EXPECT_EQ(c.planner().focus(), "Text1");
+    EXPECT_EQ(c.state().refin_freq, 10e6);
+    EXPECT_TRUE(c.open());
+
+    // A fault after the reference is stored: a zero step gives no modulus.
+    c.forget();
+    c.state().chan_step = 0.0;
+    c.type("Text1", "12");
+    c.click("Command1");
+    EXPECT_EQ(c.host.events,
+              (Names{"beep", c.warning("Warning. The RF R register must be >= 1. ")}));
+    EXPECT_EQ(c.state().refin_freq, 12e6);
+    EXPECT_EQ(c.text("Text1"), "");
+    EXPECT_TRUE(c.sent.empty());
+    EXPECT_TRUE(c.open());
+}
+
+// ---- fast-lock timer -------------------------------------------------------------
+
+struct FastLock : testing::ProgramBench {
+    FastLock() {
+        confirm("Option2"); // ZQF7320
+        switch_all_indicators_off();
+        record_sends();
+        toggle("Toggle32").user_click();
+        host.events.clear();
+    }
+    TextBox& box(std::string_view name) { return control<TextBox>("fastlockform", name); }
+    std::string text(std::string_view name) { return box(name).text(); }
+    void click(std::string_view name) {
+        form("fastlockform").find(name)->user_click();
+        program.collect();
+    }
+};
+
+TEST(FastLockWindow, ShowsTheIntervalAtThePfdAsShown) {
+    FastLock f;
+    EXPECT_EQ(f.form("fastlockform").caption(), "Fast-lock timer");
+    EXPECT_EQ(f.text("Text1"), "1");
+    EXPECT_EQ(f.text("PFD"), "10.00");
+    EXPECT_EQ(f.text("BWinterval"), "0.1");
+    f.box("Text1").user_type("100");
+    EXPECT_EQ(f.text("BWinterval"), "10");
+    f.box("Text1").user_type("");
+    EXPECT_EQ(f.text("Text1"), "1");
+    EXPECT_EQ(f.text("BWinterval"), "0.1");
+    EXPECT_TRUE(f.host.events.empty());
+
+    // Below 1 MHz without a leading zero, and the interval from the two decimals.
+    f.state().pfd_freq = 504e3;
+    f.box("Text1").user_type("3");
+    EXPECT_EQ(f.text("PFD"), ".50");
+    EXPECT_EQ(f.text("BWinterval"), "6");
+    // A count that is no number, or a PFD box of 0: a beep, the interval stays.
+    f.box("Text1").user_type("3x");
+    f.state().pfd_freq = 1e3;
+    f.box("Text1").user_type("4");
+    EXPECT_EQ(f.text("PFD"), ".00");
+    EXPECT_EQ(f.text("BWinterval"), "6");
+    EXPECT_EQ(f.host.events, (Names{"beep", "beep"}));
+}
+
+TEST(FastLockWindow, LoadNowWritesTheCountThroughTheModulus) {
+    FastLock f;
+    f.box("Text1").user_type("100");
+    f.click("Command3");
+    EXPECT_EQ(f.state().mod_val, 100.0);
+    // R1 went out with the count and the load bit.
+    EXPECT_EQ(f.sent, (Order{1}));
+    const uint32_t r1 = *f.board.latched(1);
+    EXPECT_EQ(r1 >> 2 & 0xFFFU, 100U);
+    EXPECT_EQ(r1 >> 23 & 1U, 1U);
+    EXPECT_EQ(f.state().load_control, 0.0);
+    EXPECT_FALSE(f.toggle("Toggle32").state());
+    EXPECT_EQ(f.program.find("fastlockform"), nullptr);
+    // The switch's own steps ran once the window had closed.
+    EXPECT_EQ(f.main().get<ListBox>("Combo8").index(), 6);
+    EXPECT_EQ(f.lit_indicators(), (Names{"Toggle20", "Toggle30"}));
+}
+
+TEST(FastLockWindow, CountsTheModulusFieldCannotHoldAreRefused) {
+    for (const char* count : {"abc", "12.5", "4096", "-1"}) {
+        FastLock f;
+        f.box("Text1").user_type(count);
+        f.host.events.clear();
+        f.click("Command3");
+        EXPECT_EQ(f.host.events, (Names{"beep"})) << count;
+        EXPECT_TRUE(f.sent.empty()) << count;
+        EXPECT_EQ(f.state().mod_val, 64.0) << count;
+        EXPECT_EQ(f.state().load_control, 8388608.0) << count;
+        EXPECT_NE(f.program.find("fastlockform"), nullptr) << count;
+    }
+}
+
+TEST(FastLockWindow, CancelAndTheDropOnTheSharedFrame) {
+    FastLock f;
+    f.click("Command2");
+    EXPECT_TRUE(f.sent.empty());
+    EXPECT_EQ(f.state().load_control, 8388608.0);
+    EXPECT_TRUE(f.toggle("Toggle32").state());
+
+    testing::ProgramBench dual;
+    dual.confirm("Option6");
+    dual.main().find("Frame13")->user_drop();
+    ASSERT_NE(dual.program.find("fastlockform"), nullptr);
+    EXPECT_TRUE(dual.program.is_blocked(dual.main()));
+}
+
+} // namespace
+} // namespace zqf

@@ -1,0 +1,111 @@
+#include "planner_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace zqf {
+namespace {
+
+using testing::PlannerBench;
+using Names = std::vector<std::string>;
+using Order = std::vector<int>;
+
+struct If : PlannerBench {
+    explicit If(std::string_view door = "ifvcofreq")
+        : PlannerBench("Option6", door, "synthformIF", "option_usb") {}
+    std::vector<std::string> counters() {
+        return {caption("Label3"), caption("Label4"), caption("Label5"), caption("Label6")};
+    }
+};
+
+TEST(IfPlanner, OpensModallyFromTheIfReadouts) {
+    for (const char* door : {"Label36", "Label37", "ifvcofreq", "ifref_freq"}) {
+        If p(door);
+        ASSERT_TRUE(p.open()) << door;
+        EXPECT_EQ(p.planner().caption(), "IF Output Frequency");
+        EXPECT_TRUE(p.program.is_blocked(p.main()));
+        EXPECT_EQ(p.text("Text1"), "540.000000");
+        EXPECT_EQ(p.text("Text2"), "200.000000");
+        p.click("Command2");
+        EXPECT_FALSE(p.open());
+    }
+}
+
+TEST(IfPlanner, LoadExampleThenOneStepUp) {
+    If p;
+    p.type("Text1", "540");
+    p.type("Text2", "200");
+    p.click("Command3");
+    EXPECT_EQ(p.state().if_r, 50);
+    EXPECT_EQ(p.state().if_n, 2700);
+    EXPECT_EQ(p.state().if_b, 337);
+    EXPECT_EQ(p.state().if_a, 4);
+    EXPECT_EQ(p.state().if_vco_freq, 540.0);
+    EXPECT_EQ(p.state().if_pfd_freq, 200.0);
+    EXPECT_EQ(p.counters(), (Names{"2700", "8", "337", "4"}));
+    EXPECT_EQ(p.sent, (Order{4}));
+    EXPECT_EQ(p.main_caption("ifvcofreq"), "540.00000MHz");
+
+    p.forget();
+    p.click("Command1");
+    EXPECT_EQ(p.sent, (Order{4, 5}));
+
+    p.forget();
+    p.click("Command4");
+    EXPECT_EQ(p.counters(), (Names{"2701", "8", "337", "5"}));
+    EXPECT_EQ(p.text("Text1"), "540.20000");
+    EXPECT_EQ(p.main_caption("ifref_freq"), "200.00000kHz");
+    EXPECT_EQ(p.state().if_vco_freq, 540.0); // the loaded frequency stays
+    EXPECT_EQ(p.sent, (Order{4}));
+    p.click("Command4");
+    p.click("Command5");
+    EXPECT_EQ(p.text("Text1"), "540.20000");
+    EXPECT_EQ(p.state().if_n, 2701);
+    EXPECT_TRUE(p.host.events.empty());
+}
+
+TEST(IfPlanner, NearestCounterAndSmallN) {
+    If p;
+    p.type("Text1", "540.3"); // N = 2701.5: halves go to even
+    p.click("Command3");
+    EXPECT_EQ(p.state().if_n, 2702);
+    EXPECT_EQ(p.state().if_vco_freq, 540.4); // what the counters synthesise
+    p.type("Text1", "1");
+    p.click("Command3");
+    EXPECT_EQ(p.counters(), (Names{"5", "8", "0", "5"}));
+    p.type("Text2", "300"); // R = 33.3: the nearest whole number
+    p.click("Command3");
+    EXPECT_EQ(p.state().if_r, 33);
+}
+
+TEST(IfPlanner, UnusableEntriesWarnClearAndFocus) {
+    struct Case {
+        const char* button;
+        const char* vco;
+        const char* reference;
+        const char* message;
+        const char* cleared;
+    };
+    const Case cases[] = {
+        {"Command3", "fast", "200", "Invalid entry in VCO Frequency.", "Text1"},
+        {"Command4", "", "200", "Invalid entry in VCO Frequency.", "Text1"},
+        {"Command1", "540", "wide", "Invalid entry in reference frequency.", "Text2"},
+        {"Command3", "540", "0", "Invalid entry in reference frequency.", "Text2"},
+        {"Command5", "540", "0", "Invalid entry in reference frequency.", "Text2"},
+        // R = 10 MHz / 1 mHz does not fit 32 bits.
+        {"Command3", "540", "0.000001", "Invalid entry in reference frequency.", "Text2"},
+    };
+    for (const Case& c : cases) {
+        If p;
+        p.type("Text1", c.vco);
+        p.type("Text2", c.reference);
+        p.click(c.button);
+        EXPECT_EQ(p.host.events, (Names{"beep", p.warning(c.message)})) << c.button << c.vco;
+        EXPECT_EQ(p.text(c.cleared), "") << c.button;
+        EXPECT_EQ(p.planner().focus(), c.cleared) << c.button;
+        EXPECT_TRUE(p.sent.empty()) << c.button;
+        EXPECT_EQ(p.state().if_n, 400) << c.button; // the first-start value
+    }
+}
+
+} // namespace
+} // namespace zqf
