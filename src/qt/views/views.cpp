@@ -9,6 +9,10 @@ ViewRegistry default_views() {
     views.add("helpform", build_help_view);
     views.add("aboutform", build_about_view);
     views.add("Main", build_main_view);
+    views.add("synthform", build_synth_view);
+    views.add("synthformIF", build_synth_if_view);
+    views.add("crystalform", build_crystal_view);
+    views.add("fastlockform", build_fast_lock_view);
     return views;
 }
 

@@ -12,5 +12,9 @@ ViewParts build_comms_help_view(const Form& form, QWidget& window);
 ViewParts build_help_view(const Form& form, QWidget& window);
 ViewParts build_about_view(const Form& form, QWidget& window);
 ViewParts build_main_view(const Form& form, QWidget& window);
+ViewParts build_synth_view(const Form& form, QWidget& window);
+ViewParts build_synth_if_view(const Form& form, QWidget& window);
+ViewParts build_crystal_view(const Form& form, QWidget& window);
+ViewParts build_fast_lock_view(const Form& form, QWidget& window);
 
 } // namespace zqf::qt
