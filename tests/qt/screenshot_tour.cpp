@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTest>
 #include <QWidget>
@@ -40,6 +41,17 @@ void click(QWidget& window, const char* name) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
+void retype(QWidget& window, const char* name, const char* text) {
+    auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(name));
+    if (edit == nullptr) {
+        std::cerr << "no text box " << name << '\n';
+        return;
+    }
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QString::fromLatin1(text));
+}
+
 struct Session {
     zqf::qt::QtHost host{zqf::qt::default_views(), std::make_unique<zqf::qt::QtDialogs>()};
     zqf::Program* program_ptr = nullptr;
@@ -54,6 +66,13 @@ struct Session {
         program.start();
     }
     QWidget& window(const char* form) { return *host.window_of(*program.find(form)); }
+    void confirm(const char* option) {
+        QWidget& start = window("deviceform");
+        click(start, option);
+        click(start, "option_par");
+        click(start, "Command1");
+        settle();
+    }
 };
 
 } // namespace
@@ -97,6 +116,40 @@ int main(int argc, char* argv[]) {
         // Every register written once, so the register table shows the words.
         click(session.window("Main"), "Command8");
         shoot(out + "/main-" + device + ".png");
+    }
+    const auto wanted = [&only](const char* stop) {
+        return only.isEmpty() || only.contains(QString::fromLatin1(stop));
+    };
+    if (wanted("planners")) {
+        {
+            Session session;
+            session.confirm("Option1");
+            click(session.window("Main"), "vcofreq");
+            QWidget& planner = session.window("synthform");
+            retype(planner, "Text1", "1750.4");
+            retype(planner, "Text3", "100");
+            click(planner, "Command3");
+            shoot(out + "/rf-planner.png");
+        }
+        {
+            Session session;
+            session.confirm("Option6");
+            click(session.window("Main"), "ifvcofreq");
+            click(session.window("synthformIF"), "Command3");
+            click(session.window("synthformIF"), "Command4");
+            shoot(out + "/if-planner.png");
+        }
+        {
+            Session session;
+            session.confirm("Option2");
+            click(session.window("Main"), "Label42");
+            shoot(out + "/crystal-window.png");
+            click(session.window("crystalform"), "Command2");
+            settle();
+            click(session.window("Main"), "Toggle32");
+            retype(session.window("fastlockform"), "Text1", "100");
+            shoot(out + "/fast-lock-window.png");
+        }
     }
     return 0;
 }
