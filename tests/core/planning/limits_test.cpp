@@ -1,4 +1,3 @@
-#include "core/planning/fast_lock.h"
 #include "core/planning/if_counters.h"
 #include "core/planning/limits.h"
 
@@ -65,19 +64,6 @@ TEST(IfCounters, SplitAroundThePrescaler) {
     EXPECT_EQ(split_counter(-3, 8)->b, -1); // toward minus infinity, A stays in 0..P-1
     EXPECT_EQ(split_counter(-3, 8)->a, 5);
     EXPECT_FALSE(split_counter(2700, 0).has_value());
-}
-
-TEST(FastLock, CountsAndIntervals) {
-    EXPECT_EQ(fast_lock_count("100"), 100.0);
-    EXPECT_EQ(fast_lock_count("4095"), 4095.0);
-    EXPECT_EQ(fast_lock_count("0"), 0.0);
-    for (const char* refused : {"", "abc", "12.5", "4096", "-1", "1e9"}) {
-        EXPECT_FALSE(fast_lock_count(refused).has_value()) << refused;
-    }
-    EXPECT_EQ(fast_lock_interval_us("100", "10.00"), 10.0);
-    EXPECT_EQ(fast_lock_interval_us("1", ".50"), 2.0);
-    EXPECT_FALSE(fast_lock_interval_us("1", ".00").has_value());
-    EXPECT_FALSE(fast_lock_interval_us("x", "10.00").has_value());
 }
 
 } // namespace

@@ -192,6 +192,12 @@ TEST(RfPlanner, LcdModeAfterALimitWarningWritesTheReducedPlan) {
     EXPECT_EQ(rf.state().frac_val, 1.0);
     EXPECT_EQ(rf.state().mod_val, 25.0);
     EXPECT_EQ(rf.sent, (Order{3, 2, 1, 0}));
+    // Also after an entry the update refused: the stored plan is reduced and written.
+    rf.forget();
+    rf.type("Text1", "?");
+    rf.click("Command8");
+    EXPECT_EQ(rf.host.events, (Names{"beep"}));
+    EXPECT_EQ(rf.sent, (Order{3, 2, 1, 0}));
 }
 
 TEST(RfPlanner, BadEntriesBeepAndKeepWhatWasStoredBefore) {
