@@ -170,12 +170,12 @@ Readouts compute_readouts(const SharedState& s) {
             r.switches_before_currents.push_back({rule.control, *on});
         }
     }
-    if (dual) {
-        if (s.prescaler_field == (1 << 20)) {
-            r.prescale = "8/9";
-        } else if (s.prescaler_field == 0) {
-            r.prescale = "4/5";
-        }
+    // Every family keeps prescaler_field with the prescaler choice, so the
+    // read-out follows the list on every device, not only on the dual ones.
+    if (s.prescaler_field == (1 << 20)) {
+        r.prescale = "8/9";
+    } else if (s.prescaler_field == 0) {
+        r.prescale = "4/5";
     }
     if (const auto k = code_of(s.if_cp_current, p2(8), 7)) {
         r.currentsetting1 = current_text(0.625 * (*k + 1) * s.rset_ohms_int / s.rset_ohms);

@@ -24,7 +24,7 @@ struct Readouts {
     std::vector<Caption>
         frequencies; // vcofreq, ref_freq, ifvcofreq, ifref_freq, crystal, crystalIF
     std::vector<SwitchState> switches_before_currents; // the table rules
-    std::optional<std::string> prescale;               // dual only
+    std::optional<std::string> prescale;
     std::optional<std::string> currentsetting1;
     std::optional<std::string> currentsetting2;
     std::optional<bool> toggle4;                 // dual only

@@ -4,6 +4,7 @@
 #include "core/settings/link_choice_file.h"
 #include "core/state/devices.h"
 #include "core/state/start_values.h"
+#include "core/text/number_text.h"
 #include "core/windows/comms_help_form.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
@@ -61,6 +62,9 @@ void DeviceForm::Command1_Click() {
     }
     if (apply_device_defaults(state) == DefaultsFollowUp::zqf7320_panel) {
         main.get<ListBox>("Combo4").set_index(0);
+        // The row's modulus differs from the panel's designed one; no refresh
+        // shows it, so the panel would claim 50 while R1 carries 64.
+        main.get<CaptionControl>("modulus").set_caption(general_form(state.mod_val));
         main.refresh_registers();
     }
     if (prepare_link() && !write_link_choice(program_.paths().link_choice_file, state.comm_link)) {

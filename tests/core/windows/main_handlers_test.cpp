@@ -63,6 +63,7 @@ TEST(MainPanel, ListsStoreTheirFields) {
     EXPECT_EQ(b.state().prescaler_p, 4);
     EXPECT_EQ(b.state().prescaler_field, 0);
     EXPECT_EQ(b.state().prescaler_bit, 0.0);
+    EXPECT_EQ(m.get<CaptionControl>("prescale").caption(), "4/5"); // follows on every family
     m.get<ListBox>("Combo1").user_choose(15);
     EXPECT_EQ(b.state().resync_value, 15);
     EXPECT_EQ(b.state().load_control, 8388608.0);

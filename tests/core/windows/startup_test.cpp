@@ -150,6 +150,7 @@ TEST(StartWindow, ZQF7320PresetsThePrescalerList) {
     EXPECT_EQ(b.state().prescaler_p, 4);
     EXPECT_EQ(b.state().cp_div2, 1024);
     EXPECT_EQ(b.state().mod_val, 64.0);
+    EXPECT_EQ(b.main().get<CaptionControl>("modulus").caption(), "64");
 }
 
 } // namespace
