@@ -5,9 +5,8 @@
 #include "core/windows/program.h"
 #include "platform/chip_geometry.h"
 #include "platform/virtual_board.h"
+#include "temp_dir.h"
 
-#include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -38,26 +37,11 @@ class RecordingHost final : public Host {
 
 // A program on a virtual board, started in a folder of its own.
 struct ProgramBench {
-    std::filesystem::path dir;
+    TempDir folder;
+    const std::filesystem::path& dir = folder.path();
     RecordingHost host;
-    Program* program_ptr = nullptr;
-    VirtualBoard board{[this] { return chip_geometry(program_ptr->state().device_name); }};
-    Program program;
-
-    ProgramBench()
-        : dir(make_dir()),
-          program(host, board, {dir.string(), (dir / "comms_option.txt").string()}) {
-        program_ptr = &program;
-    }
-    ~ProgramBench() { std::filesystem::remove_all(dir); }
-
-    static std::filesystem::path make_dir() {
-        std::random_device random;
-        auto d = std::filesystem::temp_directory_path() /
-                 ("zqf_test_" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(d);
-        return d;
-    }
+    VirtualBoard board{[this] { return chip_geometry(program.state().device_name); }};
+    Program program{host, board, {dir.string(), (dir / "comms_option.txt").string()}};
 
     SharedState& state() { return program.state(); }
     Form& form(std::string_view name) { return *program.find(name); }
@@ -77,6 +61,11 @@ struct ProgramBench {
             control<OptionButton>("deviceform", link_option).user_click();
         }
         control<CaptionControl>("deviceform", "Command1").user_click();
+        program.collect();
+    }
+
+    void click(std::string_view form_name, std::string_view name) {
+        form(form_name).find(name)->user_click();
         program.collect();
     }
 

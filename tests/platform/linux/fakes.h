@@ -2,11 +2,9 @@
 
 #include "platform/linux/port_system.h"
 #include "platform/linux/usb_transport.h"
+#include "temp_dir.h"
 
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -96,31 +94,6 @@ class FakePorts final : public PortSystem {
         calls.push_back("outb " + std::to_string(address));
         direct_writes.push_back(value);
     }
-};
-
-// A scratch folder, removed with everything in it at the end of the test.
-class TempDir {
-  public:
-    TempDir() {
-        std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() / ("zqf-test-" + std::to_string(seed()));
-        std::filesystem::create_directories(path_);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    ~TempDir() { std::filesystem::remove_all(path_); }
-
-    const std::filesystem::path& path() const { return path_; }
-
-    std::filesystem::path write(const std::string& relative, const std::string& text) const {
-        const auto file = path_ / relative;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << text;
-        return file;
-    }
-
-  private:
-    std::filesystem::path path_;
 };
 
 } // namespace zqf::testing
