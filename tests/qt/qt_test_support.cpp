@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 
@@ -37,9 +38,8 @@ std::string choice_file(const QTemporaryDir& folder) {
 
 GuiSession::GuiSession()
     : host(default_views(), std::make_unique<ScriptedDialogs>(dialogs)),
-      board([this] { return chip_geometry(program_ptr->state().device_name); }),
+      board([this] { return chip_geometry(program.state().device_name); }),
       program(host, board, {folder.path().toStdString(), choice_file(folder)}) {
-    program_ptr = &program;
     dialogs.host = &host;
     host.attach(program);
     host.set_quit([this] { quit = true; });
@@ -79,22 +79,48 @@ void GuiSession::confirm(const char* device_option) const {
     click("deviceform", "Command1");
 }
 
-ModelSession::ModelSession()
-    : board([this] { return chip_geometry(program_ptr->state().device_name); }),
-      program(host, board, {folder.path().toStdString(), choice_file(folder)}) {
-    program_ptr = &program;
-    program.start();
+Twin::Twin(const char* device_option) {
+    gui.confirm(device_option);
+    model.confirm(device_option);
 }
 
-void ModelSession::click(const char* form, const char* name) {
-    program.find(form)->find(name)->user_click();
-    program.collect();
+void Twin::click(const char* form, const char* name) {
+    gui.click(form, name);
+    model.click(form, name);
 }
 
-void ModelSession::confirm(const char* device_option) {
-    click("deviceform", device_option);
-    click("deviceform", "option_par");
-    click("deviceform", "Command1");
+void Twin::retype(const char* form, const char* box, const QString& text) {
+    auto* edit = qobject_cast<QLineEdit*>(&gui.widget(form, box));
+    QVERIFY(edit != nullptr);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    auto& model_box = model.control<TextBox>(form, box);
+    for (qsizetype n = 1; n <= text.size(); ++n) {
+        model_box.user_type(text.left(n).toStdString());
+    }
+}
+
+void Twin::compare(const char* form) {
+    QCOMPARE(gui.program.find(form) == nullptr, model.program.find(form) == nullptr);
+    for (const char* name : {form, "Main"}) {
+        const Form* shown = gui.program.find(name);
+        if (shown == nullptr) {
+            continue;
+        }
+        const auto a = snapshot(*shown);
+        const auto b = snapshot(*model.program.find(name));
+        for (const auto& [key, value] : b) {
+            const auto it = a.find(key);
+            QVERIFY2(it != a.end() && it->second == value,
+                     (std::string(name) + "." + key + ": on screen " +
+                      (it == a.end() ? "-" : it->second) + ", in the model " + value)
+                         .c_str());
+        }
+        QCOMPARE(a.size(), b.size());
+    }
+    QVERIFY(gui.program.state().device_name == model.program.state().device_name);
+    QVERIFY(latched_words(gui.board) == latched_words(model.board));
 }
 
 std::map<std::string, std::string> snapshot(const Form& form) {
@@ -120,6 +146,12 @@ std::vector<std::optional<uint32_t>> latched_words(const VirtualBoard& board) {
         out.push_back(board.latched(i));
     }
     return out;
+}
+
+void check_fits(const QWidget& window) {
+    const QSize size = window.sizeHint();
+    QVERIFY2(size.width() <= 1280 && size.height() <= 760,
+             qPrintable(QString("%1 x %2").arg(size.width()).arg(size.height())));
 }
 
 void flush_deleted() {

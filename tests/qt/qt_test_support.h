@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/windows/program.h"
+#include "core/windows/program_fixture.h"
 #include "platform/chip_geometry.h"
 #include "platform/virtual_board.h"
 #include "qt/host/qt_host.h"
@@ -61,36 +62,25 @@ struct GuiSession {
     QTemporaryDir folder;
     ScriptedDialogs::Record dialogs;
     QtHost host;
-    Program* program_ptr = nullptr;
     VirtualBoard board;
     Program program;
     bool quit = false;
 };
 
-// The same program driven straight through the control models, as the bench
-// script runner drives it: the reference the desktop program must match.
-struct ModelSession {
-    ModelSession();
+// The desktop program beside the same program driven straight through the
+// control models, as the bench-script runner drives it, given the same actions:
+// the models are the reference the screen must match.
+struct Twin {
+    explicit Twin(const char* device_option);
     void click(const char* form, const char* name);
-    void confirm(const char* device_option);
+    // Replaces the text of a box key by key, as a user retypes it.
+    void retype(const char* form, const char* box, const QString& text);
+    // Both programs have the form open or not, and agree on it, the main
+    // window, the device and the board.
+    void compare(const char* form);
 
-    class QuietHost final : public Host {
-      public:
-        void message_box(MessageIcon, std::string_view, std::string_view) override {}
-        void beep() override {}
-        std::optional<std::string> open_file_dialog(std::string_view) override { return {}; }
-        std::optional<std::string> save_file_dialog(std::string_view) override { return {}; }
-        void show(Form&, bool) override {}
-        void closed(Form&) override {}
-        int64_t now_ms() override { return 0; }
-        void quit() override {}
-    };
-
-    QTemporaryDir folder;
-    QuietHost host;
-    Program* program_ptr = nullptr;
-    VirtualBoard board;
-    Program program;
+    GuiSession gui;
+    zqf::testing::ProgramBench model;
 };
 
 // Every property of every control of a form, by "control.property".
@@ -99,5 +89,7 @@ std::map<std::string, std::string> snapshot(const Form& form);
 std::vector<std::optional<uint32_t>> latched_words(const VirtualBoard& board);
 // Frees the windows the host has let go.
 void flush_deleted();
+// The window fits a 1280 x 800 screen with room for its title bar.
+void check_fits(const QWidget& window);
 
 } // namespace zqf::qt::test
