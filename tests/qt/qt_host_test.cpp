@@ -62,6 +62,19 @@ struct ProbeWindows final : WindowManager {
     int closes = 0;
 };
 
+// A desktop host with the probe form, and what its dialogs were asked.
+struct Probe {
+    test::ScriptedDialogs::Record record;
+    QtHost host{default_views(), std::make_unique<test::ScriptedDialogs>(record)};
+    ProbeWindows windows{host};
+    ProbeForm form{windows, host};
+
+    Probe() { record.host = &host; }
+    void click(const char* button) {
+        QTest::mouseClick(host.window_of(form)->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+};
+
 } // namespace
 
 class QtHostTest : public QObject {
@@ -69,40 +82,34 @@ class QtHostTest : public QObject {
 
   private slots:
     void a_shown_form_gets_its_window_and_loses_it_when_closed() {
-        test::ScriptedDialogs::Record record;
-        QtHost host(default_views(), std::make_unique<test::ScriptedDialogs>(record));
-        ProbeWindows windows(host);
-        ProbeForm form(windows, host);
-        host.show(form, false);
-        QPointer<QWidget> window = host.window_of(form);
+        Probe p;
+        p.host.show(p.form, false);
+        QPointer<QWidget> window = p.host.window_of(p.form);
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(), QString("Probe"));
         // No view of its own: the generic one shows every control.
-        QVERIFY(host.binder_of(form)->unshown_controls().empty());
+        QVERIFY(p.host.binder_of(p.form)->unshown_controls().empty());
 
-        QTest::mouseClick(window->findChild<QPushButton*>("Close"), Qt::LeftButton);
-        QCOMPARE(host.window_of(form), nullptr);
+        p.click("Close");
+        QCOMPARE(p.host.window_of(p.form), nullptr);
         QVERIFY(window && window->isHidden());
         test::flush_deleted();
         QVERIFY(!window);
     }
 
     void the_close_box_asks_the_model() {
-        test::ScriptedDialogs::Record record;
-        QtHost host(default_views(), std::make_unique<test::ScriptedDialogs>(record));
-        ProbeWindows windows(host);
-        ProbeForm form(windows, host);
-        host.show(form, true);
-        QWidget* window = host.window_of(form);
+        Probe p;
+        p.host.show(p.form, true);
+        QWidget* window = p.host.window_of(p.form);
         QVERIFY(!window->close());
         QTest::keyClick(window, Qt::Key_Escape);
-        QCOMPARE(form.close_box_asks, 2);
+        QCOMPARE(p.form.close_box_asks, 2);
         QVERIFY(window->isVisible());
-        form.may_close = true;
+        p.form.may_close = true;
         window->close();
-        QCOMPARE(windows.closes, 1);
-        QCOMPARE(host.window_of(form), nullptr);
+        QCOMPARE(p.windows.closes, 1);
+        QCOMPARE(p.host.window_of(p.form), nullptr);
     }
 
     void a_modal_form_blocks_every_window_without_an_event_loop() {
@@ -124,29 +131,25 @@ class QtHostTest : public QObject {
     }
 
     void message_boxes_and_file_dialogs_block_with_the_timers_paused() {
-        test::ScriptedDialogs::Record record;
-        record.file_answer = QString("/tmp/settings.txt");
-        QtHost host(default_views(), std::make_unique<test::ScriptedDialogs>(record));
-        record.host = &host;
-        ProbeWindows windows(host);
-        ProbeForm form(windows, host);
-        form.timer().set_timer_enabled(true);
-        host.show(form, false);
-        QCOMPARE(host.timers_of(form)->running(), 1);
+        Probe p;
+        p.record.file_answer = QString("/tmp/settings.txt");
+        p.form.timer().set_timer_enabled(true);
+        p.host.show(p.form, false);
+        QCOMPARE(p.host.timers_of(p.form)->running(), 1);
 
-        QTest::mouseClick(host.window_of(form)->findChild<QPushButton*>("Ask"), Qt::LeftButton);
-        QCOMPARE(record.messages.size(), std::size_t(1));
-        QCOMPARE(record.messages[0].icon, MessageIcon::exclamation);
-        QCOMPARE(record.messages[0].title, QString("Title"));
-        QCOMPARE(record.messages[0].text, QString("Text"));
-        QVERIFY(record.messages[0].timers_paused);
-        QCOMPARE(record.filters, std::vector<QString>{QString("Test Files (*.txt)")});
-        QCOMPARE(form.answer, std::optional<std::string>("/tmp/settings.txt"));
-        QVERIFY(!host.timers_paused());
-        QCOMPARE(host.timers_of(form)->running(), 1);
+        p.click("Ask");
+        QCOMPARE(p.record.messages.size(), std::size_t(1));
+        QCOMPARE(p.record.messages[0].icon, MessageIcon::exclamation);
+        QCOMPARE(p.record.messages[0].title, QString("Title"));
+        QCOMPARE(p.record.messages[0].text, QString("Text"));
+        QVERIFY(p.record.messages[0].timers_paused);
+        QCOMPARE(p.record.filters, std::vector<QString>{QString("Test Files (*.txt)")});
+        QCOMPARE(p.form.answer, std::optional<std::string>("/tmp/settings.txt"));
+        QVERIFY(!p.host.timers_paused());
+        QCOMPARE(p.host.timers_of(p.form)->running(), 1);
 
-        record.file_answer.reset();
-        QCOMPARE(host.save_file_dialog(settings_file_filter), std::nullopt);
+        p.record.file_answer.reset();
+        QCOMPARE(p.host.save_file_dialog(settings_file_filter), std::nullopt);
     }
 
     void the_real_message_box_waits_for_its_answer() {
@@ -167,41 +170,34 @@ class QtHostTest : public QObject {
         QCOMPARE(seen_icon, QMessageBox::Critical);
         QCOMPARE(seen_title, QString());
         QCOMPARE(seen_text, QString("Failed to determine operating system"));
-        QCOMPARE(file_dialog_filter(settings_file_filter), QString("Test Files (*.txt)"));
     }
 
     void form_timers_follow_their_model() {
-        test::ScriptedDialogs::Record record;
-        QtHost host(default_views(), std::make_unique<test::ScriptedDialogs>(record));
-        ProbeWindows windows(host);
-        ProbeForm form(windows, host);
-        host.show(form, false);
-        FormTimers& timers = *host.timers_of(form);
+        Probe p;
+        p.host.show(p.form, false);
+        FormTimers& timers = *p.host.timers_of(p.form);
         QCOMPARE(timers.running(), 0);
-        form.timer().set_timer_enabled(true);
+        p.form.timer().set_timer_enabled(true);
         QCOMPARE(timers.running(), 1);
-        QTRY_VERIFY_WITH_TIMEOUT(form.ticks >= 2, 2000);
-        form.timer().set_interval(0);
+        QTRY_VERIFY_WITH_TIMEOUT(p.form.ticks >= 2, 2000);
+        p.form.timer().set_interval(0);
         QCOMPARE(timers.running(), 0);
-        form.timer().set_interval(30);
+        p.form.timer().set_interval(30);
         QCOMPARE(timers.running(), 1);
-        form.timer().set_timer_enabled(false);
+        p.form.timer().set_timer_enabled(false);
         QCOMPARE(timers.running(), 0);
-        const auto* precise = host.window_of(form)->findChild<QTimer*>();
+        const auto* precise = p.host.window_of(p.form)->findChild<QTimer*>();
         QCOMPARE(precise->timerType(), Qt::PreciseTimer);
     }
 
     void a_fault_in_a_handler_is_reported_not_fatal() {
-        test::ScriptedDialogs::Record record;
-        QtHost host(default_views(), std::make_unique<test::ScriptedDialogs>(record));
-        ProbeWindows windows(host);
-        ProbeForm form(windows, host);
-        host.show(form, false);
-        QTest::mouseClick(host.window_of(form)->findChild<QPushButton*>("Fault"), Qt::LeftButton);
-        QCOMPARE(record.messages.size(), std::size_t(1));
-        QCOMPARE(record.messages[0].icon, MessageIcon::critical);
-        QVERIFY(record.messages[0].text.contains("no such control"));
-        QVERIFY(host.window_of(form)->isVisible());
+        Probe p;
+        p.host.show(p.form, false);
+        p.click("Fault");
+        QCOMPARE(p.record.messages.size(), std::size_t(1));
+        QCOMPARE(p.record.messages[0].icon, MessageIcon::critical);
+        QVERIFY(p.record.messages[0].text.contains("no such control"));
+        QVERIFY(p.host.window_of(p.form)->isVisible());
     }
 
     void windows_closed_by_a_click_are_freed_after_it_and_the_end_quits() {
