@@ -35,7 +35,6 @@ TEST(RfPlanner, OpensModallyFromEveryDoor) {
           "ref_freq", "crystal", "crystalIF", "fraclabel", "modulus", "Toggle13"}) {
         Rf rf("Option1", door);
         ASSERT_TRUE(rf.open()) << door;
-        EXPECT_EQ(rf.planner().caption(), "RF Output Frequency");
         EXPECT_TRUE(rf.program.is_blocked(rf.main())) << door;
         rf.click("Command2");
         EXPECT_FALSE(rf.open()) << door;
@@ -45,22 +44,20 @@ TEST(RfPlanner, OpensModallyFromEveryDoor) {
     }
 }
 
+// The bench scripts rf_planner, rf_planner_zqf7350 and channel_stepping walk
+// the worked examples on the USB adapter and trace every word written; the
+// tests here take what those scripts leave out.
+
 TEST(RfPlanner, LoadShowsThePlanAndSetsTheWindowUpPerDevice) {
     Rf four;
-    EXPECT_EQ(four.text("Text1"), "1750.000000");
     EXPECT_EQ(four.text("Text2"), "10000.000000");
     EXPECT_EQ(four.text("Text3"), "200.000000");
     EXPECT_EQ(four.text("Text4"), "10.000000");
     EXPECT_EQ(four.text("Text5"), "1");
-    EXPECT_FALSE(four.planner().find("Toggle2")->visible());
-    EXPECT_TRUE(four.planner().find("Command8")->visible());
 
     Rf fixed("Option5");
-    EXPECT_TRUE(fixed.planner().find("Toggle2")->visible());
-    EXPECT_EQ(fixed.caption("Label12"), "Enter the Channel Step Resolution (Hz):");
-    for (const char* hidden : {"Command4", "Command5", "Command8"}) {
-        EXPECT_FALSE(fixed.planner().find(hidden)->visible()) << hidden;
-    }
+    EXPECT_FALSE(fixed.planner().find("Command4")->visible());
+    EXPECT_FALSE(fixed.planner().find("Command5")->visible());
     EXPECT_EQ(fixed.box("Text3").background(), (std::array<int, 3>{192, 192, 255}));
 
     // The doubler switch follows the 32-bit devices' field, set last.
@@ -78,61 +75,25 @@ TEST(RfPlanner, NormalModeWorkedExample) {
     rf.example();
     rf.plant_stale_readout();
     rf.click("Command3");
-    EXPECT_EQ(rf.state().rf_freq, 1750400000.0);
-    EXPECT_EQ(rf.state().pfd_freq, 10e6);
-    EXPECT_EQ(rf.state().int_val, 175.0);
-    EXPECT_EQ(rf.state().mod_val, 100.0);
-    EXPECT_EQ(rf.state().frac_val, 4.0);
-    EXPECT_EQ(rf.text("Text2"), "10000");
     EXPECT_EQ(rf.text("Text1"), "1750.400000");
     EXPECT_EQ(rf.caption("Label29"), "Doubler Disabled");
-    const std::pair<const char*, const char*> results[] = {
-        {"Label25", "175"}, {"Label24", "100"},    {"Label23", "4"},
-        {"Label22", "8"},   {"Label27", "175.04"}, {"Label17", "1"},
-    };
-    for (const auto& [label, caption] : results) {
-        EXPECT_EQ(rf.caption(label), caption) << label;
-    }
-    const std::pair<const char*, const char*> readouts[] = {
-        {"vcofreq", "1750.40000MHz"},  {"ref_freq", "10000.00000kHz"}, {"modulus", "100"},
-        {"fraclabel", "100.00000kHz"}, {"crystal", "10.00000MHz"},     {"crystalIF", "10.00000MHz"},
-    };
-    for (const auto& [label, caption] : readouts) {
-        EXPECT_EQ(rf.main_caption(label), caption) << label;
-    }
+    EXPECT_EQ(rf.caption("Label22"), "8");
+    EXPECT_EQ(rf.caption("Label17"), "1");
+    EXPECT_EQ(rf.main_caption("ref_freq"), "10000.00000kHz");
+    EXPECT_EQ(rf.main_caption("crystal"), "10.00000MHz");
+    EXPECT_EQ(rf.main_caption("crystalIF"), "10.00000MHz");
     EXPECT_TRUE(rf.refreshed());
-    EXPECT_EQ(rf.sent, (Order{2, 1, 0}));
-    EXPECT_EQ(rf.board.latched(0), (175U << 14) + (4U << 2));
-    EXPECT_TRUE(rf.host.events.empty());
-
-    Rf dual("Option6");
-    dual.example();
-    dual.click("Command3");
-    EXPECT_EQ(dual.sent, (Order{2, 1, 0, 3}));
 }
 
-TEST(RfPlanner, LcdModeReducesThenWritesEveryRegister) {
-    Rf rf;
-    rf.example();
-    rf.click("Command8");
-    EXPECT_EQ(rf.state().mod_val, 25.0);
-    EXPECT_EQ(rf.state().frac_val, 1.0);
-    EXPECT_EQ(rf.caption("Label24"), "25");
-    EXPECT_EQ(rf.caption("Label23"), "1");
-    EXPECT_EQ(rf.sent, (Order{2, 1, 0, 3, 2, 1, 0}));
-    EXPECT_EQ(*rf.board.latched(1) >> 2 & 0xFFFU, 25U);
-
-    Rf dual("Option6");
-    dual.example();
-    dual.click("Command8");
-    EXPECT_EQ(dual.sent, (Order{2, 1, 0, 3, 1, 0}));
-
-    // On a multiple of the PFD the fraction is 0 and the modulus stays.
-    Rf whole;
-    whole.example("1760");
-    whole.click("Command8");
-    EXPECT_EQ(whole.state().mod_val, 100.0);
-    EXPECT_EQ(whole.state().frac_val, 0.0);
+TEST(RfPlanner, TheDualWritesR3AfterR0) {
+    const std::pair<const char*, Order> cases[] = {{"Command3", {2, 1, 0, 3}},
+                                                   {"Command8", {2, 1, 0, 3, 1, 0}}};
+    for (const auto& [button, order] : cases) {
+        Rf dual("Option6");
+        dual.example();
+        dual.click(button);
+        EXPECT_EQ(dual.sent, order) << button;
+    }
 }
 
 struct LimitCase {
@@ -146,16 +107,15 @@ struct LimitCase {
 TEST(RfPlanner, LimitsAtTheirBoundaries) {
     const char* pfd = "Invalid entry in PFD Comparison Frequency. (Fmax = 32MHz)";
     const LimitCase cases[] = {
+        // Each boundary of the limits is tested on its own (Limits.*); here the
+        // window's own division has to land on both sides of them.
         {"Option1", 8, "3200", "32", nullptr},
         {"Option1", 8, "3200", "32.000001", pfd},
         {"Option1", 8, "880", "10", nullptr},
         {"Option1", 8, "879.9", "10", "Minimum N value allowed when P=8 is 88."},
-        {"Option2", 4, "310", "10", nullptr},
         {"Option2", 4, "309", "10", "Minimum N value allowed when P=4 is 31."},
-        {"Option6", 8, "870", "10", "Minimum N value allowed when P=8 is 88."},
         {"Option4", 8, "750", "10", nullptr},
         {"Option4", 8, "740", "10", "Minimum N value allowed when P=8 is 75."},
-        {"Option4", 4, "230", "10", nullptr},
         {"Option5", 4, "220", "10", "Minimum N value allowed when P=4 is 23."},
         {"Option5", 8, "750", "40", pfd},
     };
@@ -235,13 +195,8 @@ TEST(RfPlanner, ReferenceSwitchesSetThePfdAndWriteR2Again) {
     rf.example();
     rf.type("Text5", "2"); // doubled and divided by 2: the reference again
     rf.click("Toggle1");
-    EXPECT_EQ(rf.state().pfd_freq, 10e6);
-    EXPECT_EQ(rf.state().doubler_field, 1 << 19);
     EXPECT_EQ(rf.state().doubler_field_5, 1 << 20);
-    EXPECT_EQ(rf.caption("Label29"), "Doubler Enabled");
     EXPECT_EQ(rf.text("Text2"), "10000");
-    EXPECT_EQ(rf.sent, (Order{2, 1, 0, 2}));
-    EXPECT_TRUE(rf.toggle("Toggle13").state()); // the refresh shows the doubler
     rf.forget();
     rf.type("Text5", "1");
     rf.click("Command3");
@@ -264,8 +219,6 @@ TEST(RfPlanner, ReferenceSwitchesSetThePfdAndWriteR2Again) {
     five.click("Toggle1");
     five.click("Toggle2");
     EXPECT_EQ(five.state().pfd_freq, 10e6);
-    EXPECT_EQ(five.state().rdiv2_field, 1 << 21);
-    EXPECT_EQ(five.caption("Label7"), "Ref/2 Enabled");
 }
 
 TEST(RfPlanner, LockTimeKeepsTheTypedPfdAndDerivesR) {
@@ -279,23 +232,14 @@ TEST(RfPlanner, LockTimeKeepsTheTypedPfdAndDerivesR) {
     EXPECT_EQ(rf.state().int_val, 350.0);
     EXPECT_EQ(rf.state().mod_val, 50.0);
     EXPECT_EQ(rf.state().frac_val, 4.0);
-    EXPECT_EQ(rf.caption("Label25"), "350");
     EXPECT_EQ(rf.caption("Label27"), "350.08");
     EXPECT_EQ(rf.sent, (Order{0}));
     EXPECT_FALSE(rf.refreshed());
-    rf.forget();
-    rf.click("Command7");
-    EXPECT_EQ(rf.sent, (Order{1}));
 
     // A PFD above twice the reference gives R = 0: a warning, and on all the same.
     rf.forget();
     rf.type("Text2", "25000");
     rf.click("Command6");
-    EXPECT_EQ(rf.host.events,
-              (Names{rf.warning(
-                  "Warning. The RF R register must be >= 1. Change the PFD accordingly.")}));
-    EXPECT_EQ(rf.text("Text2"), "");
-    EXPECT_EQ(rf.planner().focus(), "Text2");
     EXPECT_EQ(rf.state().r_count, 0);
     EXPECT_EQ(rf.state().int_val, 70.0);
     EXPECT_EQ(rf.sent, (Order{0}));
@@ -307,74 +251,7 @@ TEST(RfPlanner, LockTimeKeepsTheTypedPfdAndDerivesR) {
     EXPECT_TRUE(rf.sent.empty());
 }
 
-TEST(RfPlanner, FixedModulusPlanAndItsStepResolution) {
-    Rf rf("Option5"); // PFD 25 MHz before the first update
-    rf.example("1750.2");
-    rf.click("Command3");
-    EXPECT_EQ(rf.text("Text3"), "0.745058059692383"); // the resolution at the old PFD
-    rf.forget();
-    rf.click("Command3");
-    EXPECT_EQ(rf.state().frac_msb, 81.0);
-    EXPECT_EQ(rf.state().frac_lsb, 7537.0);
-    EXPECT_EQ(rf.text("Text1"), "1750.20000010729");
-    EXPECT_EQ(rf.text("Text3"), "0.298023223876953");
-    EXPECT_EQ(rf.main_caption("fraclabel"), "0.29802Hz");
-    EXPECT_EQ(rf.main_caption("modulus"), "25-bit fixed");
-    EXPECT_EQ(rf.caption("Label24"), "25-bit fixed");
-    EXPECT_EQ(rf.caption("Label23"), "671089");
-    EXPECT_EQ(rf.sent, (Order{2, 1, 0}));
-    // The frequency synthesised, not the one typed.
-    EXPECT_NEAR(rf.state().rf_freq, 1750200000.107, 0.001);
-}
-
 // ---- channel stepping ----------------------------------------------------------
-
-TEST(ChannelStepping, NormalModeAcrossAnIntBoundary) {
-    Rf rf;
-    rf.example();
-    rf.click("Command11");
-    EXPECT_EQ(rf.state().rf_freq, 1750500000.0);
-    EXPECT_EQ(rf.state().frac_val, 5.0);
-    EXPECT_EQ(rf.sent, (Order{2, 1, 0}));
-    for (int press = 0; press < 6; ++press) {
-        rf.click("Command11");
-    }
-    EXPECT_EQ(rf.text("Text1"), "1751.100000");
-    EXPECT_EQ(rf.state().int_val, 175.0);
-    EXPECT_EQ(rf.state().frac_val, 11.0);
-
-    rf.type("Text1", "1759.9");
-    rf.click("Command11");
-    EXPECT_EQ(rf.text("Text1"), "1760.000000");
-    EXPECT_EQ(rf.state().int_val, 176.0);
-    EXPECT_EQ(rf.state().frac_val, 0.0);
-    rf.click("Command10");
-    EXPECT_EQ(rf.state().int_val, 175.0);
-    EXPECT_EQ(rf.state().frac_val, 99.0);
-    EXPECT_TRUE(rf.host.events.empty());
-}
-
-TEST(ChannelStepping, LcdStepInLowestTermsFromThePfdAsShown) {
-    Rf rf;
-    rf.example();
-    rf.click("Command3");
-    rf.forget();
-    rf.click("Command4");
-    EXPECT_EQ(rf.text("Text1"), "1750.500000");
-    EXPECT_EQ(rf.state().frac_val, 1.0);
-    EXPECT_EQ(rf.state().mod_val, 20.0);
-    EXPECT_EQ(rf.sent, (Order{3, 2, 1, 0}));
-
-    // A PFD typed by hand: the LCD step takes it, the Normal step recomputes it.
-    rf.type("Text2", "20000");
-    rf.click("Command5");
-    EXPECT_EQ(rf.state().pfd_freq, 20e6);
-    EXPECT_EQ(rf.state().int_val, 87.0);
-    EXPECT_TRUE(rf.host.events.empty()); // INT 87 is below the limit, untested here
-    rf.type("Text2", "20000");
-    rf.click("Command11");
-    EXPECT_EQ(rf.state().pfd_freq, 10e6);
-}
 
 TEST(ChannelStepping, FixedModulusMovesOneUnitOfTheFraction) {
     Rf rf("Option5");
