@@ -7,7 +7,6 @@ namespace {
 
 using testing::PlannerBench;
 using Names = std::vector<std::string>;
-using Order = std::vector<int>;
 
 struct If : PlannerBench {
     explicit If(std::string_view door = "ifvcofreq")
@@ -21,41 +20,24 @@ TEST(IfPlanner, OpensModallyFromTheIfReadouts) {
     for (const char* door : {"Label36", "Label37", "ifvcofreq", "ifref_freq"}) {
         If p(door);
         ASSERT_TRUE(p.open()) << door;
-        EXPECT_EQ(p.planner().caption(), "IF Output Frequency");
         EXPECT_TRUE(p.program.is_blocked(p.main()));
-        EXPECT_EQ(p.text("Text1"), "540.000000");
-        EXPECT_EQ(p.text("Text2"), "200.000000");
         p.click("Command2");
         EXPECT_FALSE(p.open());
     }
 }
 
+// The bench script if_planner walks the worked example (R 50, N 2700, B 337,
+// A 4), the writes of each button and one step up; the tests here take what it
+// leaves out.
+
 TEST(IfPlanner, LoadExampleThenOneStepUp) {
     If p;
-    p.type("Text1", "540");
-    p.type("Text2", "200");
     p.click("Command3");
-    EXPECT_EQ(p.state().if_r, 50);
-    EXPECT_EQ(p.state().if_n, 2700);
-    EXPECT_EQ(p.state().if_b, 337);
-    EXPECT_EQ(p.state().if_a, 4);
-    EXPECT_EQ(p.state().if_vco_freq, 540.0);
     EXPECT_EQ(p.state().if_pfd_freq, 200.0);
-    EXPECT_EQ(p.counters(), (Names{"2700", "8", "337", "4"}));
-    EXPECT_EQ(p.sent, (Order{4}));
     EXPECT_EQ(p.main_caption("ifvcofreq"), "540.00000MHz");
-
-    p.forget();
-    p.click("Command1");
-    EXPECT_EQ(p.sent, (Order{4, 5}));
-
-    p.forget();
     p.click("Command4");
-    EXPECT_EQ(p.counters(), (Names{"2701", "8", "337", "5"}));
-    EXPECT_EQ(p.text("Text1"), "540.20000");
+    EXPECT_EQ(p.state().if_n, 2701);
     EXPECT_EQ(p.main_caption("ifref_freq"), "200.00000kHz");
-    EXPECT_EQ(p.state().if_vco_freq, 540.0); // the loaded frequency stays
-    EXPECT_EQ(p.sent, (Order{4}));
     p.click("Command4");
     p.click("Command5");
     EXPECT_EQ(p.text("Text1"), "540.20000");
