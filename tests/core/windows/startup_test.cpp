@@ -4,16 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace zqf {
 namespace {
 
 using testing::ProgramBench;
-
-void write(const std::filesystem::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 std::string comms_file(ProgramBench& b) {
     return read_file((b.dir / "comms_option.txt").string()).value_or("<missing>");
@@ -39,7 +33,7 @@ TEST(StartWindow, LinkFileReadInListInputManner) {
     for (const Row& row : rows) {
         ProgramBench b;
         if (row.content != nullptr) {
-            write(b.dir / "comms_option.txt", row.content);
+            b.folder.write("comms_option.txt", row.content);
         }
         b.program.start();
         const std::string label = row.content != nullptr ? row.content : "(none)";
@@ -60,7 +54,7 @@ TEST(StartWindow, ASystemThatNeedsNoClaimRemembersTheParallelPort) {
 
 TEST(StartWindow, NoLinkChosenKeepsTheTextReadAndRewritesIt) {
     ProgramBench b;
-    write(b.dir / "comms_option.txt", "serial\r\n");
+    b.folder.write("comms_option.txt", "serial\r\n");
     b.confirm("Option1", "");
     EXPECT_EQ(b.state().comm_link, "serial");
     EXPECT_EQ(comms_file(b), "serial\r\n");
