@@ -89,47 +89,19 @@ TEST(MainPanel, ListsStoreTheirFields) {
     EXPECT_EQ(dual.state().if_b, 168);
 }
 
-TEST(MainPanel, TextEntries) {
-    ProgramBench b;
-    b.confirm("Option4");
-    MainForm& m = b.main();
-    m.get<TextBox>("clock_divider_value_textbox").user_type("4095");
-    EXPECT_EQ(b.state().clk_div_value, 4095.0);
-    m.get<TextBox>("clock_divider_value_textbox").user_type("40x");
-    EXPECT_EQ(b.state().clk_div_value, 4095.0);
-
-    b.toggle("Toggle36").set_state(false);
-    m.get<TextBox>("phase_reg_textbox").user_type("77");
-    EXPECT_TRUE(b.lit("Toggle36"));
-    EXPECT_EQ(b.state().phase_value, 1.0); // taken only when "Enter" is pressed
-    b.toggle("Toggle36").user_click();
-    EXPECT_EQ(b.state().phase_value, 77.0);
-}
-
-TEST(MainPanel, SwitchesStoreTheirWeights) {
-    ProgramBench b;
-    b.confirm("Option6");
-    b.toggle("Toggle28").user_click();
-    EXPECT_EQ(b.state().rf_phase_resync, 51200);
-    b.toggle("Toggle28").user_click();
-    EXPECT_EQ(b.state().rf_phase_resync, 0);
-    b.toggle("Toggle2").user_click(); // on since the confirmation: now off
-    EXPECT_EQ(b.state().if_pd_polarity, 0.0);
-    EXPECT_FALSE(b.lit("Toggle2"));
-}
+// The bench scripts panel_five_register and panel_dual type the phase word and
+// the clock divider and click the weighted switches.
 
 TEST(MainPanel, IfDoublerKeepsTheComparisonFrequency) {
-    for (const int r : {51, 50}) {
-        ProgramBench b;
-        b.confirm("Option6");
-        b.state().if_r = r;
-        b.toggle("Toggle14").user_click();
-        EXPECT_EQ(b.state().if_r, 2 * r);
-        EXPECT_EQ(b.state().if_ref_doubler, 1 << 18);
-        b.toggle("Toggle14").user_click();
-        EXPECT_EQ(b.state().if_r, r);
-        EXPECT_EQ(b.state().if_ref_doubler, 0);
-    }
+    ProgramBench b; // panel_dual takes R 50 there and back
+    b.confirm("Option6");
+    b.state().if_r = 51;
+    b.toggle("Toggle14").user_click();
+    EXPECT_EQ(b.state().if_r, 102);
+    EXPECT_EQ(b.state().if_ref_doubler, 1 << 18);
+    b.toggle("Toggle14").user_click();
+    EXPECT_EQ(b.state().if_r, 51);
+    EXPECT_EQ(b.state().if_ref_doubler, 0);
     ProgramBench huge;
     huge.confirm("Option6");
     huge.state().if_r = 2000000000; // doubling would overflow: refused with a beep
