@@ -192,8 +192,10 @@ class BinderTest : public QObject {
         QVERIFY(form_->at<ToggleSwitch>("Sw").state());
         QCOMPARE(form_->switch_clicks, 1);
         QCOMPARE(sw.text(), QString("CP 3 State On"));
-        form_->at<ToggleSwitch>("Sw").set_state(false);
+        QVERIFY(sw.isChecked());
         form_->at<ToggleSwitch>("Sw").set_captions("LDP = 3", "LDP = 5");
+        QCOMPARE(sw.text(), QString("LDP = 5"));
+        form_->at<ToggleSwitch>("Sw").set_state(false);
         QVERIFY(!sw.state());
         QCOMPARE(sw.text(), QString("LDP = 3"));
         QCOMPARE(form_->switch_clicks, 1); // shown, not clicked
