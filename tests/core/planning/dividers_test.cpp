@@ -17,10 +17,20 @@ SharedState plan_state(std::string_view device, double rf, double pfd, double st
     return s;
 }
 
-// The bench scripts rf_planner, rf_planner_zqf7350 and channel_stepping take
-// the worked examples through the planner: 1750.4 MHz at 10 MHz in 100 kHz
-// steps (INT 175, 4/100, reduced to 1/25), 1760 MHz (FRAC 0) and the
-// ZQF7350's 1750.2 MHz (81 and 7537, 1750.20000010729 MHz).
+TEST(ComputeDividers, WorkedExampleAndItsReduction) {
+    SharedState s = plan_state(zqf7310, 1750400000.0, 10e6, 100e3);
+    ASSERT_TRUE(compute_dividers(s));
+    EXPECT_EQ(s.int_val, 175.0);
+    EXPECT_EQ(s.mod_val, 100.0);
+    EXPECT_EQ(s.frac_val, 4.0);
+    reduce_fraction(s);
+    EXPECT_EQ(s.mod_val, 25.0);
+    EXPECT_EQ(s.frac_val, 1.0);
+}
+
+// The bench scripts channel_stepping and rf_planner_zqf7350 take 1760 MHz
+// (FRAC 0) and the ZQF7350's 1750.2 MHz (81 and 7537, 1750.20000010729 MHz)
+// through the planner.
 
 TEST(ComputeDividers, TruncatesAndLeavesFracUnboundedByMod) {
     // The PFD is no whole multiple of the 300 kHz step: MOD 33, and FRAC may reach it.
