@@ -23,9 +23,8 @@ std::optional<QString> ScriptedDialogs::open_file(QWidget*, const QString& filte
     return record_.file_answer;
 }
 
-std::optional<QString> ScriptedDialogs::save_file(QWidget*, const QString& filter) {
-    record_.filters.push_back(filter);
-    return record_.file_answer;
+std::optional<QString> ScriptedDialogs::save_file(QWidget* parent, const QString& filter) {
+    return open_file(parent, filter);
 }
 
 namespace {

@@ -69,18 +69,18 @@ struct ProgramBench {
         program.collect();
     }
 
+    // The update indicators, in table order.
+    static constexpr const char* indicators[] = {"Toggle19", "Toggle20", "Toggle21", "Toggle22",
+                                                 "Toggle23", "Toggle24", "Toggle25", "Toggle30",
+                                                 "Toggle29", "Toggle26"};
     void switch_all_indicators_off() {
-        for (const char* name : {"Toggle19", "Toggle20", "Toggle21", "Toggle22", "Toggle23",
-                                 "Toggle24", "Toggle25", "Toggle26", "Toggle29", "Toggle30"}) {
+        for (const char* name : indicators) {
             toggle(name).set_state(false);
         }
     }
-
-    // The indicators that are on, in table order.
     std::vector<std::string> lit_indicators() {
         std::vector<std::string> out;
-        for (const char* name : {"Toggle19", "Toggle20", "Toggle21", "Toggle22", "Toggle23",
-                                 "Toggle24", "Toggle25", "Toggle30", "Toggle29", "Toggle26"}) {
+        for (const char* name : indicators) {
             if (lit(name)) {
                 out.emplace_back(name);
             }
