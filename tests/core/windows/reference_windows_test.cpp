@@ -25,6 +25,7 @@ TEST(ReferenceWindow, LoadNowPlansAgainFromTheNewReference) {
     c.click("Command3");
     EXPECT_EQ(c.state().pfd_freq, 10e6); // the planner derives the PFD next time
     EXPECT_EQ(c.state().frac_val, 4.0);
+    EXPECT_EQ(c.sent, (std::vector<int>{3, 2, 1, 0}));
 
     // The dual refreshes only, the 32-bit devices do neither.
     Crystal dual("Option6");

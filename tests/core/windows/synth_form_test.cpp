@@ -113,6 +113,7 @@ TEST(RfPlanner, LimitsAtTheirBoundaries) {
         {"Option1", 8, "3200", "32.000001", pfd},
         {"Option1", 8, "880", "10", nullptr},
         {"Option1", 8, "879.9", "10", "Minimum N value allowed when P=8 is 88."},
+        {"Option2", 4, "310", "10", nullptr},
         {"Option2", 4, "309", "10", "Minimum N value allowed when P=4 is 31."},
         {"Option4", 8, "750", "10", nullptr},
         {"Option4", 8, "740", "10", "Minimum N value allowed when P=8 is 75."},
