@@ -24,8 +24,9 @@ TEST(MainSetup, WhatEachFamilyShowsAndEnables) {
         // The ZQF7310: the RF section and a four-register table.
         {"Option1",
          {"Combo1", "Combo8", "Toggle15", "Toggle31", "Label17"},
-         {"Frame5", "Frame13", "Frame14", "phase_reg_frame", "Toggle32", "Combo5", "Combo10",
-          "Toggle23", "Toggle26", "Toggle29", "Toggle33", "Label33", "Label35"},
+         {"Frame5", "Frame6", "Frame13", "Frame14", "phase_reg_frame", "Toggle32", "Combo3",
+          "Combo5", "Combo10", "Toggle23", "Toggle26", "Toggle29", "Toggle33", "Label33",
+          "Label35"},
          {"Command2", "command14"}},
         // The ZQF7320: no resync list, the fast-lock switch kept.
         {"Option2", {"Toggle32"}, {"Combo1", "Label41"}, {"Combo1"}},
