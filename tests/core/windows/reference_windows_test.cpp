@@ -56,39 +56,28 @@ TEST(ReferenceWindow, AFaultAfterTheReferenceIsStoredKeepsTheWindowOpen) {
 
 // ---- fast-lock timer -------------------------------------------------------------
 
-struct FastLock : testing::ProgramBench {
-    FastLock() {
-        confirm("Option2"); // ZQF7320
-        switch_all_indicators_off();
-        record_sends();
-        toggle("Toggle32").user_click();
-        host.events.clear();
-    }
-    TextBox& box(std::string_view name) { return control<TextBox>("fastlockform", name); }
-    std::string text(std::string_view name) { return box(name).text(); }
-    void click(std::string_view name) {
-        form("fastlockform").find(name)->user_click();
-        program.collect();
-    }
+// The fast-lock window as the ZQF7320's fast-lock switch opens it.
+struct FastLock : PlannerBench {
+    FastLock() : PlannerBench("Option2", "Toggle32", "fastlockform") {}
 };
 
 TEST(FastLockWindow, ShowsTheIntervalAtThePfdAsShown) {
     FastLock f;
-    f.box("Text1").user_type("100");
-    f.box("Text1").user_type("");
+    f.type("Text1", "100");
+    f.type("Text1", "");
     EXPECT_EQ(f.text("Text1"), "1");
     EXPECT_EQ(f.text("BWinterval"), "0.1");
     EXPECT_TRUE(f.host.events.empty());
 
     // Below 1 MHz without a leading zero, and the interval from the two decimals.
     f.state().pfd_freq = 504e3;
-    f.box("Text1").user_type("3");
+    f.type("Text1", "3");
     EXPECT_EQ(f.text("PFD"), ".50");
     EXPECT_EQ(f.text("BWinterval"), "6");
     // A count that is no number, or a PFD box of 0: a beep, the interval stays.
-    f.box("Text1").user_type("3x");
+    f.type("Text1", "3x");
     f.state().pfd_freq = 1e3;
-    f.box("Text1").user_type("4");
+    f.type("Text1", "4");
     EXPECT_EQ(f.text("PFD"), ".00");
     EXPECT_EQ(f.text("BWinterval"), "6");
     EXPECT_EQ(f.host.events, (Names{"beep", "beep"}));
@@ -97,7 +86,7 @@ TEST(FastLockWindow, ShowsTheIntervalAtThePfdAsShown) {
 TEST(FastLockWindow, CountsTheModulusFieldCannotHoldAreRefused) {
     for (const char* count : {"abc", "12.5", "4096", "-1"}) {
         FastLock f;
-        f.box("Text1").user_type(count);
+        f.type("Text1", count);
         f.host.events.clear();
         f.click("Command3");
         EXPECT_EQ(f.host.events, (Names{"beep"})) << count;
