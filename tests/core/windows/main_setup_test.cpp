@@ -68,9 +68,6 @@ TEST(MainSetup, ModesCaptionsAndIndicatorsAtStart) {
     EXPECT_FALSE(four.main().get<OptionButton>("Option1").value());
     EXPECT_EQ(four.lit_indicators(), (std::vector<std::string>{"Toggle19", "Toggle20", "Toggle21",
                                                                "Toggle22", "Toggle30"}));
-    ProgramBench five;
-    five.confirm("Option4");
-    EXPECT_EQ(five.toggle("Toggle32").caption_on(), "CSR Enabled");
     // The dual's set-up leaves the indicators as designed: off.
     ProgramBench dual;
     dual.confirm("Option6");
