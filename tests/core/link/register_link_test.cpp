@@ -122,13 +122,6 @@ TEST(WriteOrders, PerDevice) {
     EXPECT_EQ(order("ZQF7310", &RegisterLink::send_every_register), V{});
 }
 
-TEST(RegisterLink, NoDeviceYetWritesNothing) {
-    LinkBench b("", "par");
-    b.link.send(0);
-    b.link.send_all_registers();
-    EXPECT_TRUE(b.calls.empty());
-}
-
 TEST(RegisterLink, UnknownDeviceNameResendsStoredWords) {
     LinkBench b("ZQF7999", "par");
     b.state.reg_word[2] = 6.0;
