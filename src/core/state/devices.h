@@ -44,6 +44,23 @@ int transfer_bits(std::string_view device_name);
 // Number of low word bits that carry the register number.
 int control_bits(Family family);
 
+// The entry of `four`, `five` or `dual` that belongs to the device's family,
+// or `none` for a name outside the catalogue.
+template <typename T>
+T per_family(std::string_view device_name, T four, T five, T dual, T none = T{}) {
+    switch (family_of(device_name)) {
+    case Family::four_register:
+        return four;
+    case Family::five_register:
+        return five;
+    case Family::dual:
+        return dual;
+    case Family::none:
+        break;
+    }
+    return none;
+}
+
 inline bool is_dual(std::string_view device_name) {
     return device_name == zqf7620;
 }

@@ -75,19 +75,9 @@ void MainForm::noise_option_click(int option) {
     noise_mode();
     refresh_registers();
     const bool first_spur_mode = option == 0 && s.first_option1_done == 0;
-    switch (family_of(s.device_name)) {
-    case Family::dual:
-        run_steps(first_spur_mode ? first_spur_mode_dual : mode.dual);
-        break;
-    case Family::four_register:
-        run_steps(mode.four);
-        break;
-    case Family::five_register:
-        run_steps(mode.five);
-        break;
-    case Family::none:
-        break;
-    }
+    const std::string_view steps = per_family(s.device_name, mode.four, mode.five,
+                                              first_spur_mode ? first_spur_mode_dual : mode.dual);
+    run_steps(steps);
     if (option == 0) {
         s.first_option1_done = 1;
     }

@@ -86,17 +86,7 @@ const SwitchRow* row_of(std::string_view name) {
 
 std::string_view steps_for(std::string_view device_name, std::string_view dual,
                            std::string_view four, std::string_view five) {
-    switch (family_of(device_name)) {
-    case Family::dual:
-        return dual;
-    case Family::four_register:
-        return four;
-    case Family::five_register:
-        return five;
-    case Family::none:
-        break;
-    }
-    return {};
+    return per_family(device_name, four, five, dual);
 }
 
 } // namespace
