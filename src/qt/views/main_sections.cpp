@@ -43,6 +43,16 @@ QWidget* figure_with_unit(QWidget* parent, const char* value, const char* unit) 
     return cell;
 }
 
+// Widgets side by side from the left, the rest of the row left empty.
+QHBoxLayout* packed_row(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets) {
+        row->addWidget(widget);
+    }
+    row->addStretch();
+    return row;
+}
+
 PackedGridLayout* add_switches(QWidget* parent, int columns,
                                std::initializer_list<const char*> names) {
     auto* grid = new PackedGridLayout(columns);
@@ -63,13 +73,10 @@ QGridLayout* rf_readouts(QGroupBox* rf, std::vector<VisibleWhile>& follow) {
     grid->setColumnMinimumWidth(2, 16);
 
     grid->addWidget(make_label(rf, "Label42"), 0, 3);
-    auto* prescaler = new QHBoxLayout;
-    prescaler->setSpacing(10);
-    prescaler->addWidget(make_list(rf, "Combo4"));
     QLabel* prescale = make_label(rf, "prescale");
     make_prominent(*prescale, 1.1);
-    prescaler->addWidget(prescale);
-    prescaler->addStretch();
+    QHBoxLayout* prescaler = packed_row({make_list(rf, "Combo4"), prescale});
+    prescaler->setSpacing(10);
     grid->addLayout(prescaler, 0, 4);
 
     QWidget* resync = wrap(rf, make_label(rf, "Label41"));
@@ -81,11 +88,7 @@ QGridLayout* rf_readouts(QGroupBox* rf, std::vector<VisibleWhile>& follow) {
     QLabel* muxout = make_label(rf, "Label5");
     make_prominent(*muxout, 1.0);
     grid->addWidget(muxout, 2, 3);
-    auto* muxout_lists = new QHBoxLayout;
-    muxout_lists->addWidget(make_list(rf, "Combo8"));
-    muxout_lists->addWidget(make_list(rf, "Combo11"));
-    muxout_lists->addStretch();
-    grid->addLayout(muxout_lists, 2, 4);
+    grid->addLayout(packed_row({make_list(rf, "Combo8"), make_list(rf, "Combo11")}), 2, 4);
 
     grid->addWidget(make_label(rf, "Label6"), 3, 3);
     grid->addWidget(figure_with_unit(rf, "currentsetting2", "Label4"), 3, 4);
@@ -134,12 +137,8 @@ QGroupBox* build_rf_section(QWidget* parent, std::vector<VisibleWhile>& follow) 
                       "Toggle12", "Toggle13", "Toggle16", "Toggle32"});
     column->addLayout(switches);
 
-    auto* noise = new QHBoxLayout;
-    for (const char* mode : {"Option1", "Option2", "Option3"}) {
-        noise->addWidget(make_option(rf, mode));
-    }
-    noise->addStretch();
-    column->addLayout(noise);
+    column->addLayout(packed_row(
+        {make_option(rf, "Option1"), make_option(rf, "Option2"), make_option(rf, "Option3")}));
     column->addWidget(phase_register(rf));
 
     // The test lists the hidden double click on the picture brings out.
@@ -171,21 +170,14 @@ QWidget* build_if_sections(QWidget* parent, std::vector<VisibleWhile>& follow) {
 
     QGroupBox* settings = make_frame(holder, "Frame5");
     auto* settings_column = new QVBoxLayout(settings);
-    auto* prescaler = new QHBoxLayout;
-    prescaler->addWidget(make_label(settings, "if_prescaler_label"));
-    prescaler->addWidget(make_list(settings, "Combo5"));
-    prescaler->addStretch();
-    settings_column->addLayout(prescaler);
+    settings_column->addLayout(
+        packed_row({make_label(settings, "if_prescaler_label"), make_list(settings, "Combo5")}));
     settings_column->addLayout(add_switches(
         settings, 2,
         {"Toggle2", "Toggle6", "Toggle3", "Toggle4", "Toggle14", "Toggle27", "Toggle28"}));
-    auto* powerdown = new QHBoxLayout;
     QWidget* caption = wrap(settings, make_label(settings, "Label16"));
     follow.push_back({caption, "Toggle34"});
-    powerdown->addWidget(caption);
-    powerdown->addWidget(make_switch(settings, "Toggle34"));
-    powerdown->addStretch();
-    settings_column->addLayout(powerdown);
+    settings_column->addLayout(packed_row({caption, make_switch(settings, "Toggle34")}));
     column->addWidget(settings);
     return holder;
 }
@@ -197,18 +189,11 @@ QWidget* build_common_sections(QWidget* parent, std::vector<VisibleWhile>& follo
 
     QGroupBox* shared = make_frame(holder, "Frame13");
     auto* shared_column = new QVBoxLayout(shared);
-    auto* device_powerdown = new QHBoxLayout;
     QWidget* caption = wrap(shared, make_label(shared, "Label13"));
     follow.push_back({caption, "Combo6"});
-    device_powerdown->addWidget(caption);
-    device_powerdown->addWidget(make_list(shared, "Combo6"));
-    device_powerdown->addStretch();
-    shared_column->addLayout(device_powerdown);
-    auto* muxout = new QHBoxLayout;
-    muxout->addWidget(make_list(shared, "Combo9"));
-    muxout->addWidget(make_list(shared, "Combo7"));
-    muxout->addStretch();
-    shared_column->addLayout(muxout);
+    shared_column->addLayout(packed_row({caption, make_list(shared, "Combo6")}));
+    shared_column->addLayout(
+        packed_row({make_list(shared, "Combo9"), make_list(shared, "Combo7")}));
     shared_column->addLayout(add_switches(shared, 2, {"Toggle33", "Toggle10"}));
     column->addWidget(shared);
 
