@@ -34,6 +34,8 @@ class QuitWhenDrawn : public QObject {
 
 int run(const zqf::qt::Options& options) {
     zqf::qt::QtHost host(zqf::qt::default_views(), std::make_unique<zqf::qt::QtDialogs>());
+    // The main window opens where it was last time.
+    host.set_window_places(zqf::qt::user_window_places());
     zqf::Program* running = nullptr;
     std::unique_ptr<zqf::Platform> platform;
     if (options.virtual_board) {
