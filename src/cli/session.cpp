@@ -50,8 +50,12 @@ Platform& Session::platform_for(const RunOptions& options, std::ostream& out) {
     return *tracer_;
 }
 
-int Session::run(std::istream& script) {
+int Session::run(std::string_view script) {
     return runner_->run(script);
+}
+
+int Session::run(const ScriptRunner::NextLine& next_line) {
+    return runner_->run(next_line);
 }
 
 } // namespace zqf::cli

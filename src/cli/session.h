@@ -7,9 +7,9 @@
 #include "platform/tracing_platform.h"
 #include "platform/virtual_board.h"
 
-#include <istream>
 #include <memory>
 #include <ostream>
+#include <string_view>
 
 namespace zqf::cli {
 
@@ -24,7 +24,8 @@ class Session {
     Session& operator=(const Session&) = delete;
 
     // Carries out the lines of `script`; returns the run's exit status.
-    int run(std::istream& script);
+    int run(std::string_view script);
+    int run(const ScriptRunner::NextLine& next_line);
 
     Program& program() { return *program_; }
     HeadlessHost& host() { return host_; }
