@@ -1,6 +1,5 @@
 #include "cli/session.h"
 
-#include "cli/script_words.h"
 #include "platform/chip_geometry.h"
 #include "platform/linux/hardware_platform.h"
 
@@ -14,7 +13,7 @@ Session::Session(const RunOptions& options, ProgramPaths paths, std::ostream& ou
     program_->set_bus_recording(recorder_.get());
     if (!vcd_.empty()) {
         if (const std::optional<std::string> failure = recorder_->start(vcd_)) {
-            err_ << "error: cannot record the bus to " << quote(vcd_) << ": " << *failure << '\n';
+            err_ << "error: cannot record the bus: " << *failure << '\n';
             vcd_refused_ = true;
         }
     }
@@ -61,25 +60,29 @@ Platform& Session::platform_for(const RunOptions& options, std::ostream& out) {
     return *tracer_;
 }
 
-int Session::run(std::istream& script) {
-    const int status = runner_->run(script);
+int Session::run(std::string_view script) {
+    return finished(runner_->run(script));
+}
+
+int Session::run(const ScriptRunner::NextLine& next_line) {
+    return finished(runner_->run(next_line));
+}
+
+int Session::finished(int status) {
     const bool recorded = finish_recording();
     return status == run_completed && !recorded ? line_not_carried_out : status;
 }
 
 bool Session::finish_recording() {
     if (recorder_->recording()) {
-        const std::string path = recorder_->path();
         if (const std::optional<std::string> failure = recorder_->stop()) {
-            err_ << "error: the bus recording could not be saved as " << quote(path) << ": "
-                 << *failure << '\n';
+            err_ << "error: the bus recording could not be saved: " << *failure << '\n';
             return false;
         }
         return !vcd_refused_;
     }
     if (!vcd_.empty() && recorder_->path() == vcd_ && recorder_->lost()) {
-        err_ << "error: the bus recording to " << quote(vcd_)
-             << " was not written: " << *recorder_->lost() << '\n';
+        err_ << "error: the bus recording was not written: " << *recorder_->lost() << '\n';
         return false;
     }
     return !vcd_refused_;

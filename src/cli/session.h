@@ -8,9 +8,9 @@
 #include "platform/tracing_platform.h"
 #include "platform/virtual_board.h"
 
-#include <istream>
 #include <memory>
 #include <ostream>
+#include <string_view>
 
 namespace zqf::cli {
 
@@ -26,7 +26,8 @@ class Session {
 
     // Carries out the lines of `script` and finishes a recording under way;
     // returns the run's exit status.
-    int run(std::istream& script);
+    int run(std::string_view script);
+    int run(const ScriptRunner::NextLine& next_line);
 
     Program& program() { return *program_; }
     HeadlessHost& host() { return host_; }
@@ -35,6 +36,9 @@ class Session {
 
   private:
     Platform& platform_for(const RunOptions& options, std::ostream& out);
+    // The status of a run that ended with `status`, once a recording under
+    // way is in its file.
+    int finished(int status);
     // Puts a recording under way in its file; false when the --vcd recording
     // or the one under way was lost (said on the error stream).
     bool finish_recording();

@@ -1,7 +1,7 @@
 #include "platform/recording_platform.h"
 
 #include "core/link/usb_link.h"
-#include "platform/linux/growing_file.h"
+#include "files/atomic_write.h"
 
 #include <algorithm>
 #include <array>
@@ -14,25 +14,28 @@ namespace {
 // Text gathers up to this size before it is written out.
 constexpr std::size_t drain_size = 64 * 1024;
 
+// A file that grows beside its target and is renamed over it at the end.
 class FileSink final : public RecordingSink {
   public:
-    explicit FileSink(std::unique_ptr<GrowingFile> file) : file_(std::move(file)) {}
-    bool write(std::string_view text) override { return file_->write(text); }
-    bool finish() override { return file_->finish(); }
-    const std::string& error() const override { return file_->error(); }
+    explicit FileSink(std::string path) : file_(std::move(path)) {}
+    bool begin() { return file_.begin(); }
+    bool write(std::string_view text) override { return file_.append(text); }
+    bool finish() override { return file_.commit(); }
+    const std::string& error() const override { return file_.error(); }
 
   private:
-    std::unique_ptr<GrowingFile> file_;
+    AtomicWriter file_;
 };
 
 } // namespace
 
 std::unique_ptr<RecordingSink> open_recording_file(const std::string& path, std::string& error) {
-    std::unique_ptr<GrowingFile> file = GrowingFile::create(path, error);
-    if (file == nullptr) {
+    auto sink = std::make_unique<FileSink>(path);
+    if (!sink->begin()) {
+        error = sink->error();
         return nullptr;
     }
-    return std::make_unique<FileSink>(std::move(file));
+    return sink;
 }
 
 int64_t steady_nanoseconds() {

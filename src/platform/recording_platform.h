@@ -23,7 +23,8 @@ class RecordingSink {
     virtual const std::string& error() const = 0;
 };
 
-// Opens the sink for a path, or gives nothing with the reason in `error`.
+// Opens the sink for a path, or gives nothing with the reason (which names
+// the path) in `error`.
 using OpenSink =
     std::function<std::unique_ptr<RecordingSink>(const std::string& path, std::string& error)>;
 

@@ -30,11 +30,14 @@ void DeviceForm::load() {
     SharedState& state = program_.state();
     apply_first_start_values(state);
     get<OptionButton>("Option1").select();
-    const std::optional<std::string> link = read_link_choice(program_.paths().link_choice_file);
-    if (!link) {
+    const LinkChoiceRead read = read_link_choice(program_.paths().link_choice_file);
+    if (!read.note.empty()) {
+        program_.host().note(read.note);
+    }
+    if (!read.link) {
         return;
     }
-    state.comm_link = *link;
+    state.comm_link = *read.link;
     if (state.comm_link == "par") {
         get<OptionButton>("option_par").select();
         get<OptionButton>("option_usb").deselect();
@@ -67,10 +70,15 @@ void DeviceForm::Command1_Click() {
         main.get<CaptionControl>("modulus").set_caption(general_form(state.mod_val));
         main.refresh_registers();
     }
-    if (prepare_link() && !write_link_choice(program_.paths().link_choice_file, state.comm_link)) {
-        program_.message(MessageIcon::exclamation, program_title,
-                         "The link choice could not be saved in \"comms_option.txt\"; it will "
-                         "not be remembered for the next run.");
+    if (prepare_link()) {
+        const std::string error =
+            write_link_choice(program_.paths().link_choice_file, state.comm_link);
+        if (!error.empty()) {
+            program_.host().note(error);
+            program_.message(MessageIcon::exclamation, program_title,
+                             "The link choice could not be saved in \"comms_option.txt\"; it "
+                             "will not be remembered for the next run.");
+        }
     }
     main.main_setup();
     apply_confirmation_field_values(state);

@@ -10,10 +10,6 @@ namespace {
 
 constexpr std::string_view recording_filter = "VCD Files (*.vcd)|*.vcd";
 
-std::string quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
-
 void warn(Program& program, const std::string& text) {
     program.beep();
     program.message(MessageIcon::exclamation, program_title, text);
@@ -29,9 +25,8 @@ void MainForm::create_board_menu() {
         recording->set_failure_handler([this](const std::string& reason) {
             sync_board_menu();
             // Told in the middle of a transfer: the word finishes first.
-            const std::string text = "The bus recording to " +
-                                     quoted(program_.bus_recording()->path()) +
-                                     " has stopped: " + reason + ". No file was written.";
+            const std::string text =
+                "The bus recording has stopped: " + reason + ". No file was written.";
             program_.post([&program = program_, text] { warn(program, text); });
         });
     }
@@ -56,7 +51,7 @@ void MainForm::mnuRecordBus_Click() {
         return;
     }
     if (const std::optional<std::string> failure = recording->start(*path)) {
-        warn(program_, "The bus cannot be recorded to " + quoted(*path) + ": " + *failure + ".");
+        warn(program_, "The bus cannot be recorded: " + *failure + ".");
     }
     sync_board_menu();
 }
@@ -70,8 +65,7 @@ void MainForm::mnuStopRecording_Click() {
     const std::optional<std::string> failure = recording->stop();
     sync_board_menu();
     if (failure) {
-        warn(program_, "The bus recording could not be saved as " + quoted(recording->path()) +
-                           ": " + *failure + ".");
+        warn(program_, "The bus recording could not be saved: " + *failure + ".");
     }
 }
 
