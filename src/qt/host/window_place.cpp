@@ -83,8 +83,7 @@ void WindowPlaces::remember(const QString& window, const QRect& geometry) {
 
 std::unique_ptr<WindowPlaces> user_window_places() {
     return std::make_unique<WindowPlaces>(
-        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                    QStringLiteral("zqfeval"), QStringLiteral("zqfeval")));
+        std::make_unique<QSettings>(QStringLiteral("zqfeval"), QStringLiteral("zqfeval")));
 }
 
 } // namespace zqf::qt
