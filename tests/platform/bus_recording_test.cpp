@@ -120,17 +120,6 @@ TEST(BusRecording, SyntheticTimeGivesEachPortWriteOneMicrosecond) {
     EXPECT_EQ(r.board.latched(1), 1U); // the board saw the writes
 }
 
-TEST(BusRecording, UsbWordIsClockedOutAfterThePreviousOne) {
-    Recorder r;
-    ASSERT_EQ(r.platform.start("bus.vcd"), std::nullopt);
-    r.request(0b10, 2);
-    r.request(0b01, 2);
-    r.platform.stop();
-    EXPECT_EQ(r.changes(), "$end\n"
-                           "#1\n1G\n#2\n1F\n#3\n0F\n0G\n#4\n1F\n#5\n0F\n#6\n1H\n#7\n0H\n"
-                           "#9\n1F\n#10\n0F\n1G\n#11\n1F\n#12\n0F\n0G\n#13\n1H\n#14\n0H\n#15\n");
-}
-
 TEST(BusRecording, MonotonicTimeKeepsEventsApartAndInOrder) {
     int64_t now = 5'000;
     Recorder r([&now] { return now; });
