@@ -110,6 +110,9 @@ MainForm::MainForm(Program& program)
 
 MainForm::~MainForm() {
     program_.link().remove_observer(observer_id_);
+    if (BusRecording* recording = program_.bus_recording()) {
+        recording->set_failure_handler({});
+    }
 }
 
 void MainForm::create_controls() {
@@ -135,7 +138,7 @@ void MainForm::create_menus() {
     menu("mnuFile", "&File");
     menu("mnuGet", "&Get Settings");
     menu("mnuSave", "&Save Settings");
-    menu("Exitmenu", "E&xit").on_click = [this] { program_.end(); };
+    menu("Exitmenu", "E&xit").on_click = [this] { end_program(); };
     menu("mnuSettings", "&Settings");
     menu("synthmenu", "Synthesizer &RF Section");
     menu("ifmnu", "Synthesizer &IF Section"); // no action
@@ -143,13 +146,14 @@ void MainForm::create_menus() {
     menu("current1menu", "IF Cu&rrent Setting");
     menu("mnufreqhop", "Frequency Hopping");
     menu("mnufreqsweep", "Frequency Sweep");
+    create_board_menu();
     menu("mnuHelp", "&Help");
     menu("aboutmenu", "&About");
     menu("mnuProg", "Programming");
 }
 
 void MainForm::close_box() {
-    program_.end();
+    end_program();
 }
 
 void MainForm::show_sent_word(int index, const std::string& bits, const std::string& hex) {

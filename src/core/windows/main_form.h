@@ -35,6 +35,7 @@ class MainForm final : public Form {
   private:
     void create_controls();
     void create_menus();
+    void create_board_menu();
     void create_indicators();
     void create_lists();
     void create_switches();
@@ -82,6 +83,13 @@ class MainForm final : public Form {
     void open_fast_lock(std::function<void()> then);
     void open_rf_current();
     void open_modal_help(bool about);
+
+    // The Board menu: recording the bus.
+    void mnuRecordBus_Click();
+    void mnuStopRecording_Click();
+    void sync_board_menu();
+    // Ends the program once a recording under way has its file.
+    void end_program();
 
     Program& program_;
     int observer_id_ = 0;

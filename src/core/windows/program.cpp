@@ -131,6 +131,15 @@ std::vector<Form*> Program::open_forms() const {
 
 void Program::collect() {
     retired_.clear();
+    // A task may post again or show a message whose wait calls collect.
+    while (!posted_.empty() && !ended_) {
+        const std::function<void()> task = std::move(posted_.front());
+        posted_.erase(posted_.begin());
+        task();
+    }
+    if (ended_) {
+        posted_.clear();
+    }
 }
 
 } // namespace zqf
