@@ -60,7 +60,7 @@ void DeviceForm::Command1_Click() {
             break;
         }
     }
-    if (apply_device_defaults(state) == DefaultsFollowUp::zqf7320_panel) {
+    if (apply_device_defaults(state) == DefaultsFollowUp::preset_panel) {
         main.get<ListBox>("Combo4").set_index(0);
         // The row's modulus differs from the panel's designed one; no refresh
         // shows it, so the panel would claim 50 while R1 carries 64.
