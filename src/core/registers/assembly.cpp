@@ -44,8 +44,11 @@ std::optional<std::string> refusal_of(const SharedState& state, Family family, i
     if (!std::isfinite(word)) {
         return not_sent + "its word is not a finite number.";
     }
-    if (word != std::floor(word) || word < 0.0) {
-        return not_sent + "its word " + general_form(word) + " is not a whole number from 0 up.";
+    if (word != std::floor(word)) {
+        return not_sent + "its word " + general_form(word) + " is not a whole number.";
+    }
+    if (word < 0.0) {
+        return not_sent + "its word " + general_form(word) + " is negative.";
     }
     const uint32_t address_mask = (1U << control_bits(family)) - 1U;
     const uint32_t address = word_bits(word) & address_mask;

@@ -10,8 +10,6 @@
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
-#include <array>
-
 namespace zqf {
 
 namespace {
@@ -77,8 +75,15 @@ const ListRule* rule_of(std::string_view name) {
 }
 
 // The IF counters that Combo5 computes, in the order a refusal names them.
-constexpr std::array<FieldId, 3> if_counter_fields{FieldId::if_r_counter, FieldId::if_b,
-                                                   FieldId::if_a};
+constexpr FieldId if_counter_fields[] = {FieldId::if_r_counter, FieldId::if_b, FieldId::if_a};
+
+constexpr std::string_view plan_if_again = "Plan the IF section again in the IF planner.";
+constexpr FieldAdvice if_counter_advice[] = {
+    {FieldId::if_r_counter, plan_if_again, plan_if_again},
+    {FieldId::if_b, "Choose a larger IF prescaler, or plan the IF section again in the IF planner.",
+     plan_if_again},
+    {FieldId::if_a, plan_if_again, plan_if_again},
+};
 
 } // namespace
 
@@ -128,13 +133,7 @@ bool MainForm::set_if_counters() {
     s.if_a = counters->a;
     // The plan stays stored, as after a planner's limit failure, but is
     // neither refreshed nor lit for writing.
-    if (const std::optional<FieldMisfit> misfit = check_stored_fields(s, if_counter_fields)) {
-        program_.beep();
-        warn(program_, misfit_text(*misfit, "Choose a larger IF prescaler, or plan the IF "
-                                            "section again in the IF planner."));
-        return false;
-    }
-    return true;
+    return fields_fit(program_, if_counter_fields, if_counter_advice);
 }
 
 void MainForm::clock_divider_changed() {
