@@ -5,6 +5,7 @@
 #include "core/state/device_profile.h"
 #include "core/text/convert.h"
 #include "core/text/number_entry.h"
+#include "core/text/number_text.h"
 #include "core/windows/main_form.h"
 #include "core/windows/main_list_items.h"
 #include "core/windows/planner_support.h"
@@ -137,15 +138,20 @@ bool MainForm::set_if_counters() {
 }
 
 void MainForm::clock_divider_changed() {
-    // Partly typed or non-numeric text keeps the value last entered; so does a
-    // number the 12-bit field cannot carry, with a beep.
+    // Partly typed or non-numeric text keeps the value last entered. So does a
+    // number the 12-bit field cannot carry, which would spill into the mode
+    // bits or the address; that one is refused aloud, as no later keystroke
+    // makes it fit.
     const auto value = parse_number(get<TextBox>("clock_divider_value_textbox").text());
     if (!value) {
         return;
     }
     SharedState& s = program_.state();
-    if (check_field(device_profile(s.device_name), FieldId::clk_div_value, *value)) {
+    if (const std::optional<FieldMisfit> misfit =
+            check_field(device_profile(s.device_name), FieldId::clk_div_value, *value)) {
         program_.beep();
+        warn(program_, misfit_text(*misfit, "The clock divider stays " +
+                                                general_form(s.clk_div_value) + "."));
         return;
     }
     s.clk_div_value = *value;
