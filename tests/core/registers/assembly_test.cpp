@@ -201,10 +201,27 @@ TEST(BitsText, DisplayLengths) {
     EXPECT_EQ(bits_text(5.0, 25), "");
     EXPECT_EQ(bits_text(5.0, 31), "");
     EXPECT_EQ(bits_text(16777216.0 + 1.0, 24), std::string(23, '0') + "1"); // bit 24 not shown
-    EXPECT_EQ(display_length(Family::dual, 1), 21);
-    EXPECT_EQ(display_length(Family::dual, 6), 16);
-    EXPECT_EQ(display_length(Family::five_register, 3), 8);
-    EXPECT_EQ(display_length(Family::four_register, 0), 24);
+}
+
+// The display lengths of the main window's bit texts, register by register.
+TEST(BitsText, EveryRegistersTextHasItsDisplayLength) {
+    struct Row {
+        const char* device;
+        std::vector<std::size_t> lengths; // R0, R1, ...
+    };
+    const Row rows[] = {
+        {"ZQF7320", {24, 24, 24, 24, 24}}, // R4: the stored word, resent
+        {"ZQF7350", {32, 32, 32, 8, 32}},
+        {"ZQF7620", {24, 21, 24, 24, 24, 19, 16}},
+    };
+    for (const Row& row : rows) {
+        SharedState s = confirmed(row.device);
+        for (std::size_t k = 0; k < row.lengths.size(); ++k) {
+            s.reg_index = static_cast<uint8_t>(k);
+            assemble_register(s);
+            EXPECT_EQ(s.reg_text_bin[k].size(), row.lengths[k]) << row.device << " R" << k;
+        }
+    }
 }
 
 } // namespace
