@@ -18,7 +18,7 @@ bool code_fits(double code, const BitRange& bits) {
 }
 
 std::optional<FieldMisfit> check_term(const Term& term, double value) {
-    const double code = value * term.factor / std::ldexp(1.0, term.bits.low);
+    const double code = value * term.factor / bit_weight(term.bits.low);
     if (code_fits(code, term.bits)) {
         return std::nullopt;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/registers/field_ids.h"
+#include "core/state/bit_weight.h"
 #include "core/state/device_profile.h"
 #include "core/state/shared_state.h"
 
@@ -22,13 +23,7 @@ struct BitRange {
     constexpr int high() const { return low + width - 1; }
     constexpr bool contains(int bit) const { return bit >= low && bit <= high(); }
     // The largest code the bits hold, 2^width - 1.
-    constexpr double max_code() const {
-        double limit = 1.0;
-        for (int i = 0; i < width; ++i) {
-            limit *= 2.0;
-        }
-        return limit - 1.0;
-    }
+    constexpr double max_code() const { return bit_weight(width) - 1.0; }
 };
 
 // Bits `high` down to `low`, as the datasheet tables write them ("22-14").

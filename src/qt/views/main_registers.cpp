@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <array>
-
 namespace zqf::qt {
 
 namespace {
