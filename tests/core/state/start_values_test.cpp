@@ -18,38 +18,6 @@ TEST(DeviceCatalogue, SelectionsStoreTheirNames) {
     EXPECT_EQ(transfer_bits(""), 24);
 }
 
-// The properties the windows still to come read: which current window the RF
-// current label opens, how the auxiliary windows write, how a settings load
-// ends, and where the IF section exists. Names outside the catalogue fall back.
-TEST(DeviceProfiles, PropertiesForTheAuxiliaryWindowsAndSettings) {
-    struct Row {
-        const char* device;
-        RfCurrentWindow current;
-        AuxiliaryWrite auxiliary;
-        SettingsLoadFinish settings;
-        bool if_section;
-    };
-    using C = RfCurrentWindow;
-    using A = AuxiliaryWrite;
-    using L = SettingsLoadFinish;
-    const Row rows[] = {
-        {"ZQF7310", C::currentform7310, A::all_registers, L::send_all, false},
-        {"ZQF7320", C::currentform7310, A::all_registers, L::send_all, false},
-        {"ZQF7340", C::currentform7340, A::nothing, L::nothing, false},
-        {"ZQF7350", C::currentform7340, A::nothing, L::nothing, false},
-        {"ZQF7620", C::current2form, A::own_register, L::raise_indicators, true},
-        {"ZQF7610", C::currentform7310, A::nothing, L::nothing, false},
-        {"", C::currentform7310, A::nothing, L::nothing, false},
-    };
-    for (const Row& row : rows) {
-        const DeviceProfile& p = device_profile(row.device);
-        EXPECT_EQ(p.rf_current_window, row.current) << row.device;
-        EXPECT_EQ(p.auxiliary_write, row.auxiliary) << row.device;
-        EXPECT_EQ(p.settings_load_finish, row.settings) << row.device;
-        EXPECT_EQ(p.if_section, row.if_section) << row.device;
-    }
-}
-
 TEST(DeviceDefaults, PerDeviceRows) {
     SharedState s;
     apply_first_start_values(s);
