@@ -1,9 +1,8 @@
 // The controls of the main window with their designed values.
 #include "core/windows/main_form.h"
 
+#include "core/windows/display_pairs.h"
 #include "core/windows/program.h"
-
-#include <array>
 
 namespace zqf {
 
@@ -157,21 +156,12 @@ void MainForm::close_box() {
 }
 
 void MainForm::show_sent_word(int index, const std::string& bits, const std::string& hex) {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> pairs{{
-        {"Label17", "Label21"},
-        {"Label9", "Label22"},
-        {"Label14", "Label23"},
-        {"Label15", "Label24"},
-        {"Label33", "Label26"},
-        {"Label32", "Label27"},
-        {"Label31", "Label28"},
-    }};
-    if (index < 0 || index > 6) {
+    if (index < 0 || index >= static_cast<int>(display_pairs.size())) {
         return;
     }
-    const auto& [bit_label, hex_label] = pairs[static_cast<std::size_t>(index)];
-    get<CaptionControl>(bit_label).set_caption(bits);
-    get<CaptionControl>(hex_label).set_caption(hex);
+    const DisplayPair& pair = display_pairs[static_cast<std::size_t>(index)];
+    get<CaptionControl>(pair.bits_label).set_caption(bits);
+    get<CaptionControl>(pair.hex_label).set_caption(hex);
 }
 
 } // namespace zqf

@@ -2,6 +2,7 @@
 
 #include "files/bounded_read.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -115,6 +116,30 @@ TEST(StartWindow, ASystemThatNeedsNoClaimRemembersTheParallelPort) {
     b.confirm("Option1", "option_par");
     EXPECT_EQ(b.host.events.size(), 3U);
     EXPECT_EQ(comms_file(b), "par\r\n");
+}
+
+// Without a reason from the platform (the virtual board) the texts stand alone,
+// as the bench scripts claim_failed and adapter_absent show.
+TEST(StartWindow, HardwareFailuresCarryThePlatformsReasonOnALineOfItsOwn) {
+    const std::string no_port = "cannot open /dev/parport0: Permission denied (is the user in "
+                                "group lp?)";
+    ProgramBench par;
+    par.board.set_claim_result(0);
+    par.board.set_failure_reason(no_port);
+    par.confirm("Option1", "option_par");
+    EXPECT_THAT(par.host.events,
+                ::testing::Contains("message none \"Norvik Evaluation Software\" \"Failed to claim "
+                                    "Parallel Port\n" +
+                                    no_port + "\""));
+
+    ProgramBench usb;
+    usb.board.set_firmware_result(-1);
+    usb.board.set_failure_reason("no board found (looked for 04b4:8613)");
+    usb.confirm("Option1", "option_usb");
+    EXPECT_THAT(
+        usb.host.events,
+        ::testing::Contains("message none \"Norvik Evaluation Software\" \"USB Adapter Board "
+                            "NOT DETECTED\nno board found (looked for 04b4:8613)\""));
 }
 
 TEST(StartWindow, NoLinkChosenKeepsTheTextReadAndRewritesIt) {
