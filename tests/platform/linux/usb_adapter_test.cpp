@@ -122,6 +122,8 @@ TEST_F(AdapterTest, BadFirmwareFilesAreRefusedBeforeTheBoardIsTouched) {
     EXPECT_EQ(adapter.load_firmware(dir.path().string()), adapter_bad_firmware); // a folder
     EXPECT_EQ(load(":0140000001BE\n:00000001FF\n"), adapter_bad_firmware);
     EXPECT_EQ(load(":03000000010203F7\n"), adapter_bad_firmware);
+    // Nothing to load must not reset the chip and release it with no firmware.
+    EXPECT_EQ(load(":00000001FF\n"), adapter_bad_firmware);
     EXPECT_TRUE(usb.transfers.empty());
     EXPECT_NE(log.str().find("No such file"), std::string::npos);
     EXPECT_NE(log.str().find("fw.hex' line 1: data at 0x4000-0x4000 lies beyond"),
