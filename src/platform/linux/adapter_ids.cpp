@@ -2,6 +2,7 @@
 
 #include "files/bounded_read.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <ostream>
@@ -43,15 +44,37 @@ std::optional<UsbId> parse_usb_id(std::string_view text) {
     return UsbId{*vendor, *product};
 }
 
-} // namespace
+struct Listed {
+    AdapterId id;
+    int line = 0;
+};
 
-AdapterIdConfig parse_adapter_ids(std::string_view text) {
-    AdapterIdConfig out;
+struct LineError {
+    int line = 0;
+    std::string text;
+};
+
+// The line of the file, or 0 for a built-in id, that lists `id` as a loader.
+std::optional<int> loader_line(const std::vector<Listed>& listed, UsbId id) {
+    for (const AdapterId& builtin : builtin_adapter_ids()) {
+        if (builtin.role == AdapterRole::loader && builtin.id == id) {
+            return 0;
+        }
+    }
+    for (const Listed& entry : listed) {
+        if (entry.id.role == AdapterRole::loader && entry.id.id == id) {
+            return entry.line;
+        }
+    }
+    return std::nullopt;
+}
+
+// Reads the lines that are well formed, in file order.
+std::vector<Listed> read_lines(std::string_view text, std::vector<LineError>& errors) {
+    std::vector<Listed> listed;
     std::istringstream lines{std::string(text)};
     std::string line;
-    int number = 0;
-    while (std::getline(lines, line)) {
-        ++number;
+    for (int number = 1; std::getline(lines, line); ++number) {
         line = line.substr(0, line.find('#'));
         std::istringstream words(line);
         std::string role;
@@ -63,12 +86,46 @@ AdapterIdConfig parse_adapter_ids(std::string_view text) {
         const auto parsed = words >> id ? parse_usb_id(id) : std::nullopt;
         const bool known_role = role == "loader" || role == "firmware";
         if (!known_role || !parsed || (words >> extra)) {
-            out.errors.push_back("line " + std::to_string(number) +
-                                 ": expected 'loader VVVV:PPPP' or 'firmware VVVV:PPPP'");
+            errors.push_back({number, "expected 'loader VVVV:PPPP' or 'firmware VVVV:PPPP'"});
             continue;
         }
-        out.ids.push_back(
-            {*parsed, role == "loader" ? AdapterRole::loader : AdapterRole::firmware});
+        if (*parsed == UsbId{0, 0}) {
+            errors.push_back({number, "0000:0000 is no device's id"});
+            continue;
+        }
+        listed.push_back(
+            {{*parsed, role == "loader" ? AdapterRole::loader : AdapterRole::firmware}, number});
+    }
+    return listed;
+}
+
+} // namespace
+
+AdapterIdConfig parse_adapter_ids(std::string_view text) {
+    std::vector<LineError> errors;
+    const std::vector<Listed> listed = read_lines(text, errors);
+    AdapterIdConfig out;
+    // A board showing a loader id is bare: were the same id also a firmware
+    // id, a bare board would be taken for a loaded one and never loaded.
+    for (const Listed& entry : listed) {
+        const std::optional<int> loader = entry.id.role == AdapterRole::firmware
+                                              ? loader_line(listed, entry.id.id)
+                                              : std::nullopt;
+        if (!loader) {
+            out.ids.push_back(entry.id);
+            continue;
+        }
+        const std::string id = to_string(entry.id.id);
+        errors.push_back({entry.line, *loader == 0 ? id + " is the boot loader's own id; it cannot "
+                                                          "also be a firmware id"
+                                                   : id + " is listed as a loader on line " +
+                                                         std::to_string(*loader) +
+                                                         "; it cannot also be a firmware id"});
+    }
+    std::stable_sort(errors.begin(), errors.end(),
+                     [](const LineError& a, const LineError& b) { return a.line < b.line; });
+    for (const LineError& error : errors) {
+        out.errors.push_back("line " + std::to_string(error.line) + ": " + error.text);
     }
     return out;
 }

@@ -130,6 +130,18 @@ TEST_F(AdapterTest, BadFirmwareFilesAreRefusedBeforeTheBoardIsTouched) {
               std::string::npos);
 }
 
+TEST_F(AdapterTest, ABareBoardIsLoadedThoughTheIdFileCallsItsIdFirmware) {
+    std::ostringstream refusals;
+    const auto ids = load_adapter_ids(dir.write("ids.conf", "firmware 04b4:8613\n"), refusals);
+    UsbAdapter bench_adapter(
+        usb, ids, [](std::chrono::milliseconds) {}, log);
+    usb.lists = {{bare_board}};
+    EXPECT_EQ(bench_adapter.load_firmware(dir.write("fw.hex", firmware).string()), adapter_loaded);
+    EXPECT_EQ(usb.transfers.front(), a0(1, 0xE600, {1})) << "the CPU is held in reset first";
+    EXPECT_NE(refusals.str().find("line 1: 04b4:8613 is the boot loader's own id"),
+              std::string::npos);
+}
+
 TEST_F(AdapterTest, FailedRequestIsReportedNegativeWithinOneSecond) {
     usb.lists = {{loaded_board}};
     ASSERT_GE(load(), 0);
