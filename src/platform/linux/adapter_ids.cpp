@@ -6,7 +6,6 @@
 #include <charconv>
 #include <optional>
 #include <ostream>
-#include <sstream>
 
 namespace zqf {
 
@@ -69,23 +68,34 @@ std::optional<int> loader_line(const std::vector<Listed>& listed, UsbId id) {
     return std::nullopt;
 }
 
+// The blank-separated words of a line.
+std::vector<std::string_view> words_of(std::string_view line) {
+    constexpr std::string_view blanks = " \t\r\v\f";
+    std::vector<std::string_view> words;
+    for (std::size_t start = line.find_first_not_of(blanks); start != std::string_view::npos;
+         start = line.find_first_not_of(blanks, start)) {
+        const std::size_t end = std::min(line.find_first_of(blanks, start), line.size());
+        words.push_back(line.substr(start, end - start));
+        start = end;
+    }
+    return words;
+}
+
 // Reads the lines that are well formed, in file order.
 std::vector<Listed> read_lines(std::string_view text, std::vector<LineError>& errors) {
     std::vector<Listed> listed;
-    std::istringstream lines{std::string(text)};
-    std::string line;
-    for (int number = 1; std::getline(lines, line); ++number) {
-        line = line.substr(0, line.find('#'));
-        std::istringstream words(line);
-        std::string role;
-        std::string id;
-        std::string extra;
-        if (!(words >> role)) {
+    for (int number = 1; !text.empty(); ++number) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        const std::vector<std::string_view> words = words_of(line.substr(0, line.find('#')));
+        if (words.empty()) {
             continue;
         }
-        const auto parsed = words >> id ? parse_usb_id(id) : std::nullopt;
+        const std::string_view role = words[0];
+        const auto parsed = words.size() == 2 ? parse_usb_id(words[1]) : std::nullopt;
         const bool known_role = role == "loader" || role == "firmware";
-        if (!known_role || !parsed || (words >> extra)) {
+        if (!known_role || !parsed) {
             errors.push_back({number, "expected 'loader VVVV:PPPP' or 'firmware VVVV:PPPP'"});
             continue;
         }
