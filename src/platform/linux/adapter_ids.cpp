@@ -53,16 +53,27 @@ struct LineError {
     std::string text;
 };
 
-// The line of the file, or 0 for a built-in id, that lists `id` as a loader.
-std::optional<int> loader_line(const std::vector<Listed>& listed, UsbId id) {
+// Every loader id with the line that lists it, 0 for a built-in one.
+std::vector<Listed> loaders(const std::vector<Listed>& listed) {
+    std::vector<Listed> found;
     for (const AdapterId& builtin : builtin_adapter_ids()) {
-        if (builtin.role == AdapterRole::loader && builtin.id == id) {
-            return 0;
+        if (builtin.role == AdapterRole::loader) {
+            found.push_back({builtin, 0});
         }
     }
     for (const Listed& entry : listed) {
-        if (entry.id.role == AdapterRole::loader && entry.id.id == id) {
-            return entry.line;
+        if (entry.id.role == AdapterRole::loader) {
+            found.push_back(entry);
+        }
+    }
+    return found;
+}
+
+// The line that lists `id` as a loader (0: built in), if any does.
+std::optional<int> loader_line(const std::vector<Listed>& loaders, UsbId id) {
+    for (const Listed& loader : loaders) {
+        if (loader.id.id == id) {
+            return loader.line;
         }
     }
     return std::nullopt;
@@ -114,12 +125,13 @@ std::vector<Listed> read_lines(std::string_view text, std::vector<LineError>& er
 AdapterIdConfig parse_adapter_ids(std::string_view text) {
     std::vector<LineError> errors;
     const std::vector<Listed> listed = read_lines(text, errors);
+    const std::vector<Listed> loader_ids = loaders(listed);
     AdapterIdConfig out;
     // A board showing a loader id is bare: were the same id also a firmware
     // id, a bare board would be taken for a loaded one and never loaded.
     for (const Listed& entry : listed) {
         const std::optional<int> loader = entry.id.role == AdapterRole::firmware
-                                              ? loader_line(listed, entry.id.id)
+                                              ? loader_line(loader_ids, entry.id.id)
                                               : std::nullopt;
         if (!loader) {
             out.ids.push_back(entry.id);
