@@ -85,6 +85,10 @@ class MainForm final : public Form {
     void open_rf_current();
     void open_modal_help(bool about);
 
+    // File > Export Registers...: the words a full write would send now.
+    void create_export_menu();
+    void mnuExport_Click();
+
     // The Board menu: recording the bus.
     void mnuRecordBus_Click();
     void mnuStopRecording_Click();
