@@ -1,5 +1,6 @@
 #include "cli/command_program.h"
 
+#include "cli/device_names.h"
 #include "core/ui/controls.h"
 
 namespace zqf::cli {
@@ -45,6 +46,19 @@ std::optional<std::string> CommandProgram::load_settings(const std::string& path
     host_.answer_open_dialog(path);
     click("Main", "mnuGet");
     return said();
+}
+
+std::optional<CommandProgram::Failure> CommandProgram::open_settings(const std::string& path,
+                                                                     std::string_view link_option) {
+    const DeviceEntry* entry = entry_of_stored_name(settings_device_name(path));
+    if (std::optional<std::string> said =
+            confirm(entry != nullptr ? *entry : device_catalogue[0], link_option)) {
+        return Failure{true, std::move(*said)};
+    }
+    if (std::optional<std::string> said = load_settings(path)) {
+        return Failure{false, std::move(*said)};
+    }
+    return std::nullopt;
 }
 
 } // namespace zqf::cli

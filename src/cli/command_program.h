@@ -29,6 +29,16 @@ class CommandProgram {
     // said, if anything, as one line: a load that says something was refused.
     std::optional<std::string> load_settings(const std::string& path);
 
+    // Both steps as a command with a settings file takes them: the start
+    // window confirmed with the device the file names (the first device when
+    // the file names none the start window offers: the load then says what is
+    // wrong with it) and the link option, then the file loaded.
+    struct Failure {
+        bool link = false; // the link was not ready; otherwise the file was refused
+        std::string reason;
+    };
+    std::optional<Failure> open_settings(const std::string& path, std::string_view link_option);
+
     Program& program() { return program_; }
 
   private:

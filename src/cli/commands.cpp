@@ -2,9 +2,12 @@
 
 #include "cli/command_status.h"
 #include "cli/decode_command.h"
+#include "cli/export_command.h"
+#include "cli/program_dir.h"
 #include "cli/run_command.h"
 #include "cli/run_options.h"
 #include "cli/script_words.h"
+#include "cli/write_command.h"
 
 #include <algorithm>
 #include <array>
@@ -25,9 +28,19 @@ int decode(std::span<const std::string_view> args, const char*) {
     return decode_command(args, std::cout, std::cerr);
 }
 
-constexpr std::array<Command, 2> commands{{
+int export_words(std::span<const std::string_view> args, const char* argv0) {
+    return export_command(args, program_dir(argv0), std::cout, std::cerr);
+}
+
+int write(std::span<const std::string_view> args, const char* argv0) {
+    return write_command(args, program_dir(argv0), std::cout, std::cerr);
+}
+
+constexpr std::array<Command, 4> commands{{
     {"run", run_usage, run_script_command},
+    {"export", export_usage, export_words},
     {"decode", decode_usage, decode},
+    {"write", write_usage, write},
 }};
 
 bool asks_for_help(std::string_view arg) {
@@ -44,15 +57,20 @@ const std::string_view program_usage =
     "\n"
     "Commands:\n"
     "  run      carry out a bench script against the program's windows\n"
+    "  export   the register words of a settings file: hex, C header, CSV or JSON\n"
     "  decode   split register words into the named fields of their registers\n"
+    "  write    program a board with a settings file\n"
     "\n"
     "zqfctl COMMAND --help tells more of each command.\n"
     "\n"
     "Exit status:\n"
     "  0  done\n"
     "  1  run: a check of the bench script failed\n"
-    "  2  bad usage, a line of a bench script that cannot be carried out, a word the\n"
-    "     device cannot take\n";
+    "  2  bad usage, a line of a bench script that cannot be carried out, a settings\n"
+    "     file the program refuses, a word a device cannot take or that would not be\n"
+    "     sent, an output file that cannot be written\n"
+    "  3  write: the link to the board is not ready, or a word did not go out\n"
+    "Every failure is told on standard error.\n";
 
 int run_command_line(std::span<const std::string_view> args, const char* argv0) {
     if (args.empty()) {

@@ -36,4 +36,8 @@ const DeviceEntry* entry_of_stored_name(std::string_view stored_name) {
     return nullptr;
 }
 
+std::string settings_device_name(const std::string&) {
+    return {};
+}
+
 } // namespace zqf::cli

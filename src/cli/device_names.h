@@ -3,6 +3,7 @@
 #include "cli/outcome.h"
 #include "core/state/devices.h"
 
+#include <string>
 #include <string_view>
 
 namespace zqf::cli {
@@ -15,5 +16,9 @@ Outcome<const DeviceEntry*> device_named(std::string_view name);
 // the stored name (so the dual family starts as ZQF7620); nullptr for a name
 // outside the catalogue.
 const DeviceEntry* entry_of_stored_name(std::string_view stored_name);
+
+// The device name a settings file holds, read as File > Get Settings reads
+// it; empty when the file cannot be read as a settings file.
+std::string settings_device_name(const std::string& path);
 
 } // namespace zqf::cli
