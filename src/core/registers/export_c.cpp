@@ -53,7 +53,9 @@ std::string identifier(std::string_view name, bool upper) {
 std::string fields_comment(const ExportSubject& subject, const RegisterWord& word) {
     std::vector<std::string> items;
     for (const WordField& field : fields_of(subject, word)) {
-        if (field.id != FieldId::address) {
+        // The address is the register's number; reserved bits matter only when set.
+        const bool reserved_clear = field.id == FieldId::reserved && field.code == 0;
+        if (field.id != FieldId::address && !reserved_clear) {
             items.push_back(field_label(field) + " = " + std::to_string(field.code));
         }
     }

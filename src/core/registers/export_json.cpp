@@ -8,13 +8,55 @@ namespace zqf::export_writers {
 
 namespace {
 
-// A JSON string: quotes, backslashes and control characters escaped; bytes
-// above 0x7F pass as they are.
+// How many bytes a UTF-8 sequence with this lead byte has; 0 for a byte that
+// cannot lead one.
+std::size_t sequence_length(unsigned char lead) {
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return 3;
+    }
+    return lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+}
+
+// The length of the well-formed UTF-8 sequence at the start of `text`, or 0.
+std::size_t utf8_length(std::string_view text) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = sequence_length(lead);
+    if (length == 0 || length > text.size()) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0U) != 0x80U) {
+            return 0;
+        }
+    }
+    // No overlong forms, no surrogates, nothing above U+10FFFF.
+    const bool bad_second = (lead == 0xE0 && byte(1) < 0xA0) || (lead == 0xED && byte(1) > 0x9F) ||
+                            (lead == 0xF0 && byte(1) < 0x90) || (lead == 0xF4 && byte(1) > 0x8F);
+    return bad_second ? 0 : length;
+}
+
+// A JSON string: quotes, backslashes and control characters escaped, and a
+// byte that is no part of well-formed UTF-8 (a file name in another code
+// page) replaced by U+FFFD, so the document stays valid JSON.
 std::string quoted(std::string_view text) {
     constexpr std::string_view digits = "0123456789abcdef";
     std::string out = "\"";
-    for (const char c : text) {
+    while (!text.empty()) {
+        const char c = text[0];
         const auto byte = static_cast<unsigned char>(c);
+        const std::size_t length = utf8_length(text);
+        if (length == 0) {
+            out += "\\ufffd";
+            text.remove_prefix(1);
+            continue;
+        }
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
@@ -23,8 +65,9 @@ std::string quoted(std::string_view text) {
             out += digits[byte >> 4];
             out += digits[byte & 0xFU];
         } else {
-            out += c;
+            out += text.substr(0, length);
         }
+        text.remove_prefix(length);
     }
     return out + '"';
 }

@@ -109,6 +109,11 @@ TEST(RegisterExport, JsonFieldsReassembleEveryWordOfEveryDevice) {
         const std::string text =
             export_registers(ExportFormat::json, {device, "dir/\"odd\"\nname.txt"}, words);
         EXPECT_NE(text.find("\"source\": \"dir/\\\"odd\\\"\\u000aname.txt\""), std::string::npos);
+        // A name in another code page than UTF-8 still makes valid JSON.
+        const RegisterWord one[] = {{0, 0}};
+        EXPECT_NE(export_registers(ExportFormat::json, {device, "caf\xE9-\xC3\xA9.txt"}, one)
+                      .find("\"source\": \"caf\\ufffd-\xC3\xA9.txt\""),
+                  std::string::npos);
         EXPECT_NE(text.find("\"transfer_bits\": " + std::to_string(device.transfer_bits)),
                   std::string::npos);
         std::vector<uint64_t> words_read;
