@@ -74,7 +74,8 @@ ViewParts build_test_mode_view(QWidget& window) {
             options->setSpacing(2);
             for (int k = first; k <= last; ++k) {
                 const QByteArray name = "Option" + QByteArray::number(k);
-                options->addWidget(make_option(group, name.constData()));
+                // As wide as its caption: a click beside the text selects nothing.
+                options->addWidget(make_option(group, name.constData()), 0, Qt::AlignLeft);
             }
             stack->addWidget(group);
         }
@@ -143,8 +144,8 @@ ViewParts build_dual_power_view(const Form&, QWidget& window) {
     for (const auto& [name, normal, powerdown] : frames) {
         QGroupBox* frame = make_frame(body, name);
         auto* options = new QVBoxLayout(frame);
-        options->addWidget(make_option(frame, normal));
-        options->addWidget(make_option(frame, powerdown));
+        options->addWidget(make_option(frame, normal), 0, Qt::AlignLeft);
+        options->addWidget(make_option(frame, powerdown), 0, Qt::AlignLeft);
         column->addWidget(frame);
     }
     column->addLayout(load_buttons(body));
