@@ -1,5 +1,6 @@
 #include "qt/widgets/rotary_knob.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -56,17 +57,22 @@ double RotaryKnob::angle_of(int position) const {
 
 QSizeF RotaryKnob::label_size(int position) const {
     const QString& label = labels_.at(position);
-    return fontMetrics().size(Qt::TextSingleLine, label.isEmpty() ? QStringLiteral(" ") : label);
+    // Room for the bold face the chosen position is drawn in.
+    QFont bold = font();
+    bold.setBold(true);
+    return QFontMetricsF(bold).size(Qt::TextSingleLine,
+                                    label.isEmpty() ? QStringLiteral(" ") : label);
 }
 
 double RotaryKnob::needed_radius() const {
     constexpr double smallest = 28.0;
     constexpr double largest = 400.0;
-    constexpr double spacing = 3.0;
+    constexpr double spacing = 4.0; // on every side
     for (double radius = smallest; radius < largest; radius += 2.0) {
         bool apart = true;
         for (int i = 0; i < positions() && apart; ++i) {
-            const QRectF a = label_rect_at(i, {}, radius).adjusted(0, 0, spacing, spacing);
+            const QRectF a =
+                label_rect_at(i, {}, radius).adjusted(-spacing, -spacing, spacing, spacing);
             for (int j = i + 1; j < positions() && apart; ++j) {
                 apart = !a.intersects(label_rect_at(j, {}, radius));
             }
