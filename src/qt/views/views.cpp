@@ -13,6 +13,9 @@ ViewRegistry default_views() {
     views.add("synthformIF", build_synth_if_view);
     views.add("crystalform", build_crystal_view);
     views.add("fastlockform", build_fast_lock_view);
+    views.add("sweepform", build_sweep_view);
+    views.add("locktime", build_lock_time_view);
+    views.add("spur_opt", build_spur_opt_view);
     return views;
 }
 

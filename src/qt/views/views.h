@@ -16,5 +16,8 @@ ViewParts build_synth_view(const Form& form, QWidget& window);
 ViewParts build_synth_if_view(const Form& form, QWidget& window);
 ViewParts build_crystal_view(const Form& form, QWidget& window);
 ViewParts build_fast_lock_view(const Form& form, QWidget& window);
+ViewParts build_sweep_view(const Form& form, QWidget& window);
+ViewParts build_lock_time_view(const Form& form, QWidget& window);
+ViewParts build_spur_opt_view(const Form& form, QWidget& window);
 
 } // namespace zqf::qt
