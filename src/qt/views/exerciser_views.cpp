@@ -17,7 +17,8 @@ namespace zqf::qt {
 
 namespace {
 
-constexpr int entry_width = 130;
+// Room for fifteen significant digits, a point and a sign.
+constexpr int entry_width = 150;
 constexpr int note_width = 380;
 constexpr int button_width = 96;
 
@@ -37,19 +38,13 @@ QGridLayout* entry_rows(QWidget* parent, std::initializer_list<Row> rows) {
     return grid;
 }
 
-QHBoxLayout* button_row(QWidget* parent, std::initializer_list<const char*> names,
-                        bool stretch_before = true) {
+QHBoxLayout* button_row(QWidget* parent, std::initializer_list<const char*> names) {
     auto* row = new QHBoxLayout;
-    if (stretch_before) {
-        row->addStretch();
-    }
+    row->addStretch();
     for (const char* name : names) {
         QPushButton* button = make_button(parent, name);
         button->setMinimumWidth(button_width);
         row->addWidget(button);
-    }
-    if (!stretch_before) {
-        row->addStretch();
     }
     return row;
 }
@@ -133,12 +128,20 @@ ViewParts build_spur_opt_view(const Form&, QWidget& window) {
         {{"Label1", "fvco_box"}, {"Label2", "phase_value_box"}, {"Label3", "sweep_rate_box"}}));
     column->addWidget(progress(body, "phase_progress"));
     column->addWidget(note(body, "Label4"));
-    column->addLayout(button_row(body, {"Command1", "Command2"}, false));
-    auto* last = button_row(body, {"Command4", "Command5"}, false);
-    QPushButton* exit = make_button(body, "Command3");
-    exit->setMinimumWidth(button_width);
-    last->addWidget(exit);
-    column->addLayout(last);
+    // The sweep's pair above the channel pair, in columns of one width.
+    auto* buttons = new QGridLayout;
+    const std::pair<const char*, std::pair<int, int>> places[] = {
+        {"Command1", {0, 0}}, {"Command2", {0, 1}}, {"Command4", {1, 0}},
+        {"Command5", {1, 1}}, {"Command3", {1, 3}},
+    };
+    for (const auto& [name, place] : places) {
+        QPushButton* button = make_button(body, name);
+        button->setMinimumWidth(button_width);
+        buttons->addWidget(button, place.first, place.second);
+    }
+    buttons->setColumnStretch(2, 1);
+    buttons->setColumnMinimumWidth(2, 12);
+    column->addLayout(buttons);
     return {body, nullptr, {}};
 }
 
