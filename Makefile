@@ -5,7 +5,7 @@ JOBS       ?= $(shell nproc)
 
 PACKAGES := cmake ninja-build g++ pkg-config clang-format \
             libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-svg-dev libusb-1.0-0-dev
+            qt6-base-dev qt6-svg-dev libusb-1.0-0-dev sigrok-cli
 
 .PHONY: deps configure build test test-plain test-asan run bench format install clean
 

@@ -25,6 +25,7 @@ class HeadlessHost final : public Host {
     void closed(Form& form) override;
     int64_t now_ms() override { return clock_.now_ms(); }
     void quit() override { ended_ = true; }
+    void note(std::string_view text) override { notes_ << "note: " << text << '\n'; }
 
     // The answer of the next file dialog: a path, or nothing to cancel it.
     void set_file_answer(std::optional<std::string> path);

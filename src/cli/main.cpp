@@ -5,12 +5,10 @@
 #include "cli/script_words.h"
 #include "cli/session.h"
 #include "core/settings/link_choice_file.h"
+#include "files/bounded_read.h"
 
-#include <cerrno>
-#include <cstring>
 #include <exception>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -44,20 +42,29 @@ int run(const std::vector<std::string_view>& args, const char* argv0) {
         return refuse(failure->reason);
     }
     const RunOptions& options = std::get<RunOptions>(parsed);
-    std::ifstream file;
-    if (options.script != "-") {
-        if (std::filesystem::is_directory(options.script)) {
-            return refuse("cannot read script " + quote(options.script) + ": it is a folder");
+    const zqf::ProgramPaths paths{program_dir(argv0), std::string(zqf::link_choice_file_name)};
+    if (options.script == "-") {
+        // Line by line, so a program driving zqfctl through a pipe sees what
+        // each line did before it sends the next.
+        zqf::StandardInputLines input(zqf::script_kind);
+        Session session(options, paths, std::cout, std::cerr);
+        const int status = session.run([&input] { return input.next_line(); });
+        if (status != run_completed || input.error().empty()) {
+            return status;
         }
-        file.open(options.script);
-        if (!file.is_open()) {
-            return refuse("cannot read script " + quote(options.script) + ": " +
-                          std::strerror(errno));
-        }
+        std::cerr << "error: " << input.error() << '\n';
+        return line_not_carried_out;
     }
-    Session session(options, {program_dir(argv0), std::string(zqf::link_choice_file_name)},
-                    std::cout, std::cerr);
-    return session.run(options.script == "-" ? std::cin : file);
+    // A file is read whole before the program starts, so one that cannot be
+    // read leaves no trace (no link choice file written, no port claimed).
+    const zqf::FileRead script = zqf::read_bounded(options.script, zqf::script_kind);
+    if (!script.ok()) {
+        const bool hint = script.fault == zqf::FileRead::Fault::not_regular;
+        return refuse(script.error +
+                      (hint ? " (give - to read the script from standard input)" : ""));
+    }
+    Session session(options, paths, std::cout, std::cerr);
+    return session.run(script.bytes);
 }
 
 } // namespace

@@ -56,6 +56,13 @@ std::optional<Failure> apply(RunOptions& options, std::string_view name, std::st
         options.board = value == "virtual" ? BoardChoice::virtual_board : BoardChoice::hardware;
         return std::nullopt;
     }
+    if (name == "vcd") {
+        if (value.empty()) {
+            return Failure{"--vcd needs a file name"};
+        }
+        options.vcd = std::string(value);
+        return std::nullopt;
+    }
     if (name == "os") {
         return store(options.os_code, os_code(value));
     }

@@ -20,12 +20,15 @@ struct RunOptions {
     std::optional<int16_t> claim_result;    // --claim ok|fail: 1 or 0
     std::optional<int16_t> firmware_result; // --adapter present|absent: 0 or -1
     bool trace = false;                     // --trace
+    std::string vcd;                        // --vcd FILE: record the bus; empty: not
     std::string script;                     // a path, or "-" for standard input
 };
 
 inline constexpr std::string_view run_usage =
     "usage: zqfctl run [--board virtual|hardware] [--os CODE] [--claim ok|fail]\n"
-    "                  [--adapter present|absent] [--trace] SCRIPT\n"
+    "                  [--adapter present|absent] [--trace] [--vcd FILE] SCRIPT\n"
+    "--vcd FILE records the serial interface as a Value Change Dump (the virtual board\n"
+    "draws it in synthetic time, the same on every run).\n"
     "SCRIPT is a file of bench-script lines, or - for standard input. One command a line:\n"
     "  click|dblclick|drop FORM.CONTROL    type FORM.CONTROL TEXT\n"
     "  choose|turn FORM.CONTROL N          close FORM          wait MS\n"
@@ -34,7 +37,7 @@ inline constexpr std::string_view run_usage =
     "  print WHAT    check WHAT VALUE      WHAT: FORM.CONTROL[.PROPERTY], FORM.focus,\n"
     "                                      state.NAME[K], board (print only)\n"
     "Exit status: 0 at the end, 1 after a failed check, 2 after a line that cannot be\n"
-    "carried out.\n";
+    "carried out or when the --vcd recording could not be written.\n";
 
 // The arguments after "run": options in any order (each as "--name value" or
 // "--name=value"), then the script.

@@ -106,10 +106,23 @@ ScriptRunner::ScriptRunner(Program& program, HeadlessHost& host, const VirtualBo
                            std::ostream& out, std::ostream& err)
     : program_(program), host_(host), board_(board), out_(out), err_(err) {}
 
-int ScriptRunner::run(std::istream& script) {
-    std::string line;
-    for (int number = 1; std::getline(script, line); ++number) {
-        host_.set_line(number);
+int ScriptRunner::run(std::string_view script) {
+    return run([&script]() -> std::optional<std::string> {
+        if (script.empty()) {
+            return std::nullopt;
+        }
+        const std::size_t end = script.find('\n');
+        std::string line(script.substr(0, end));
+        script = end == std::string_view::npos ? std::string_view{} : script.substr(end + 1);
+        return line;
+    });
+}
+
+int ScriptRunner::run(const NextLine& next_line) {
+    int number = 0;
+    for (std::optional<std::string> text; (text = next_line());) {
+        const std::string& line = *text;
+        host_.set_line(++number);
         const auto split = split_words(line);
         const auto* words = std::get_if<Words>(&split);
         if (words != nullptr && words->empty()) {
@@ -131,10 +144,6 @@ int ScriptRunner::run(std::istream& script) {
         }
     }
     out_.flush();
-    if (script.bad()) {
-        err_ << "error: the script could not be read to its end\n";
-        return line_not_carried_out;
-    }
     return run_completed;
 }
 

@@ -5,9 +5,11 @@
 #include "core/windows/program.h"
 #include "platform/virtual_board.h"
 
-#include <istream>
+#include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -29,8 +31,14 @@ class ScriptRunner {
     ScriptRunner(Program& program, HeadlessHost& host, const VirtualBoard* board, std::ostream& out,
                  std::ostream& err);
 
-    // Runs every line; returns run_completed, check_failed or line_not_carried_out.
-    int run(std::istream& script);
+    // The next line of a script without its LF, or nothing at its end.
+    using NextLine = std::function<std::optional<std::string>()>;
+
+    // Runs every line as it comes; returns run_completed, check_failed or
+    // line_not_carried_out.
+    int run(const NextLine& next_line);
+    // Runs every line of a whole script's text.
+    int run(std::string_view script);
 
     using Words = std::vector<std::string>;
     struct Mismatch {

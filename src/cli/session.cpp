@@ -7,9 +7,16 @@ namespace zqf::cli {
 
 Session::Session(const RunOptions& options, ProgramPaths paths, std::ostream& out,
                  std::ostream& err)
-    : host_(out, err) {
+    : err_(err), vcd_(options.vcd), host_(out, err) {
     Platform& platform = platform_for(options, out);
     program_ = std::make_unique<Program>(host_, platform, std::move(paths));
+    program_->set_bus_recording(recorder_.get());
+    if (!vcd_.empty()) {
+        if (const std::optional<std::string> failure = recorder_->start(vcd_)) {
+            err_ << "error: cannot record the bus: " << *failure << '\n';
+            vcd_refused_ = true;
+        }
+    }
     if (options.trace) {
         // Before the main window's own observer, so the word comes before its link events.
         program_->link().add_observer([&out](const SentWord& sent) {
@@ -42,16 +49,43 @@ Platform& Session::platform_for(const RunOptions& options, std::ostream& out) {
         }
         platform = board_.get();
     }
+    // The virtual board's recordings are drawn in synthetic time, the same on every run.
+    recorder_ = std::make_unique<RecordingPlatform>(
+        *platform, board_ != nullptr ? MonotonicClock{} : MonotonicClock{steady_nanoseconds});
     if (!options.trace) {
-        return *platform;
+        return *recorder_;
     }
     tracer_ = std::make_unique<TracingPlatform>(
-        *platform, [&out](const std::string& line) { out << line << '\n'; });
+        *recorder_, [&out](const std::string& line) { out << line << '\n'; });
     return *tracer_;
 }
 
-int Session::run(std::istream& script) {
-    return runner_->run(script);
+int Session::run(std::string_view script) {
+    return finished(runner_->run(script));
+}
+
+int Session::run(const ScriptRunner::NextLine& next_line) {
+    return finished(runner_->run(next_line));
+}
+
+int Session::finished(int status) {
+    const bool recorded = finish_recording();
+    return status == run_completed && !recorded ? line_not_carried_out : status;
+}
+
+bool Session::finish_recording() {
+    if (recorder_->recording()) {
+        if (const std::optional<std::string> failure = recorder_->stop()) {
+            err_ << "error: the bus recording could not be saved: " << *failure << '\n';
+            return false;
+        }
+        return !vcd_refused_;
+    }
+    if (!vcd_.empty() && recorder_->path() == vcd_ && recorder_->lost()) {
+        err_ << "error: the bus recording was not written: " << *recorder_->lost() << '\n';
+        return false;
+    }
+    return !vcd_refused_;
 }
 
 } // namespace zqf::cli

@@ -21,6 +21,7 @@ class TracingPlatform final : public Platform {
     int16_t vendor_request(int16_t request, int32_t value1, int32_t value2, int16_t value3,
                            int16_t length, uint8_t* buffer) override;
     int16_t os_version() override { return inner_.os_version(); }
+    std::string failure_reason() const override { return inner_.failure_reason(); }
 
   private:
     Platform& inner_;

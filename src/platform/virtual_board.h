@@ -32,9 +32,11 @@ class VirtualBoard final : public Platform {
     int16_t vendor_request(int16_t request, int32_t value1, int32_t value2, int16_t value3,
                            int16_t length, uint8_t* buffer) override;
     int16_t os_version() override { return os_code_; }
+    std::string failure_reason() const override { return failure_reason_; }
 
     // What the board reports to the program.
     void set_claim_result(int16_t result) { claim_result_ = result; }
+    void set_failure_reason(std::string reason) { failure_reason_ = std::move(reason); }
     void set_firmware_result(int16_t result) { firmware_result_ = result; }
     void set_os_version(int16_t code) { os_code_ = code; }
 
@@ -51,6 +53,7 @@ class VirtualBoard final : public Platform {
     int16_t claim_result_ = 1;
     int16_t firmware_result_ = 0;
     int16_t os_code_ = native_os_version;
+    std::string failure_reason_;
     int32_t lines_ = 0;
     uint64_t shift_register_ = 0;
     int pending_bits_ = 0;

@@ -24,10 +24,7 @@ struct Bench {
               err)) {}
 
     // Runs the lines and returns the exit status.
-    int run(const std::string& script) {
-        std::istringstream in(script);
-        return session->run(in);
-    }
+    int run(const std::string& script) { return session->run(script); }
     // Runs the lines and returns what they printed; the run must complete.
     std::string printed(const std::string& script) {
         out.str("");

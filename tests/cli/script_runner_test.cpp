@@ -106,8 +106,7 @@ TEST(ScriptRunner, SendWritesTheWordAndTheBoardLatchesIt) {
 TEST(ScriptRunner, PrintBoardNeedsTheVirtualBoard) {
     Bench bench;
     ScriptRunner runner(bench.program(), bench.session->host(), nullptr, bench.out, bench.err);
-    std::istringstream script("print board\n");
-    EXPECT_EQ(runner.run(script), 2);
+    EXPECT_EQ(runner.run("print board\n"), 2);
     EXPECT_EQ(bench.err.str(), "error: line 1: print board reads the virtual board; there is none "
                                "with --board hardware\n");
 }

@@ -36,12 +36,14 @@ Outcome<RunOptions> parse(std::vector<std::string_view> args) {
 }
 
 TEST(RunOptions, SetTheBoardsAnswers) {
-    const auto options = std::get<RunOptions>(
-        parse({"--os", "-1", "--claim=fail", "--adapter", "absent", "--trace", "s.zqf"}));
+    const auto options =
+        std::get<RunOptions>(parse({"--os", "-1", "--claim=fail", "--adapter", "absent", "--trace",
+                                    "--vcd", "b.vcd", "s.zqf"}));
     EXPECT_EQ(options.os_code, -1);
     EXPECT_EQ(options.claim_result, 0);
     EXPECT_EQ(options.firmware_result, -1);
     EXPECT_TRUE(options.trace);
+    EXPECT_EQ(options.vcd, "b.vcd");
     EXPECT_EQ(options.script, "s.zqf");
     const auto plain = std::get<RunOptions>(parse({"-"}));
     EXPECT_EQ(plain.board, BoardChoice::virtual_board);
@@ -56,6 +58,7 @@ TEST(RunOptions, RefuseWhatTheyCannotMean) {
         {{"--claim", "yes", "s"}, "--claim takes ok or fail, not \"yes\""},
         {{"--os", "70000", "s"}, "--os takes a whole number from -32768 to 32767, not \"70000\""},
         {{"--os"}, "--os needs a value"},
+        {{"--vcd=", "s"}, "--vcd needs a file name"},
         {{"--colour", "red", "s"}, "unknown option --colour"},
         {{"--board", "hardware", "--adapter", "absent", "s"},
          "--os, --claim and --adapter set the virtual board's answers; they do not go with "

@@ -123,6 +123,21 @@ class ViewsTest : public QObject {
         test::check_fits(main);
     }
 
+    void return_confirms_the_start_window_and_close_ends_its_help() {
+        test::GuiSession gui;
+        gui.click("deviceform", "Command2");
+        gui.click("comms_help_form", "Command1");
+        QCOMPARE(gui.program.find("comms_help_form"), nullptr);
+
+        // Return on a device option, as a user who has just picked one presses it.
+        gui.click("deviceform", "Option5");
+        gui.click("deviceform", "option_par");
+        QTest::keyClick(&gui.widget("deviceform", "Option5"), Qt::Key_Return);
+        QVERIFY(gui.program.main_form() != nullptr);
+        QCOMPARE(gui.program.state().device_name, std::string("ZQF7350"));
+        QCOMPARE(gui.program.find("deviceform"), nullptr);
+    }
+
     void an_indicator_click_writes_as_in_the_model() {
         test::Twin twin("Option4");
         twin.click("Main", "Toggle19");

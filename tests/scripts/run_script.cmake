@@ -7,6 +7,8 @@
 #   EXIT     the exit status it must end with (0 unless given)
 #   BEFORE   comms_option.txt before the run (\r and \n as written)
 #   AFTER    comms_option.txt after the run, byte for byte; NO_FILE_AFTER: none
+#   EXPECTED NAME.expected and NAME.stderr without their endings
+#   STDIN    a file to give the run as standard input
 # The folder of zqfctl shows as @PROGRAM_DIR@ in the expected output, the
 # script's folder as @SCRIPT_DIR@ in the expected errors.
 
@@ -39,22 +41,25 @@ if(NOT DEFINED EXIT)
 endif()
 
 separate_arguments(options UNIX_COMMAND "${ARGS}")
+set(input)
+if(DEFINED STDIN)
+    set(input INPUT_FILE "${STDIN}")
+endif()
 execute_process(COMMAND "${ZQFCTL}" run ${options} "${SCRIPT}"
-                WORKING_DIRECTORY "${WORK}"
+                WORKING_DIRECTORY "${WORK}" ${input}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 get_filename_component(program_dir "${ZQFCTL}" DIRECTORY)
 get_filename_component(program_dir "${program_dir}" REALPATH)
 string(REPLACE "${program_dir}" "@PROGRAM_DIR@" out "${out}")
-get_filename_component(script_dir "${SCRIPT}" DIRECTORY)
+get_filename_component(script_dir "${EXPECTED}" DIRECTORY)
 string(REPLACE "${script_dir}" "@SCRIPT_DIR@" err "${err}")
 
 if(NOT status STREQUAL EXIT)
     message(FATAL_ERROR "zqfctl ended with ${status}, not ${EXIT}\n"
                         "--- stdout\n${out}--- stderr\n${err}")
 endif()
-string(REGEX REPLACE "\\.zqf$" "" base "${SCRIPT}")
-compare(stdout "${base}.expected" "${out}")
-compare(stderr "${base}.stderr" "${err}")
+compare(stdout "${EXPECTED}.expected" "${out}")
+compare(stderr "${EXPECTED}.stderr" "${err}")
 
 set(file "${WORK}/comms_option.txt")
 if(NO_FILE_AFTER AND EXISTS "${file}")

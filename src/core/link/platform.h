@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace zqf {
 
@@ -31,6 +32,11 @@ class Platform {
     // Operating-system code: -1 not recognised; 351, 400 and 2000 mean the
     // parallel port must be claimed before use; 95, 98 and 0 need no claim.
     virtual int16_t os_version() = 0;
+
+    // Why the last claim_parallel_port or load_firmware failed, in the
+    // platform's words (device node and error, missing group or file); empty
+    // after a success or when the platform has nothing to add.
+    virtual std::string failure_reason() const { return {}; }
 };
 
 // The code os_version yields on this platform. Linux gives port access only

@@ -4,12 +4,19 @@
 #include "core/link/usb_link.h"
 #include "core/link/write_orders.h"
 #include "core/registers/assembly.h"
+#include "core/state/device_profile.h"
 
 namespace zqf {
 
 void RegisterLink::send_register() {
-    const Assembly result = assemble_register(state_);
-    if (result != Assembly::assembled && result != Assembly::resent) {
+    const Assembled result = assemble_register(state_);
+    if (result.outcome == Assembly::refused) {
+        if (refusal_handler_) {
+            refusal_handler_(result.refusal);
+        }
+        return;
+    }
+    if (result.outcome != Assembly::assembled && result.outcome != Assembly::resent) {
         return;
     }
     const int index = state_.reg_index;
@@ -47,6 +54,10 @@ void RegisterLink::set_observer(std::function<void(const SentWord&)> observer) {
     add_observer(std::move(observer));
 }
 
+void RegisterLink::set_refusal_handler(std::function<void(const std::string&)> handler) {
+    refusal_handler_ = std::move(handler);
+}
+
 void RegisterLink::send(int index) {
     state_.reg_index = static_cast<uint8_t>(index);
     send_register();
@@ -59,11 +70,11 @@ void RegisterLink::send_each(std::span<const int> order) {
 }
 
 void RegisterLink::send_all_registers() {
-    send_each(send_all_order(state_.device_name));
+    send_each(device_profile(state_.device_name).send_all_order);
 }
 
 void RegisterLink::send_every_register() {
-    send_each(send_every_order(state_.device_name));
+    send_each(device_profile(state_.device_name).send_every_order);
 }
 
 void RegisterLink::send_if_registers() {

@@ -32,6 +32,10 @@ class RegisterLink {
     // Replaces every observer with this one.
     void set_observer(std::function<void(const SentWord&)> observer);
 
+    // Told when a freshly assembled word is refused instead of sent, with the
+    // reason naming the register; the program shows it to the user.
+    void set_refusal_handler(std::function<void(const std::string&)> handler);
+
     // Assembles the register named by reg_index, shows it and transfers it
     // over the link named by comm_link ("par", "usb"; anything else: display only).
     void send_register();
@@ -55,6 +59,7 @@ class RegisterLink {
     SharedState& state_;
     Platform& platform_;
     std::vector<std::pair<int, std::function<void(const SentWord&)>>> observers_;
+    std::function<void(const std::string&)> refusal_handler_;
     int next_observer_ = 1;
 };
 

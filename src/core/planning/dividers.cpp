@@ -1,7 +1,7 @@
 #include "core/planning/dividers.h"
 
 #include "core/planning/arithmetic.h"
-#include "core/state/devices.h"
+#include "core/state/device_profile.h"
 #include "core/text/convert.h"
 
 #include <cmath>
@@ -51,7 +51,7 @@ double synthesised_fixed_modulus_rf(const SharedState& s) {
 }
 
 bool compute_dividers(SharedState& s) {
-    if (s.device_name == zqf7350) {
+    if (device_profile(s.device_name).fraction == FractionKind::fixed_25_bit) {
         const std::optional<FixedModulusPlan> plan = plan_fixed_modulus(s.rf_freq, s.pfd_freq);
         if (!plan) {
             return false;

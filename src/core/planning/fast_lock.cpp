@@ -1,15 +1,17 @@
 #include "core/planning/fast_lock.h"
 
 #include "core/planning/arithmetic.h"
+#include "core/registers/field_check.h"
 #include "core/text/number_entry.h"
 
 #include <cmath>
 
 namespace zqf {
 
-std::optional<double> fast_lock_count(std::string_view text) {
+std::optional<double> fast_lock_count(std::string_view text, const DeviceProfile& device) {
     const std::optional<double> count = parse_number(text);
-    if (!count || *count != std::floor(*count) || *count < 0.0 || *count > max_fast_lock_count) {
+    if (!count || *count != std::floor(*count) || *count < 0.0 || *count > max_fast_lock_count ||
+        check_field(device, FieldId::mod, *count)) {
         return std::nullopt;
     }
     return *count;

@@ -1,10 +1,13 @@
 #include "core/registers/assembly.h"
 
+#include "core/registers/field_check.h"
 #include "core/registers/register_maps.h"
+#include "core/state/device_profile.h"
 #include "core/text/convert.h"
 #include "core/text/number_text.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 
 namespace zqf {
@@ -13,16 +16,17 @@ namespace {
 
 // The word as the runtime forms it, or nothing when one of the whole-number
 // partial sums leaves its range.
-std::optional<double> sum_terms(const SharedState& state, const RegisterMap& map) {
+std::optional<double> sum_terms(const SharedState& state, const DeviceProfile& device,
+                                const RegisterMap& map) {
     double word = 0.0;
     for (const Term& term : map.terms) {
-        word += term_value(state, term);
+        word += term_value(state, device, term);
     }
     for (const IntegerSum& group : map.integer_sums) {
         const double limit = group.bits == 16 ? 32768.0 : 2147483648.0;
         double partial = 0.0;
         for (const Term& term : group.terms) {
-            partial += term_value(state, term);
+            partial += term_value(state, device, term);
             if (partial < -limit || partial >= limit) {
                 return std::nullopt;
             }
@@ -30,6 +34,32 @@ std::optional<double> sum_terms(const SharedState& state, const RegisterMap& map
         word += partial;
     }
     return word;
+}
+
+// The last guard before the wire: a word whose bits are not what its fields
+// say would be latched by the chip all the same, possibly into another register.
+std::optional<std::string> refusal_of(const SharedState& state, Family family, int index,
+                                      double word) {
+    const std::string not_sent = "R" + std::to_string(index) + " was not sent: ";
+    if (!std::isfinite(word)) {
+        return not_sent + "its word is not a finite number.";
+    }
+    if (word != std::floor(word)) {
+        return not_sent + "its word " + general_form(word) + " is not a whole number.";
+    }
+    if (word < 0.0) {
+        return not_sent + "its word " + general_form(word) + " is negative.";
+    }
+    const uint32_t address_mask = (1U << control_bits(family)) - 1U;
+    const uint32_t address = word_bits(word) & address_mask;
+    if (address != static_cast<uint32_t>(index)) {
+        return not_sent + "its word, hex " + word_hex(word) + ", carries the address of R" +
+               std::to_string(address) + ".";
+    }
+    if (const std::optional<FieldMisfit> misfit = check_register_fields(state, index)) {
+        return not_sent + misfit_text(*misfit);
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -70,35 +100,38 @@ std::string word_hex(double word) {
     return hex_text(word_bits(word));
 }
 
-Assembly assemble_register(SharedState& state) {
+Assembled assemble_register(SharedState& state) {
     const int index = state.reg_index;
-    if (index > 7) {
-        return Assembly::skipped;
-    }
-    if (index >= 5 && !is_dual(state.device_name)) {
-        return Assembly::skipped;
-    }
     // No device confirmed yet: there is no chip to write.
-    if (state.device_name.empty()) {
-        return Assembly::skipped;
+    if (index > 7 || state.device_name.empty()) {
+        return {Assembly::skipped, {}};
     }
-    const Family family = family_of(state.device_name);
+    const DeviceProfile& device = device_profile(state.device_name);
+    // R0 to R4 go to every device, stored words where it has no such register;
+    // the registers above exist on the devices whose maps hold them only.
+    if (index >= 5 && index >= device.register_count) {
+        return {Assembly::skipped, {}};
+    }
     const auto i = static_cast<std::size_t>(index);
     Assembly result = Assembly::resent;
-    if (const RegisterMap* map = register_map(family, index)) {
-        const std::optional<double> word = sum_terms(state, *map);
-        if (!word) {
-            return Assembly::overflow;
+    if (const RegisterMap* map = register_map(device.family, index)) {
+        const std::optional<double> sum = sum_terms(state, device, *map);
+        if (!sum) {
+            return {Assembly::overflow, {}};
         }
-        state.reg_word[i] = *word + index;
+        const double word = *sum + index;
+        if (std::optional<std::string> refusal = refusal_of(state, device.family, index, word)) {
+            return {Assembly::refused, std::move(*refusal)};
+        }
+        state.reg_word[i] = word;
         result = Assembly::assembled;
     }
     state.tx_word = state.reg_word[i];
     if (index <= 6) {
-        state.reg_text_bin[i] = bits_text(state.tx_word, display_length(family, index));
+        state.reg_text_bin[i] = bits_text(state.tx_word, display_length(device.family, index));
         state.reg_text_hex[i] = word_hex(state.tx_word);
     }
-    return result;
+    return {result, {}};
 }
 
 } // namespace zqf

@@ -10,14 +10,23 @@ namespace zqf {
 enum class Assembly {
     skipped,   // nothing assembled, shown or sent
     overflow,  // a whole-number partial sum overflowed; nothing stored or sent
+    refused,   // the new word is not one the chip can trust; nothing stored or sent
     assembled, // reg_word, tx_word and the texts hold the new word
     resent,    // the device has no such register: the stored word goes again
 };
 
+struct Assembled {
+    Assembly outcome;
+    std::string refusal; // why the word was refused, naming the register
+};
+
 // Assembles the word of register state.reg_index for state.device_name: the
-// sum of the family's terms plus the register number, stored in reg_word,
-// copied to tx_word and rendered into reg_text_bin/reg_text_hex (R0 to R6).
-Assembly assemble_register(SharedState& state);
+// sum of the family's terms plus the register number. A new word that is not
+// a finite whole number from 0 up, whose address bits name another register,
+// or whose counter fields hold a value their bits cannot carry, is refused.
+// Otherwise it is stored in reg_word, copied to tx_word and rendered into
+// reg_text_bin/reg_text_hex (R0 to R6).
+Assembled assemble_register(SharedState& state);
 
 // Number of bits the display pair of register `index` shows for the family.
 int display_length(Family family, int index);

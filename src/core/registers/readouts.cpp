@@ -1,6 +1,7 @@
 #include "core/registers/readouts.h"
 
 #include "core/registers/field_access.h"
+#include "core/state/bit_weight.h"
 #include "core/state/devices.h"
 #include "core/text/number_text.h"
 
@@ -22,9 +23,7 @@ struct SwitchRule {
     Rule rule;
 };
 
-constexpr double p2(int n) {
-    return static_cast<double>(1U << n);
-}
+constexpr auto p2 = bit_weight<double>;
 
 const std::array<SwitchRule, 12> switch_rules{{
     {"Toggle1", &S::rf_pd_polarity, p2(7), Rule::three_way},
@@ -156,7 +155,7 @@ std::optional<std::string> muxout_name(const SharedState& s) {
 
 Readouts compute_readouts(const SharedState& s) {
     Readouts r;
-    const bool dual = is_dual(s.device_name);
+    const bool dual = family_of(s.device_name) == Family::dual;
     r.frequencies = {
         {"vcofreq", with_unit(s.rf_freq / 1e6, "MHz")},
         {"ref_freq", with_unit(s.pfd_freq / 1000.0, "kHz")},
@@ -172,7 +171,7 @@ Readouts compute_readouts(const SharedState& s) {
     }
     // Every family keeps prescaler_field with the prescaler choice, so the
     // read-out follows the list on every device, not only on the dual ones.
-    if (s.prescaler_field == (1 << 20)) {
+    if (s.prescaler_field == bit_weight<int32_t>(20)) {
         r.prescale = "8/9";
     } else if (s.prescaler_field == 0) {
         r.prescale = "4/5";
@@ -184,8 +183,9 @@ Readouts compute_readouts(const SharedState& s) {
     if (dual) {
         r.toggle4 = apply(s, {"Toggle4", &S::cp_gain, p2(23), Rule::three_way});
     }
-    const int rf_code_23 = (1 << 15) + (1 << 13) + (1 << 12) + (1 << 11);
-    const int rf_code_17 = (1 << 15) + (1 << 11);
+    const int32_t rf_code_23 = bit_weight<int32_t>(15) + bit_weight<int32_t>(13) +
+                               bit_weight<int32_t>(12) + bit_weight<int32_t>(11);
+    const int32_t rf_code_17 = bit_weight<int32_t>(15) + bit_weight<int32_t>(11);
     if (s.test_mode == rf_code_23 && s.if_test_mode == 0) {
         r.noise_option = "Option2";
     } else if (s.test_mode == rf_code_17 && s.if_test_mode == 0) {

@@ -1,165 +1,179 @@
 #include "core/registers/register_maps.h"
 
+#include "core/state/bit_weight.h"
+
 #include <array>
+#include <type_traits>
 
 namespace zqf {
 
 namespace {
 
 using S = SharedState;
+using F = FieldId;
 constexpr std::monostate constant{};
+constexpr auto overlay = Placement::overlay;
+constexpr auto reading = Placement::reading;
+constexpr auto modulus = Variant::modulus_fraction;
+constexpr auto fixed = Variant::fixed_fraction;
 
 constexpr double p2(int n) {
-    double v = 1.0;
-    for (int i = 0; i < n; ++i) {
-        v *= 2.0;
-    }
-    return v;
+    return bit_weight(n);
 }
 
-// ---- 4-register family (ZQF7310, ZQF7320): 24-bit words, 2 control bits ----
+// Each table reads as the datasheet's: bits, field, member and the factor that
+// moves the member's value to those bits. Pre-weighted members already hold
+// their weight, so their factor only moves a shared weight to this family's bit.
+
+// ---- 4-register family (ZQF7310, ZQF7320): 24-bit words, control bits 1-0 --
 
 constexpr std::array<Term, 3> four_r0{{
-    {&S::fastlock_4r, 1.0}, // bit 23 fast lock
-    {&S::int_val, p2(14)},  // 22-14 INT
-    {&S::frac_val, p2(2)},  // 13-2 FRAC
+    {bit(23), F::fast_lock, &S::fastlock_4r, 1.0},
+    {bits(22, 14), F::int_val, &S::int_val, p2(14)},
+    {bits(13, 2), F::frac, &S::frac_val, p2(2)},
 }};
 
 constexpr std::array<Term, 5> four_r1{{
-    {&S::load_control, 1.0},     // bit 23 load control
-    {&S::muxout_code, 1.0},      // 22-20 muxout, k x 2^20
-    {&S::prescaler_bit, p2(18)}, // bit 18 prescaler
-    {&S::r_count, p2(14)},       // 17-14 R counter
-    {&S::mod_val, p2(2)},        // 13-2 MOD
+    {bit(23), F::load_control, &S::load_control, 1.0},
+    {bits(22, 20), F::muxout, &S::muxout_code, 1.0},
+    {bit(18), F::prescaler, &S::prescaler_bit, p2(18)},
+    {bits(17, 14), F::r_counter, &S::r_count, p2(14)},
+    {bits(13, 2), F::mod, &S::mod_val, p2(2)},
 }};
 
 constexpr std::array<Term, 9> four_r2{{
-    {&S::resync_value, p2(12)},       // 15-12 resync
-    {&S::doubler_field, 1.0 / p2(8)}, // bit 11 doubler (held as 2^19)
-    {&S::cp_div2, 1.0},               // bit 10 CP /2
-    {&S::cp_current_4r, 1.0},         // 9-7 charge-pump current
-    {&S::rf_pd_polarity, 0.5},        // bit 6 PD polarity (held as 2^7)
-    {&S::ldp_bit, 1.0},               // bit 5 lock-detect precision
-    {&S::rf_powerdown, 0.5},          // bit 4 powerdown (held as 2^5)
-    {&S::rf_cp_three_state, 0.5},     // bit 3 three-state (held as 2^4)
-    {&S::rf_counter_reset, 0.5},      // bit 2 counter reset (held as 2^3)
+    {bits(15, 12), F::resync, &S::resync_value, p2(12)},
+    {bit(11), F::ref_doubler, &S::doubler_field, 1.0 / p2(8)}, // held as 2^19
+    {bit(10), F::cp_half, &S::cp_div2, 1.0},
+    {bits(9, 7), F::cp_current, &S::cp_current_4r, 1.0},
+    {bit(6), F::pd_polarity, &S::rf_pd_polarity, 0.5}, // held as 2^7
+    {bit(5), F::ldp, &S::ldp_bit, 1.0},
+    {bit(4), F::powerdown, &S::rf_powerdown, 0.5},           // held as 2^5
+    {bit(3), F::cp_three_state, &S::rf_cp_three_state, 0.5}, // held as 2^4
+    {bit(2), F::counter_reset, &S::rf_counter_reset, 0.5},   // held as 2^3
 }};
 
-constexpr std::array<Term, 3> four_r3{{
-    {&S::sd_test_mode, p2(7)}, // 10-7 sigma-delta test mode
-    {&S::test_mode, p2(2)},    // 6-2 test mode
-    {&S::ns_bits_4r, 1.0},     // noise-and-spur bits, added on top
+// The test-mode window stores its weighted value (mode x 2048) on every
+// family; this family's test-mode term moves it to bits 17-13.
+constexpr std::array<Term, 4> four_r3{{
+    {bits(10, 7), F::sd_test_mode, &S::sd_test_mode, p2(7)},
+    {bits(6, 2), F::test_mode, &S::test_mode, p2(2)},
+    {bits(9, 2), F::noise_spur, &S::ns_bits_4r, 1.0, overlay},
+    {bits(17, 13), F::test_mode_window, &S::test_mode, p2(2), reading},
 }};
 
-// ---- 5-register family (ZQF7340, ZQF7350): 32-bit words, 3 control bits ----
+// ---- 5-register family (ZQF7340, ZQF7350): 32-bit words, control bits 2-0 --
+// The ZQF7350 programs a 25-bit fraction over a fixed modulus; its variant
+// of R0, R1, R2 and R4 differs from the ZQF7340's.
 
 constexpr std::array<Term, 4> five_r0{{
-    {&S::muxout_code, p2(7)},             // 30-27 muxout (held as k x 2^20)
-    {&S::int_val, p2(15)},                // 26-15 INT
-    {&S::frac_val, p2(3), Only::zqf7340}, // 14-3 FRAC
-    {&S::frac_msb, p2(3), Only::zqf7350}, // 14-3 upper 12 bits of the 25-bit fraction
+    {bits(30, 27), F::muxout, &S::muxout_code, p2(7)}, // held as k x 2^20
+    {bits(26, 15), F::int_val, &S::int_val, p2(15)},
+    {bits(14, 3), F::frac, &S::frac_val, p2(3), Placement::field, modulus},
+    {bits(14, 3), F::frac_msb, &S::frac_msb, p2(3), Placement::field, fixed},
 }};
 
 constexpr std::array<Term, 3> five_r1{{
-    {&S::frac_lsb, p2(15), Only::zqf7350},   // 27-15 lower 13 bits of the fraction
-    {constant, p2(3), Only::zqf7350},        // bit 3 always 1
-    {&S::phase_value, p2(3), Only::zqf7340}, // 14-3 phase value
+    {bits(27, 15), F::frac_lsb, &S::frac_lsb, p2(15), Placement::field, fixed},
+    {bit(3), F::fixed_bit, constant, p2(3), Placement::field, fixed},
+    {bits(14, 3), F::phase, &S::phase_value, p2(3), Placement::field, modulus},
 }};
 
 constexpr std::array<Term, 10> five_r2{{
-    {&S::ns_bits_5r, 1.0},                // 30-29 noise-and-spur mode
-    {&S::fastlock_5r, 1.0},               // bit 28 fast lock
-    {&S::cp_current_5r, 1.0},             // 27-24 charge-pump current
-    {&S::dec_sel, p2(23), Only::zqf7340}, // bit 23 DEC_SEL
-    {constant, p2(23), Only::zqf7350},    // bit 23 always 1
-    {&S::prescaler_bit, p2(22)},          // bit 22 prescaler
-    {&S::rdiv2_field, 1.0},               // bit 21 reference divide-by-2
-    {&S::doubler_field_5, 1.0},           // bit 20 reference doubler
-    {&S::r_count, p2(15)},                // 19-15 R counter
-    {&S::mod_val, p2(3), Only::zqf7340},  // 14-3 MOD
+    {bits(30, 29), F::noise_spur, &S::ns_bits_5r, 1.0},
+    {bit(28), F::fast_lock, &S::fastlock_5r, 1.0},
+    {bits(27, 24), F::cp_current, &S::cp_current_5r, 1.0},
+    {bit(23), F::dec_sel, &S::dec_sel, p2(23), Placement::field, modulus},
+    {bit(23), F::fixed_bit, constant, p2(23), Placement::field, fixed},
+    {bit(22), F::prescaler, &S::prescaler_bit, p2(22)},
+    {bit(21), F::ref_divide_by_2, &S::rdiv2_field, 1.0},
+    {bit(20), F::ref_doubler, &S::doubler_field_5, 1.0},
+    {bits(19, 15), F::r_counter, &S::r_count, p2(15)},
+    {bits(14, 3), F::mod, &S::mod_val, p2(3), Placement::field, modulus},
 }};
 
 constexpr std::array<Term, 4> five_r3{{
-    {&S::rf_pd_polarity, 0.5},    // bit 6 PD polarity (held as 2^7)
-    {&S::rf_powerdown, 1.0},      // bit 5 powerdown
-    {&S::rf_cp_three_state, 1.0}, // bit 4 three-state
-    {&S::rf_counter_reset, 1.0},  // bit 3 counter reset
+    {bit(6), F::pd_polarity, &S::rf_pd_polarity, 0.5}, // held as 2^7
+    {bit(5), F::powerdown, &S::rf_powerdown, 1.0},
+    {bit(4), F::cp_three_state, &S::rf_cp_three_state, 1.0},
+    {bit(3), F::counter_reset, &S::rf_counter_reset, 1.0},
 }};
 constexpr std::array<Term, 1> five_r3_ldp{{
-    {&S::ldp_bit, 4.0}, // bit 7 lock-detect precision (held as 2^5)
+    {bit(7), F::ldp, &S::ldp_bit, 4.0}, // held as 2^5
 }};
 constexpr std::array<IntegerSum, 1> five_r3_sums{{{16, five_r3_ldp}}};
 
 constexpr std::array<Term, 4> five_r4{{
-    {&S::sd_test_mode, p2(26)},                // 30-26 sigma-delta test mode
-    {&S::test_mode, p2(21)},                   // 25-21 test mode
-    {&S::clk_div_mode, 1.0, Only::zqf7340},    // 20-19 clock divider mode
-    {&S::clk_div_value, p2(7), Only::zqf7340}, // 18-7 clock divider value
+    {bits(30, 26), F::sd_test_mode, &S::sd_test_mode, p2(26)},
+    {bits(25, 21), F::test_mode, &S::test_mode, p2(21)},
+    {bits(20, 19), F::clk_div_mode, &S::clk_div_mode, 1.0, Placement::field, modulus},
+    {bits(18, 7), F::clk_div_value, &S::clk_div_value, p2(7), Placement::field, modulus},
 }};
 
-// ---- dual family (ZQF7610, ZQF7620): 24-bit words, 3 control bits ----------
+// ---- dual family (ZQF7610, ZQF7620): 24-bit words, control bits 2-0 -------
 
 constexpr std::array<Term, 2> dual_r0{{
-    {&S::int_val, p2(15)}, // 23-15 RF INT
-    {&S::frac_val, p2(3)}, // 14-3 RF FRAC
+    {bits(23, 15), F::int_val, &S::int_val, p2(15)},
+    {bits(14, 3), F::frac, &S::frac_val, p2(3)},
 }};
 
 constexpr std::array<Term, 2> dual_r1{{
-    {&S::r_count, p2(15)}, // 18-15 RF R counter
-    {&S::mod_val, p2(3)},  // 14-3 RF MOD
+    {bits(18, 15), F::r_counter, &S::r_count, p2(15)},
+    {bits(14, 3), F::mod, &S::mod_val, p2(3)},
 }};
 constexpr std::array<Term, 2> dual_r1_pair{{
-    {&S::prescaler_field, 1.0}, // bit 20 RF prescaler
-    {&S::doubler_field, 1.0},   // bit 19 RF reference doubler
+    {bit(20), F::prescaler, &S::prescaler_field, 1.0},
+    {bit(19), F::ref_doubler, &S::doubler_field, 1.0},
 }};
 constexpr std::array<IntegerSum, 1> dual_r1_sums{{{32, dual_r1_pair}}};
 
 constexpr std::array<Term, 3> dual_r2{{
-    {&S::rf_powerdown, 1.0},      // bit 5 RF powerdown
-    {&S::rf_cp_three_state, 1.0}, // bit 4 RF three-state
-    {&S::rf_counter_reset, 1.0},  // bit 3 RF counter reset
+    {bit(5), F::powerdown, &S::rf_powerdown, 1.0},
+    {bit(4), F::cp_three_state, &S::rf_cp_three_state, 1.0},
+    {bit(3), F::counter_reset, &S::rf_counter_reset, 1.0},
 }};
+// The noise-and-spur patterns set bits 15, 11 and 6; nothing sets the spare.
 constexpr std::array<Term, 5> dual_r2_sum{{
-    {&S::ns_bits_dual, 1.0},       // noise-and-spur bits, added on top
-    {&S::test_mode, 1.0},          // 15-11 RF test mode (pre-weighted)
-    {&S::rf_cp_current_dual, 1.0}, // 10-9 RF charge-pump current
-    {&S::dual_r2_spare, 1.0},      // nothing sets it
-    {&S::rf_pd_polarity, 1.0},     // bit 7 RF PD polarity
+    {bits(15, 6), F::noise_spur, &S::ns_bits_dual, 1.0, overlay},
+    {bits(15, 11), F::test_mode, &S::test_mode, 1.0}, // held as code x 2^11
+    {bits(10, 9), F::cp_current, &S::rf_cp_current_dual, 1.0},
+    {bits(23, 3), F::spare, &S::dual_r2_spare, 1.0, overlay},
+    {bit(7), F::pd_polarity, &S::rf_pd_polarity, 1.0},
 }};
 constexpr std::array<IntegerSum, 1> dual_r2_sums{{{32, dual_r2_sum}}};
 
 constexpr std::array<Term, 5> dual_r3{{
-    {&S::muxout_code, 1.0},     // 10-7 muxout (k x 2^7)
-    {&S::xo_disable, 1.0},      // bit 6 crystal oscillator disabled
-    {&S::rf_if_powerdown, 1.0}, // bit 5 RF and IF powerdown
-    {&S::cp_three_state, 1.0},  // bit 4 three-state
-    {&S::counter_reset, 1.0},   // bit 3 counter reset
+    {bits(10, 7), F::muxout, &S::muxout_code, 1.0}, // held as k x 2^7
+    {bit(6), F::xo_disable, &S::xo_disable, 1.0},
+    {bit(5), F::rf_if_powerdown, &S::rf_if_powerdown, 1.0},
+    {bit(4), F::shared_cp_three_state, &S::cp_three_state, 1.0},
+    {bit(3), F::shared_counter_reset, &S::counter_reset, 1.0},
 }};
 
 constexpr std::array<Term, 2> dual_r4{{
-    {&S::if_b, p2(9)}, // 20-9 IF B counter
-    {&S::if_a, p2(3)}, // 8-3 IF A counter
+    {bits(20, 9), F::if_b, &S::if_b, p2(9)},
+    {bits(8, 3), F::if_a, &S::if_a, p2(3)},
 }};
 constexpr std::array<Term, 2> dual_r4_pair{{
-    {&S::cp_gain, 1.0},            // bit 23 charge-pump gain
-    {&S::if_prescaler_field, 1.0}, // 22-21 IF prescaler
+    {bit(23), F::cp_gain, &S::cp_gain, 1.0},
+    {bits(22, 21), F::if_prescaler, &S::if_prescaler_field, 1.0},
 }};
 constexpr std::array<IntegerSum, 1> dual_r4_sums{{{32, dual_r4_pair}}};
 
 constexpr std::array<Term, 2> dual_r5{{
-    {&S::if_ref_doubler, 1.0}, // bit 18 IF reference doubler
-    {&S::if_r, p2(3)},         // 17-3 IF R counter
+    {bit(18), F::if_ref_doubler, &S::if_ref_doubler, 1.0},
+    {bits(17, 3), F::if_r_counter, &S::if_r, p2(3)},
 }};
 
 constexpr std::array<Term, 8> dual_r6{{
-    {&S::if_test_mode, 1.0},      // 15-11 IF test mode (pre-weighted)
-    {&S::rf_phase_resync, 1.0},   // 15-11 RF phase resync, added on top
-    {&S::if_cp_current, 1.0},     // 10-8 IF charge-pump current
-    {&S::if_pd_polarity, 1.0},    // bit 7 IF PD polarity
-    {&S::if_ldp, 1.0},            // bit 6 IF lock-detect precision
-    {&S::if_powerdown, 1.0},      // bit 5 IF powerdown
-    {&S::if_cp_three_state, 1.0}, // bit 4 IF three-state
-    {&S::if_counter_reset, 1.0},  // bit 3 IF counter reset
+    {bits(15, 11), F::if_test_mode, &S::if_test_mode, 1.0}, // held as code x 2^11
+    {bits(15, 11), F::rf_phase_resync, &S::rf_phase_resync, 1.0, overlay},
+    {bits(10, 8), F::if_cp_current, &S::if_cp_current, 1.0},
+    {bit(7), F::if_pd_polarity, &S::if_pd_polarity, 1.0},
+    {bit(6), F::if_ldp, &S::if_ldp, 1.0},
+    {bit(5), F::if_powerdown, &S::if_powerdown, 1.0},
+    {bit(4), F::if_cp_three_state, &S::if_cp_three_state, 1.0},
+    {bit(3), F::if_counter_reset, &S::if_counter_reset, 1.0},
 }};
 
 // R7 carries its register number only.
@@ -213,11 +227,20 @@ const RegisterMap* register_map(Family family, int index) {
     return nullptr;
 }
 
-double term_value(const SharedState& state, const Term& term) {
-    if (term.only == Only::zqf7340 && state.device_name != zqf7340) {
-        return 0.0;
+bool term_applies(const DeviceProfile& device, const Term& term) {
+    switch (term.variant) {
+    case Variant::all:
+        return true;
+    case Variant::modulus_fraction:
+        return device.fraction == FractionKind::modulus;
+    case Variant::fixed_fraction:
+        return device.fraction == FractionKind::fixed_25_bit;
     }
-    if (term.only == Only::zqf7350 && state.device_name != zqf7350) {
+    return false;
+}
+
+double term_value(const SharedState& state, const DeviceProfile& device, const Term& term) {
+    if (term.placement == Placement::reading || !term_applies(device, term)) {
         return 0.0;
     }
     const double value = std::visit(
@@ -228,7 +251,7 @@ double term_value(const SharedState& state, const Term& term) {
                 return static_cast<double>(state.*member);
             }
         },
-        term.field);
+        term.member);
     return value * term.factor;
 }
 

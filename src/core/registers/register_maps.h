@@ -1,6 +1,8 @@
 #pragma once
 
-#include "core/state/devices.h"
+#include "core/registers/field_ids.h"
+#include "core/state/bit_weight.h"
+#include "core/state/device_profile.h"
 #include "core/state/shared_state.h"
 
 #include <cstdint>
@@ -9,19 +11,48 @@
 
 namespace zqf {
 
-// One term of a register word: a shared-state member times a factor, or a
-// constant. The factor moves a value (raw code or pre-weighted bit) to its
-// position in this family's word.
+// A shared-state member of any width, or std::monostate for a constant.
 using FieldRef = std::variant<double SharedState::*, int32_t SharedState::*, int16_t SharedState::*,
                               std::monostate>;
 
-// Which devices of a family a term belongs to.
-enum class Only { family, zqf7340, zqf7350 };
+// The bits a field occupies in its word.
+struct BitRange {
+    int low = 0;
+    int width = 0;
 
+    constexpr int high() const { return low + width - 1; }
+    constexpr bool contains(int bit) const { return bit >= low && bit <= high(); }
+    // The largest code the bits hold, 2^width - 1.
+    constexpr double max_code() const { return bit_weight(width) - 1.0; }
+};
+
+// Bits `high` down to `low`, as the datasheet tables write them ("22-14").
+constexpr BitRange bits(int high, int low) {
+    return {low, high - low + 1};
+}
+constexpr BitRange bit(int position) {
+    return {position, 1};
+}
+
+enum class Placement {
+    field,   // owns its bits
+    overlay, // added on top of other fields' bits (noise-and-spur patterns, phase resync)
+    reading, // no term of its own: another reading of a term's bits, for decoding only
+};
+
+// Which devices of a family a term belongs to, by the way they program the fraction.
+enum class Variant { all, modulus_fraction, fixed_fraction };
+
+// One row of a register map: the bits, the field, and the term the assembly
+// adds for it, member x factor. The factor moves a value (raw code or
+// pre-weighted bit) to its bits in this family's word.
 struct Term {
-    FieldRef field;
+    BitRange bits;
+    FieldId id;
+    FieldRef member;
     double factor;
-    Only only = Only::family;
+    Placement placement = Placement::field;
+    Variant variant = Variant::all;
 };
 
 // Terms that the program forms as a whole-number partial sum (of `bits` width)
@@ -40,7 +71,22 @@ struct RegisterMap {
 // such register.
 const RegisterMap* register_map(Family family, int index);
 
-// The value of one term for the device (0 when the term is not the device's).
-double term_value(const SharedState& state, const Term& term);
+// Calls `visit(term)` for every term of the map, partial sums included.
+template <typename Visit> void for_each_term(const RegisterMap& map, Visit&& visit) {
+    for (const Term& term : map.terms) {
+        visit(term);
+    }
+    for (const IntegerSum& group : map.integer_sums) {
+        for (const Term& term : group.terms) {
+            visit(term);
+        }
+    }
+}
+
+// Whether the term belongs to the device (the family's map holds both variants).
+bool term_applies(const DeviceProfile& device, const Term& term);
+
+// The value the term adds to the word: 0 when it is not the device's or is a reading.
+double term_value(const SharedState& state, const DeviceProfile& device, const Term& term);
 
 } // namespace zqf

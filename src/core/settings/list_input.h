@@ -22,11 +22,4 @@ class ListInput {
     std::size_t pos_ = 0;
 };
 
-// The whole content of a file, or nothing when it cannot be read.
-std::optional<std::string> read_file(const std::string& path);
-
-// Replaces a file's content through a temporary file and a rename, so a failed
-// write never leaves the old file truncated. False when it could not be written.
-bool replace_file(const std::string& path, std::string_view content);
-
 } // namespace zqf

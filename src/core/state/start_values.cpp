@@ -1,6 +1,7 @@
 #include "core/state/start_values.h"
 
-#include "core/state/devices.h"
+#include "core/state/bit_weight.h"
+#include "core/state/device_profile.h"
 
 namespace zqf {
 
@@ -16,7 +17,7 @@ void apply_first_start_values(SharedState& state) {
     state.mod_val = 50.0;
     state.r_count = 1;
     state.prescaler_p = 8;
-    state.prescaler_field = 1 << 20;
+    state.prescaler_field = bit_weight<int32_t>(20);
     state.prescaler_bit = 1.0;
     state.if_vco_freq = 540.0;
     state.if_pfd_freq = 200.0;
@@ -29,50 +30,33 @@ void apply_first_start_values(SharedState& state) {
 }
 
 void apply_confirmation_field_values(SharedState& state) {
-    state.rf_pd_polarity = 1 << 7;
-    state.if_pd_polarity = 128.0;
-    state.rf_cp_current_dual = (1 << 10) + (1 << 9);
-    state.if_cp_current = (1 << 10) + (1 << 9) + (1 << 8);
+    state.rf_pd_polarity = bit_weight<int16_t>(7);
+    state.if_pd_polarity = bit_weight(7);
+    state.rf_cp_current_dual = bit_weight<int32_t>(10) + bit_weight<int32_t>(9);
+    state.if_cp_current = bit_weight<int32_t>(10) + bit_weight<int32_t>(9) + bit_weight<int32_t>(8);
 }
-
-namespace {
-
-void set_resistor(SharedState& state, int16_t ohms) {
-    state.rset_ohms = ohms;
-    state.rset_ohms_int = ohms;
-}
-
-} // namespace
 
 DefaultsFollowUp apply_device_defaults(SharedState& state) {
-    const std::string& name = state.device_name;
-    if (name == zqf7310) {
-        set_resistor(state, 5100);
-        state.cp_current_4r = (1 << 9) + (1 << 8) + (1 << 7);
+    const std::optional<DeviceDefaults>& row = device_profile(state.device_name).defaults;
+    if (!row) {
         return DefaultsFollowUp::none;
     }
-    if (name == zqf7320) {
-        set_resistor(state, 5100);
-        state.rf_freq = 1650000000.0;
-        state.refin_freq = 19200000.0;
-        state.mod_val = 64.0;
-        state.cp_current_4r = 0;
-        state.cp_div2 = 1 << 10;
-        return DefaultsFollowUp::zqf7320_panel;
-    }
-    if (name == zqf7340 || name == zqf7350) {
-        set_resistor(state, 5100);
-        state.rf_freq = 5800000000.0;
-        state.refin_freq = 25000000.0;
-        state.pfd_freq = 25000000.0;
-        state.cp_current_5r = 0.0;
-        state.dec_sel = 0.0;
-        return DefaultsFollowUp::none;
-    }
-    if (name == zqf7620) {
-        set_resistor(state, 2700);
-    }
-    return DefaultsFollowUp::none;
+    state.rset_ohms = row->rset_ohms;
+    state.rset_ohms_int = row->rset_ohms;
+    const auto set = [](auto& member, const auto& value) {
+        if (value) {
+            member = *value;
+        }
+    };
+    set(state.rf_freq, row->rf_freq);
+    set(state.refin_freq, row->refin_freq);
+    set(state.pfd_freq, row->pfd_freq);
+    set(state.mod_val, row->mod_val);
+    set(state.cp_current_4r, row->cp_current_4r);
+    set(state.cp_div2, row->cp_div2);
+    set(state.cp_current_5r, row->cp_current_5r);
+    set(state.dec_sel, row->dec_sel);
+    return row->preset_panel ? DefaultsFollowUp::preset_panel : DefaultsFollowUp::none;
 }
 
 } // namespace zqf

@@ -13,11 +13,11 @@ void apply_confirmation_field_values(SharedState& state);
 
 // What the device defaults did beyond the shared state: the window layer owns
 // those effects and runs them afterwards.
-enum class DefaultsFollowUp { none, zqf7320_panel };
+enum class DefaultsFollowUp { none, preset_panel };
 
-// The device defaults for state.device_name (none for a name without a row).
-// The ZQF7320 row also presets the main panel (prescaler list, refresh); that
-// part belongs to the windows, which act on the returned follow-up.
+// The device defaults of state.device_name's profile (none for a name outside
+// the catalogue). A row may also preset the main panel (prescaler list,
+// refresh); that part belongs to the windows, which act on the follow-up.
 DefaultsFollowUp apply_device_defaults(SharedState& state);
 
 } // namespace zqf

@@ -42,6 +42,11 @@ class Host {
 
     // The program has ended: the host stops its event loop.
     virtual void quit() = 0;
+
+    // One line for whoever watches the program's diagnostics: a fault the
+    // windows do not show (a link file that is a pipe, the reason behind a
+    // message box). Standard error unless the host keeps its own.
+    virtual void note(std::string_view text);
 };
 
 } // namespace zqf

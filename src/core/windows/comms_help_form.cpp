@@ -12,6 +12,7 @@ CommsHelpForm::CommsHelpForm(Program& program)
     label("Label3", "The adapter board will interface from the PC to the EVAL board via the USB "
                     "port. Select \"USB\" in the dialog box in order to communicate via the USB "
                     "adapter board.");
+    button("Command1", "Close").on_click = [this] { close(); };
 }
 
 } // namespace zqf

@@ -2,12 +2,27 @@
 
 #include "core/planning/arithmetic.h"
 #include "core/planning/dividers.h"
-#include "core/planning/plan_writes.h"
+#include "core/state/device_profile.h"
 #include "core/text/number_text.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
 namespace zqf {
+
+namespace {
+
+// The dividers planned again here; R stays as it is.
+constexpr FieldId replanned_fields[] = {FieldId::int_val, FieldId::mod, FieldId::frac,
+                                        FieldId::frac_msb, FieldId::frac_lsb};
+
+constexpr std::string_view plan_again = "Plan the RF output again in the RF planner.";
+constexpr FieldAdvice replanned_advice[] = {
+    {FieldId::int_val, plan_again, plan_again},  {FieldId::mod, plan_again, plan_again},
+    {FieldId::frac, plan_again, plan_again},     {FieldId::frac_msb, plan_again, plan_again},
+    {FieldId::frac_lsb, plan_again, plan_again},
+};
+
+} // namespace
 
 CrystalForm::CrystalForm(Program& program)
     : Form(program, "crystalform", "Crystal Frequency"), program_(program) {
@@ -43,7 +58,8 @@ void CrystalForm::reject(std::string_view message) {
 bool CrystalForm::load_now() {
     const std::optional<double> mhz = entry_value(*this, "Text1");
     const std::optional<double> hz = mhz ? finite(*mhz * 1e6) : std::nullopt;
-    if (!hz) {
+    // An oscillator has a positive frequency; no divider can be planned from another.
+    if (!hz || *hz <= 0.0) {
         reject("Invalid entry in crystal Frequency.");
         return false;
     }
@@ -56,7 +72,10 @@ bool CrystalForm::load_now() {
         reject("Warning. The RF R register must be >= 1. ");
         return false;
     }
-    carry_out(program_, reference_writes(s.device_name));
+    if (!fields_fit(program_, replanned_fields, replanned_advice)) {
+        return false;
+    }
+    carry_out(program_, device_profile(s.device_name).reference_writes);
     return true;
 }
 

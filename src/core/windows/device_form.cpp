@@ -11,6 +11,21 @@
 
 namespace zqf {
 
+namespace {
+
+// The start window's message, with the platform's reason on a line of its
+// own after it where the platform gave one.
+std::string with_reason(std::string_view message, const std::string& reason) {
+    std::string text(message);
+    if (!reason.empty()) {
+        text += '\n';
+        text += reason;
+    }
+    return text;
+}
+
+} // namespace
+
 DeviceForm::DeviceForm(Program& program)
     : Form(program, "deviceform", "Device"), program_(program) {
     label("Label1", "Welcome. Select the device being evaluated:");
@@ -30,11 +45,14 @@ void DeviceForm::load() {
     SharedState& state = program_.state();
     apply_first_start_values(state);
     get<OptionButton>("Option1").select();
-    const std::optional<std::string> link = read_link_choice(program_.paths().link_choice_file);
-    if (!link) {
+    const LinkChoiceRead read = read_link_choice(program_.paths().link_choice_file);
+    if (!read.note.empty()) {
+        program_.host().note(read.note);
+    }
+    if (!read.link) {
         return;
     }
-    state.comm_link = *link;
+    state.comm_link = *read.link;
     if (state.comm_link == "par") {
         get<OptionButton>("option_par").select();
         get<OptionButton>("option_usb").deselect();
@@ -60,17 +78,22 @@ void DeviceForm::Command1_Click() {
             break;
         }
     }
-    if (apply_device_defaults(state) == DefaultsFollowUp::zqf7320_panel) {
+    if (apply_device_defaults(state) == DefaultsFollowUp::preset_panel) {
         main.get<ListBox>("Combo4").set_index(0);
         // The row's modulus differs from the panel's designed one; no refresh
         // shows it, so the panel would claim 50 while R1 carries 64.
         main.get<CaptionControl>("modulus").set_caption(general_form(state.mod_val));
         main.refresh_registers();
     }
-    if (prepare_link() && !write_link_choice(program_.paths().link_choice_file, state.comm_link)) {
-        program_.message(MessageIcon::exclamation, program_title,
-                         "The link choice could not be saved in \"comms_option.txt\"; it will "
-                         "not be remembered for the next run.");
+    if (prepare_link()) {
+        const std::string error =
+            write_link_choice(program_.paths().link_choice_file, state.comm_link);
+        if (!error.empty()) {
+            program_.host().note(error);
+            program_.message(MessageIcon::exclamation, program_title,
+                             "The link choice could not be saved in \"comms_option.txt\"; it "
+                             "will not be remembered for the next run.");
+        }
     }
     main.main_setup();
     apply_confirmation_field_values(state);
@@ -113,7 +136,9 @@ bool DeviceForm::prepare_parallel_port() {
     }
     if (code == 351 || code == 400 || code == 2000) {
         if (program_.platform().claim_parallel_port(1, -1) == 0) {
-            program_.message(MessageIcon::none, program_title, "Failed to claim Parallel Port");
+            program_.message(
+                MessageIcon::none, program_title,
+                with_reason("Failed to claim Parallel Port", program_.platform().failure_reason()));
             return false;
         }
     }
@@ -127,7 +152,9 @@ void DeviceForm::prepare_usb_adapter() {
         program_.message(MessageIcon::exclamation, program_title, load.message);
     }
     if (program_.state().usb_status < 0) {
-        program_.message(MessageIcon::none, program_title, "USB Adapter Board NOT DETECTED");
+        program_.message(
+            MessageIcon::none, program_title,
+            with_reason("USB Adapter Board NOT DETECTED", program_.platform().failure_reason()));
     }
 }
 

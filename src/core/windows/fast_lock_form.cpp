@@ -46,7 +46,8 @@ void FastLockForm::show_interval() {
 }
 
 void FastLockForm::Command3_Click() {
-    const std::optional<double> count = fast_lock_count(get<TextBox>("Text1").text());
+    const std::optional<double> count =
+        fast_lock_count(get<TextBox>("Text1").text(), device_profile(program_.state().device_name));
     if (!count) {
         program_.beep();
         return;

@@ -1,9 +1,8 @@
 // The controls of the main window with their designed values.
 #include "core/windows/main_form.h"
 
+#include "core/windows/display_pairs.h"
 #include "core/windows/program.h"
-
-#include <array>
 
 namespace zqf {
 
@@ -110,6 +109,9 @@ MainForm::MainForm(Program& program)
 
 MainForm::~MainForm() {
     program_.link().remove_observer(observer_id_);
+    if (BusRecording* recording = program_.bus_recording()) {
+        recording->set_failure_handler({});
+    }
 }
 
 void MainForm::create_controls() {
@@ -135,7 +137,7 @@ void MainForm::create_menus() {
     menu("mnuFile", "&File");
     menu("mnuGet", "&Get Settings");
     menu("mnuSave", "&Save Settings");
-    menu("Exitmenu", "E&xit").on_click = [this] { program_.end(); };
+    menu("Exitmenu", "E&xit").on_click = [this] { end_program(); };
     menu("mnuSettings", "&Settings");
     menu("synthmenu", "Synthesizer &RF Section");
     menu("ifmnu", "Synthesizer &IF Section"); // no action
@@ -143,31 +145,23 @@ void MainForm::create_menus() {
     menu("current1menu", "IF Cu&rrent Setting");
     menu("mnufreqhop", "Frequency Hopping");
     menu("mnufreqsweep", "Frequency Sweep");
+    create_board_menu();
     menu("mnuHelp", "&Help");
     menu("aboutmenu", "&About");
     menu("mnuProg", "Programming");
 }
 
 void MainForm::close_box() {
-    program_.end();
+    end_program();
 }
 
 void MainForm::show_sent_word(int index, const std::string& bits, const std::string& hex) {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 7> pairs{{
-        {"Label17", "Label21"},
-        {"Label9", "Label22"},
-        {"Label14", "Label23"},
-        {"Label15", "Label24"},
-        {"Label33", "Label26"},
-        {"Label32", "Label27"},
-        {"Label31", "Label28"},
-    }};
-    if (index < 0 || index > 6) {
+    if (index < 0 || index >= static_cast<int>(display_pairs.size())) {
         return;
     }
-    const auto& [bit_label, hex_label] = pairs[static_cast<std::size_t>(index)];
-    get<CaptionControl>(bit_label).set_caption(bits);
-    get<CaptionControl>(hex_label).set_caption(hex);
+    const DisplayPair& pair = display_pairs[static_cast<std::size_t>(index)];
+    get<CaptionControl>(pair.bits_label).set_caption(bits);
+    get<CaptionControl>(pair.hex_label).set_caption(hex);
 }
 
 } // namespace zqf

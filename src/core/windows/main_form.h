@@ -2,6 +2,7 @@
 
 #include "core/registers/register_maps.h"
 #include "core/ui/form.h"
+#include "core/windows/panel_steps.h"
 
 #include <string_view>
 
@@ -27,14 +28,14 @@ class MainForm final : public Form {
     // Brings the read-outs and switch states into line with the field values.
     void refresh_registers();
 
-    // Lights the update indicators named in `steps` and runs the refreshes and
-    // send-alls among them, in order: "refresh", "sendall", "R0".."R6",
-    // "AllRF", "AllIF", "All".
-    void run_steps(std::string_view steps);
+    // Runs a handler's steps in order: refreshes, writes of every register
+    // and the update indicators to light.
+    void run_steps(const Steps& steps);
 
   private:
     void create_controls();
     void create_menus();
+    void create_board_menu();
     void create_indicators();
     void create_lists();
     void create_switches();
@@ -62,6 +63,7 @@ class MainForm final : public Form {
     // Switches.
     void switch_clicked(std::string_view name);
     void Toggle14_Click();
+    void Toggle36_Click();
     void Toggle32_Click();
     void Toggle32_finish();
 
@@ -85,6 +87,13 @@ class MainForm final : public Form {
     void open_fast_lock(std::function<void()> then);
     void open_rf_current();
     void open_modal_help(bool about);
+
+    // The Board menu: recording the bus.
+    void mnuRecordBus_Click();
+    void mnuStopRecording_Click();
+    void sync_board_menu();
+    // Ends the program once a recording under way has its file.
+    void end_program();
 
     Program& program_;
     int observer_id_ = 0;

@@ -1,6 +1,7 @@
 // The update indicators: which registers still have to be written, and the
 // group writes behind them.
-#include "core/state/devices.h"
+#include "core/state/device_profile.h"
+#include "core/windows/display_pairs.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
 
@@ -33,10 +34,33 @@ constexpr std::string_view indicator_tooltip =
     "When this is bright blue, some register setting has changed, and the appropriate register "
     "needs to be updated.";
 
-// The per-register indicators R0 to R6.
-constexpr std::array<std::string_view, 7> register_indicators{
-    "Toggle19", "Toggle20", "Toggle21", "Toggle22", "Toggle23", "Toggle24", "Toggle25",
-};
+std::string_view register_indicator(int index) {
+    return display_pairs[static_cast<std::size_t>(index)].indicator;
+}
+
+// The indicator a step lights; empty for the steps that light none.
+std::string_view indicator_of(Step step) {
+    switch (step) {
+    case Step::r0:
+    case Step::r1:
+    case Step::r2:
+    case Step::r3:
+    case Step::r4:
+    case Step::r5:
+    case Step::r6:
+        return register_indicator(static_cast<int>(step) - static_cast<int>(Step::r0));
+    case Step::all_rf:
+        return all_rf_indicator;
+    case Step::all_if:
+        return all_if_indicator;
+    case Step::all:
+        return all_indicator;
+    case Step::refresh:
+    case Step::send_all:
+        break;
+    }
+    return {};
+}
 
 } // namespace
 
@@ -47,14 +71,14 @@ void MainForm::create_indicators() {
         indicator.set_tooltip(std::string(indicator_tooltip));
     }
     for (int k = 0; k <= 5; ++k) {
-        get<ToggleSwitch>(register_indicators[static_cast<std::size_t>(k)]).on_click = [this, k] {
+        get<ToggleSwitch>(register_indicator(k)).on_click = [this, k] {
             register_indicator_click(k);
         };
     }
-    get<ToggleSwitch>("Toggle25").on_click = [this] { Toggle25_Click(); };
-    get<ToggleSwitch>("Toggle30").on_click = [this] { Toggle30_Click(); };
-    get<ToggleSwitch>("Toggle29").on_click = [this] { Toggle29_Click(); };
-    get<ToggleSwitch>("Toggle26").on_click = [this] { Toggle26_Click(); };
+    get<ToggleSwitch>(register_indicator(6)).on_click = [this] { Toggle25_Click(); };
+    get<ToggleSwitch>(all_rf_indicator).on_click = [this] { Toggle30_Click(); };
+    get<ToggleSwitch>(all_if_indicator).on_click = [this] { Toggle29_Click(); };
+    get<ToggleSwitch>(all_indicator).on_click = [this] { Toggle26_Click(); };
 
     auto& usb = add<ToggleSwitch>("usb_display_toggle", "USB Not Detected", "USB Detected");
     usb.set_visible(false);
@@ -65,12 +89,12 @@ bool MainForm::off(std::string_view toggle) const {
 }
 
 void MainForm::sync_all_indicator() {
-    for (const std::string_view name : register_indicators) {
-        if (!off(name)) {
+    for (const DisplayPair& pair : display_pairs) {
+        if (!off(pair.indicator)) {
             return;
         }
     }
-    switch_off("Toggle26");
+    switch_off(all_indicator);
 }
 
 void MainForm::sync_rf_indicator() {
@@ -87,7 +111,7 @@ void MainForm::sync_if_indicator() {
 
 void MainForm::register_indicator_click(int index) {
     program_.link().send(index);
-    const std::string_view name = register_indicators[static_cast<std::size_t>(index)];
+    const std::string_view name = register_indicator(index);
     if (!off(name)) {
         switch_off(name);
     }
@@ -115,7 +139,8 @@ void MainForm::Toggle30_Click() {
         for (const std::string_view name : {"Toggle22", "Toggle21", "Toggle20", "Toggle19"}) {
             switch_off(name);
         }
-        if (is_five_register(program_.state().device_name)) {
+        // The RF set of the 5-register family includes R4.
+        if (family_of(program_.state().device_name) == Family::five_register) {
             switch_off("Toggle23");
         }
     } else {
@@ -143,36 +168,26 @@ void MainForm::Toggle26_Click() {
     for (const IndicatorRow& row : indicator_rows) {
         switch_off(row.name);
     }
-    const std::string& device = program_.state().device_name;
-    if (is_dual(device)) {
+    switch (device_profile(program_.state().device_name).all_registers_write) {
+    case AllRegistersWrite::send_every:
         program_.link().send_every_register();
-    } else if (is_four_register(device)) {
+        break;
+    case AllRegistersWrite::send_all:
         program_.link().send_all_registers();
+        break;
+    case AllRegistersWrite::nothing:
+        break;
     }
 }
 
-void MainForm::run_steps(std::string_view steps) {
-    static constexpr std::pair<std::string_view, std::string_view> indicators[] = {
-        {"R0", "Toggle19"},    {"R1", "Toggle20"},  {"R2", "Toggle21"}, {"R3", "Toggle22"},
-        {"R4", "Toggle23"},    {"R5", "Toggle24"},  {"R6", "Toggle25"}, {"AllRF", "Toggle30"},
-        {"AllIF", "Toggle29"}, {"All", "Toggle26"},
-    };
-    while (!steps.empty()) {
-        const std::size_t blank = steps.find(' ');
-        const std::string_view step = steps.substr(0, blank);
-        steps = blank == std::string_view::npos ? std::string_view() : steps.substr(blank + 1);
-        if (step == "refresh") {
+void MainForm::run_steps(const Steps& steps) {
+    for (const Step step : steps) {
+        if (step == Step::refresh) {
             refresh_registers();
-            continue;
-        }
-        if (step == "sendall") {
+        } else if (step == Step::send_all) {
             program_.link().send_all_registers();
-            continue;
-        }
-        for (const auto& [token, toggle] : indicators) {
-            if (step == token) {
-                light(toggle);
-            }
+        } else {
+            light(indicator_of(step));
         }
     }
 }

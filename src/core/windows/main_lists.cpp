@@ -1,26 +1,28 @@
 // The main window's drop-down lists and numeric text entries.
-#include "core/state/devices.h"
+#include "core/planning/if_counters.h"
+#include "core/registers/field_check.h"
+#include "core/state/bit_weight.h"
+#include "core/state/device_profile.h"
 #include "core/text/convert.h"
 #include "core/text/number_entry.h"
+#include "core/text/number_text.h"
 #include "core/windows/main_form.h"
 #include "core/windows/main_list_items.h"
+#include "core/windows/planner_support.h"
 #include "core/windows/program.h"
-
-#include <cmath>
 
 namespace zqf {
 
 namespace {
 
-constexpr double p2(int n) {
-    return static_cast<double>(1U << n);
-}
+using enum Step;
+constexpr auto p2 = bit_weight<double>;
 
 // What choosing position n of a list stores; only called for a valid n.
 struct ListRule {
     std::string_view name;
     void (*store)(SharedState&, int);
-    std::string_view steps; // indicators lit after the refresh
+    Steps steps; // after the refresh
 };
 
 const ListRule list_rules[] = {
@@ -29,39 +31,39 @@ const ListRule list_rules[] = {
          s.resync_value = static_cast<int16_t>(n);
          s.load_control = p2(23);
      },
-     "R2 AllRF"},
-    {"Combo2", [](SharedState& s, int n) { s.test_mode = n; }, "R3 AllRF"},
-    {"Combo3", [](SharedState& s, int n) { s.sd_test_mode = n; }, "R3 AllRF"},
+     {r2, all_rf}},
+    {"Combo2", [](SharedState& s, int n) { s.test_mode = n; }, {r3, all_rf}},
+    {"Combo3", [](SharedState& s, int n) { s.sd_test_mode = n; }, {r3, all_rf}},
     {"Combo4",
      [](SharedState& s, int n) {
          s.prescaler_p = n == 0 ? 4 : 8;
-         s.prescaler_field = n == 0 ? 0 : 1 << 20;
+         s.prescaler_field = n == 0 ? 0 : bit_weight<int32_t>(20);
          s.prescaler_bit = n == 0 ? 0.0 : 1.0;
      },
-     "R2 AllRF All"},
+     {r2, all_rf, all}},
     {"Combo5",
      [](SharedState& s, int n) {
          s.if_prescaler = 8 << n;
-         s.if_prescaler_field = n * (1 << 21);
+         s.if_prescaler_field = n * bit_weight<int32_t>(21);
      },
-     "R4 All AllIF"},
+     {r4, all, all_if}},
     {"Combo7",
      [](SharedState& s, int n) {
          s.muxout_code = n * p2(7);
          s.dual_muxout_index = n;
      },
-     "R3 AllRF All AllIF"},
-    {"Combo8", [](SharedState& s, int n) { s.muxout_code = n * p2(20); }, "R1 AllRF"},
-    {"Combo9", [](SharedState& s, int n) { s.muxout_code = n * p2(7); }, "R3 AllRF All AllIF"},
+     {r3, all_rf, all, all_if}},
+    {"Combo8", [](SharedState& s, int n) { s.muxout_code = n * p2(20); }, {r1, all_rf}},
+    {"Combo9", [](SharedState& s, int n) { s.muxout_code = n * p2(7); }, {r3, all_rf, all, all_if}},
     {"Combo10",
      [](SharedState& s, int n) {
-         static constexpr int32_t modes[] = {0, 1 << 19, 1 << 20};
+         static constexpr int32_t modes[] = {0, bit_weight<int32_t>(19), bit_weight<int32_t>(20)};
          s.clk_div_mode = modes[n];
      },
-     "R4 AllRF"},
-    {"Combo11", [](SharedState& s, int n) { s.muxout_code = n * p2(20); }, "R0 AllRF"},
-    {"Combo12", [](SharedState& s, int n) { s.sd_test_mode = n; }, "R4 AllRF"},
-    {"Combo13", [](SharedState& s, int n) { s.test_mode = n; }, "R4 AllRF"},
+     {r4, all_rf}},
+    {"Combo11", [](SharedState& s, int n) { s.muxout_code = n * p2(20); }, {r0, all_rf}},
+    {"Combo12", [](SharedState& s, int n) { s.sd_test_mode = n; }, {r4, all_rf}},
+    {"Combo13", [](SharedState& s, int n) { s.test_mode = n; }, {r4, all_rf}},
 };
 
 const ListRule* rule_of(std::string_view name) {
@@ -72,6 +74,17 @@ const ListRule* rule_of(std::string_view name) {
     }
     return nullptr;
 }
+
+// The IF counters that Combo5 computes, in the order a refusal names them.
+constexpr FieldId if_counter_fields[] = {FieldId::if_r_counter, FieldId::if_b, FieldId::if_a};
+
+constexpr std::string_view plan_if_again = "Plan the IF section again in the IF planner.";
+constexpr FieldAdvice if_counter_advice[] = {
+    {FieldId::if_r_counter, plan_if_again, plan_if_again},
+    {FieldId::if_b, "Choose a larger IF prescaler, or plan the IF section again in the IF planner.",
+     plan_if_again},
+    {FieldId::if_a, plan_if_again, plan_if_again},
+};
 
 } // namespace
 
@@ -109,26 +122,41 @@ bool MainForm::set_if_counters() {
     // A zero or unusable IF PFD leaves the counters as they were.
     const auto r = to_int32(s.refin_freq / 1000.0 / s.if_pfd_freq);
     const auto n = to_int32(s.if_vco_freq * 1000.0 / s.if_pfd_freq);
-    if (!r || !n || s.if_prescaler == 0) {
+    const std::optional<SwallowCounters> counters =
+        n ? split_counter(*n, s.if_prescaler) : std::nullopt;
+    if (!r || !counters) {
         program_.beep();
         return false;
     }
     s.if_r = *r;
     s.if_n = *n;
-    s.if_b = static_cast<int32_t>(std::floor(static_cast<double>(*n) / s.if_prescaler));
-    s.if_a = *n - s.if_b * s.if_prescaler;
-    return true;
+    s.if_b = counters->b;
+    s.if_a = counters->a;
+    // The plan stays stored, as after a planner's limit failure, but is
+    // neither refreshed nor lit for writing.
+    return fields_fit(program_, if_counter_fields, if_counter_advice);
 }
 
 void MainForm::clock_divider_changed() {
-    // Partly typed or non-numeric text keeps the value last entered.
+    // Partly typed or non-numeric text keeps the value last entered. So does a
+    // number the 12-bit field cannot carry, which would spill into the mode
+    // bits or the address; that one is refused aloud, as no later keystroke
+    // makes it fit.
     const auto value = parse_number(get<TextBox>("clock_divider_value_textbox").text());
     if (!value) {
         return;
     }
-    program_.state().clk_div_value = *value;
+    SharedState& s = program_.state();
+    if (const std::optional<FieldMisfit> misfit =
+            check_field(device_profile(s.device_name), FieldId::clk_div_value, *value)) {
+        program_.beep();
+        warn(program_, misfit_text(*misfit, "The clock divider stays " +
+                                                general_form(s.clk_div_value) + "."));
+        return;
+    }
+    s.clk_div_value = *value;
     refresh_registers();
-    run_steps("R4 AllRF");
+    run_steps({r4, all_rf});
 }
 
 void MainForm::Picture1_DblClick() {

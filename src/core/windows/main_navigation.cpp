@@ -1,6 +1,6 @@
 // Where the main window's buttons, labels and menu entries lead. Every window
 // opened from here is modal: the panel takes no input until it closes.
-#include "core/state/devices.h"
+#include "core/state/bit_weight.h"
 #include "core/windows/crystal_form.h"
 #include "core/windows/fast_lock_form.h"
 #include "core/windows/help_form.h"
@@ -56,7 +56,8 @@ void MainForm::open_rf_planner() {
     // planner closes it shows the doubler as stored, also when the planner
     // was left without an update.
     program_.show_modal(program_.load<SynthForm>(), [this] {
-        get<ToggleSwitch>("Toggle13").set_state(program_.state().doubler_field == (1 << 19));
+        get<ToggleSwitch>("Toggle13")
+            .set_state(program_.state().doubler_field == bit_weight<int32_t>(19));
     });
 }
 

@@ -1,4 +1,5 @@
 // The three noise-and-spur modes of the sigma-delta modulator.
+#include "core/state/bit_weight.h"
 #include "core/state/devices.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
@@ -9,9 +10,8 @@ namespace zqf {
 
 namespace {
 
-constexpr int p2(int n) {
-    return 1 << n;
-}
+using enum Step;
+constexpr auto p2 = bit_weight<int32_t>;
 
 struct NoiseMode {
     std::string_view option;
@@ -20,23 +20,20 @@ struct NoiseMode {
     int32_t ns_bits_4r;
     std::optional<int32_t> ns_bits_5r; // nothing: left as the previous mode set it
     int32_t ns_bits_dual;
-    // Indicators per family: dual, 4-register, 5-register.
-    std::string_view dual;
-    std::string_view four;
-    std::string_view five;
+    PerFamily<Steps> steps;
 };
 
 const NoiseMode noise_modes[] = {
-    {"Option1", "Lowest Spur Mode", "Lowest Spurs", 0, p2(30) + p2(29), 0, "R2 AllRF", "R3 AllRF",
-     "R2 AllRF"},
+    {"Option1", "Lowest Spur Mode", "Lowest Spurs", 0, p2(30) + p2(29), 0,
+     by_family<Steps>({r2, all_rf}, {r3, all_rf}, {r2, all_rf})},
     {"Option2", "Low Noise and Spur Mode", "Low Spurs and Noise", p2(9) + p2(8) + p2(7),
-     std::nullopt, p2(6), "R2 AllRF All", "R3 AllRF", ""},
+     std::nullopt, p2(6), by_family<Steps>({r2, all_rf, all}, {r3, all_rf}, {})},
     {"Option3", "Lowest Noise Mode", "Lowest Noise", p2(9) + p2(8) + p2(7) + p2(6) + p2(2), 0,
-     p2(15) + p2(11) + p2(6), "R2 AllRF All", "R3", "R2 AllRF"},
+     p2(15) + p2(11) + p2(6), by_family<Steps>({r2, all_rf, all}, {r3}, {r2, all_rf})},
 };
 
 // The very first "Lowest Spur Mode" of a run lights more on the dual family.
-constexpr std::string_view first_spur_mode_dual = "AllIF AllRF All";
+constexpr Steps first_spur_mode_dual{all_if, all_rf, all};
 
 } // namespace
 
@@ -75,9 +72,9 @@ void MainForm::noise_option_click(int option) {
     noise_mode();
     refresh_registers();
     const bool first_spur_mode = option == 0 && s.first_option1_done == 0;
-    const std::string_view steps = per_family(s.device_name, mode.four, mode.five,
-                                              first_spur_mode ? first_spur_mode_dual : mode.dual);
-    run_steps(steps);
+    const Family family = family_of(s.device_name);
+    run_steps(first_spur_mode && family == Family::dual ? first_spur_mode_dual
+                                                        : mode.steps.of(family));
     if (option == 0) {
         s.first_option1_done = 1;
     }

@@ -1,7 +1,8 @@
 // Brings the main window's read-outs and switch states into line with the
 // field values. Computes no register word.
+#include "core/registers/field_check.h"
 #include "core/registers/readouts.h"
-#include "core/state/devices.h"
+#include "core/state/device_profile.h"
 #include "core/text/number_entry.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
@@ -42,9 +43,11 @@ void MainForm::refresh_registers() {
     if (r.muxout_name) {
         get<CaptionControl>("Label5").set_caption(*r.muxout_name);
     }
-    if (s.device_name == zqf7340) {
-        // A phase text that is no number keeps the phase last taken.
-        if (const auto phase = parse_number(get<TextBox>("phase_reg_textbox").text())) {
+    if (device_profile(s.device_name).phase_register) {
+        // A phase text that is no number, or none the phase field can carry,
+        // keeps the phase last taken.
+        if (const auto phase = parse_number(get<TextBox>("phase_reg_textbox").text());
+            phase && !check_field(device_profile(s.device_name), FieldId::phase, *phase)) {
             s.phase_value = *phase;
         }
     }

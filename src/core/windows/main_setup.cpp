@@ -1,5 +1,5 @@
 // The main window's load and its set-up for the confirmed device.
-#include "core/state/devices.h"
+#include "core/state/device_profile.h"
 #include "core/windows/main_form.h"
 #include "core/windows/main_list_items.h"
 #include "core/windows/program.h"
@@ -26,17 +26,22 @@ void MainForm::load() {
 }
 
 void MainForm::main_setup() {
-    const std::string& device = program_.state().device_name;
-    if (is_four_register(device) || is_five_register(device)) {
+    switch (family_of(program_.state().device_name)) {
+    case Family::four_register:
+    case Family::five_register:
         setup_single_synthesizer();
-    } else if (is_dual(device)) {
+        break;
+    case Family::dual:
         setup_dual();
+        break;
+    case Family::none:
+        break;
     }
 }
 
 void MainForm::setup_single_synthesizer() {
-    const std::string& device = program_.state().device_name;
-    const bool five = is_five_register(device);
+    const DeviceProfile& device = device_profile(program_.state().device_name);
+    const bool five = device.family == Family::five_register;
 
     show_all<CaptionControl>(*this, {"Frame5", "Frame4", "Frame6", "Frame14", "Frame13"}, false);
     get<CaptionControl>("Frame13").set_caption("");
@@ -46,13 +51,19 @@ void MainForm::setup_single_synthesizer() {
     get<CaptionControl>("Command11").set_enabled(true);
     get<CaptionControl>("phase_reg_frame").set_visible(false);
 
-    if (device == zqf7320) {
-        get<ListBox>("Combo1").set_visible(false);
-        get<ListBox>("Combo1").set_enabled(false);
-        get<CaptionControl>("Label41").set_visible(false);
-    } else if (device == zqf7310) {
-        get<ListBox>("Combo1").set_visible(true);
-        get<ToggleSwitch>("Toggle32").set_visible(false);
+    // The 5-register block below takes the resync list away on its own.
+    if (!five) {
+        if (device.resync_list) {
+            get<ListBox>("Combo1").set_visible(true);
+        } else {
+            get<ListBox>("Combo1").set_visible(false);
+            get<ListBox>("Combo1").set_enabled(false);
+            get<CaptionControl>("Label41").set_visible(false);
+        }
+        // A fast-lock switch that programs nothing is not offered.
+        if (device.fast_lock_switch == FastLockSwitch::refresh_only) {
+            get<ToggleSwitch>("Toggle32").set_visible(false);
+        }
     }
 
     get<OptionButton>("Option1").deselect();
@@ -98,11 +109,13 @@ void MainForm::setup_single_synthesizer() {
         get<ToggleSwitch>("Toggle13").set_visible(false);
         get<ToggleSwitch>("Toggle36").set_visible(true);
     }
-    if (device == zqf7350) {
+    if (five && !device.phase_register) {
         get<CaptionControl>("phase_reg_frame").set_visible(false);
+    }
+    if (!device.noise_modes) {
         show_all<OptionButton>(*this, {"Option1", "Option3"}, false);
     }
-    get<CaptionControl>("command14").set_enabled(device == zqf7340);
+    get<CaptionControl>("command14").set_enabled(device.spur_sweep);
 }
 
 void MainForm::setup_dual() {

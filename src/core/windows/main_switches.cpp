@@ -1,8 +1,13 @@
 // The main window's two-state setting switches.
 #include "core/registers/field_access.h"
-#include "core/state/devices.h"
+#include "core/registers/field_check.h"
+#include "core/state/bit_weight.h"
+#include "core/state/device_profile.h"
 #include "core/text/convert.h"
+#include "core/text/number_entry.h"
+#include "core/text/number_text.h"
 #include "core/windows/main_form.h"
+#include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
 namespace zqf {
@@ -10,70 +15,68 @@ namespace zqf {
 namespace {
 
 using S = SharedState;
-constexpr double p2(int n) {
-    return static_cast<double>(1U << n);
-}
+using enum Step;
+constexpr auto p2 = bit_weight<double>;
 
 // A switch stores its weight when on and 0 when off, then runs the steps of
-// the device's family (see MainForm::run_steps). A switch without a field
-// only runs its steps.
+// the device's family. A switch without a field only runs its steps.
 struct SwitchRow {
     std::string_view name;
     std::string_view caption_off;
     std::string_view caption_on;
     FieldRef field;
     double weight;
-    std::string_view dual;
-    std::string_view four;
-    std::string_view five;
+    PerFamily<Steps> steps;
 };
 
 constexpr std::monostate no_field{};
 
 const SwitchRow switch_rows[] = {
     {"Toggle1", "RF PD Polarity Negative", "RF PD Polarity Positive", &S::rf_pd_polarity, p2(7),
-     "R2 AllRF All", "refresh R2 AllRF", "R3 AllRF refresh"},
+     by_family<Steps>({r2, all_rf, all}, {refresh, r2, all_rf}, {r3, all_rf, refresh})},
     {"Toggle2", "IF PD Polarity Negative", "IF PD Polarity Positive", &S::if_pd_polarity, p2(7),
-     "refresh R6 All AllIF", "refresh sendall", ""},
+     by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
     {"Toggle3", "IF Counter Reset Disabled", "IF Counter Reset Enabled", &S::if_counter_reset,
-     p2(3), "refresh R6 All AllIF", "refresh sendall", ""},
-    {"Toggle4", "CP Gain = 0", "CP Gain = 1", &S::cp_gain, p2(23), "refresh R4 All AllIF", "", ""},
+     p2(3), by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
+    {"Toggle4", "CP Gain = 0", "CP Gain = 1", &S::cp_gain, p2(23),
+     by_family<Steps>({refresh, r4, all, all_if}, {}, {})},
     {"Toggle5", "CP 3 State Off", "CP 3 State On", &S::rf_cp_three_state, p2(4),
-     "refresh R2 AllRF All", "refresh R2 AllRF", "R3 AllRF refresh"},
+     by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2, all_rf}, {r3, all_rf, refresh})},
     {"Toggle6", "CP 3 State Off", "CP 3 State On", &S::if_cp_three_state, p2(4),
-     "refresh R6 All AllIF", "refresh sendall", ""},
+     by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
     {"Toggle7", "Counter Reset Disabled", "Counter Reset Enabled", &S::counter_reset, p2(3),
-     "refresh R3 AllRF All AllIF", "refresh R3 AllRF All AllIF", "refresh R3 AllRF All AllIF"},
-    {"Toggle8", "CP 3State Off", "CP 3State On", &S::cp_three_state, p2(4), "refresh R3 AllRF All",
-     "refresh R3 AllRF All", "refresh R3 AllRF All"},
+     every_family(Steps{refresh, r3, all_rf, all, all_if})},
+    {"Toggle8", "CP 3State Off", "CP 3State On", &S::cp_three_state, p2(4),
+     every_family(Steps{refresh, r3, all_rf, all})},
     {"Toggle9", "RF Counter Reset Disabled", "RF Counter Reset Enabled", &S::rf_counter_reset,
-     p2(3), "refresh R2 AllRF All", "refresh R2", "refresh R3 AllRF"},
-    {"Toggle10", "XO Enabled", "XO Disabled", &S::xo_disable, p2(6), "refresh R3 AllRF All AllIF",
-     "refresh sendall", ""},
-    {"Toggle11", "LDP = 3", "LDP = 5", no_field, 0, "sendall", "sendall", "sendall"},
-    {"Toggle12", "LDP = 3", "LDP = 5", no_field, 0, "sendall", "sendall", "sendall"},
+     p2(3), by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2}, {refresh, r3, all_rf})},
+    {"Toggle10", "XO Enabled", "XO Disabled", &S::xo_disable, p2(6),
+     by_family<Steps>({refresh, r3, all_rf, all, all_if}, {refresh, send_all}, {})},
+    {"Toggle11", "LDP = 3", "LDP = 5", no_field, 0, every_family(Steps{send_all})},
+    {"Toggle12", "LDP = 3", "LDP = 5", no_field, 0, every_family(Steps{send_all})},
     {"Toggle15", "RF Powerdown Disabled", "RF Powerdown Enabled", &S::rf_powerdown, p2(5),
-     "refresh R2 AllRF All", "refresh R2", "refresh R3 AllRF"},
+     by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2}, {refresh, r3, all_rf})},
     {"Toggle16", "Fastlock Disabled", "Fastlock Enabled", &S::fastlock_4r, p2(23),
-     "refresh R0 AllRF", "refresh R0 AllRF", "refresh R0 AllRF"},
-    {"Toggle17", "Bleed Up Off", "Bleed Up On", &S::bleed_up, p2(23), "refresh All AllIF",
-     "refresh sendall", ""},
-    {"Toggle27", "IF LDP = 3", "IF LDP = 5", &S::if_ldp, p2(6), "R6 All AllIF refresh",
-     "R6 All AllIF refresh", "R6 All AllIF refresh"},
+     every_family(Steps{refresh, r0, all_rf})},
+    {"Toggle17", "Bleed Up Off", "Bleed Up On", &S::bleed_up, p2(23),
+     by_family<Steps>({refresh, all, all_if}, {refresh, send_all}, {})},
+    {"Toggle27", "IF LDP = 3", "IF LDP = 5", &S::if_ldp, p2(6),
+     every_family(Steps{r6, all, all_if, refresh})},
     {"Toggle28", "RF Phase Resync Disabled", "RF Phase Resync Enabled", &S::rf_phase_resync,
-     p2(15) + p2(14) + p2(11), "R6 All AllIF refresh", "R6 All AllIF refresh",
-     "R6 All AllIF refresh"},
-    {"Toggle31", "LDP = 3", "LDP = 5", &S::ldp_bit, p2(5), "refresh R2 AllRF", "refresh R2 AllRF",
-     "refresh R3 AllRF"},
+     p2(15) + p2(14) + p2(11), every_family(Steps{r6, all, all_if, refresh})},
+    {"Toggle31", "LDP = 3", "LDP = 5", &S::ldp_bit, p2(5),
+     by_family<Steps>({refresh, r2, all_rf}, {refresh, r2, all_rf}, {refresh, r3, all_rf})},
     {"Toggle33", "RF AND IF Powerdown Disabled", "RF AND IF Powerdown Enabled", &S::rf_if_powerdown,
-     p2(5), "refresh R3 All AllIF AllRF", "refresh R3 All AllIF AllRF",
-     "refresh R3 All AllIF AllRF"},
+     p2(5), every_family(Steps{refresh, r3, all, all_if, all_rf})},
     {"Toggle34", "IF Powerdown Disabled", "IF Powerdown Enabled", &S::if_powerdown, p2(5),
-     "refresh R6 All AllIF", "refresh R6 All AllIF", "refresh R6 All AllIF"},
-    {"Toggle36", "Enter", "Enter", no_field, 0, "refresh R1 AllRF", "refresh R1 AllRF",
-     "refresh R1 AllRF"},
-    {"dec_sel_toggle", "DEC_SEL = 0", "DEC_SEL = 1", &S::dec_sel, 1.0, "", "", ""},
+     every_family(Steps{refresh, r6, all, all_if})},
+    {"Toggle36", "Enter", "Enter", no_field, 0, every_family(Steps{refresh, r1, all_rf})},
+    {"dec_sel_toggle", "DEC_SEL = 0", "DEC_SEL = 1", &S::dec_sel, 1.0, {}},
 };
+
+// Toggle14 doubles or halves the IF R counter besides storing its bit.
+constexpr PerFamily<Steps> if_doubler_steps =
+    by_family<Steps>({refresh, r5, all, all_if}, {refresh, send_all}, {});
 
 const SwitchRow* row_of(std::string_view name) {
     for (const SwitchRow& row : switch_rows) {
@@ -84,9 +87,8 @@ const SwitchRow* row_of(std::string_view name) {
     return nullptr;
 }
 
-std::string_view steps_for(std::string_view device_name, std::string_view dual,
-                           std::string_view four, std::string_view five) {
-    return per_family(device_name, four, five, dual);
+Family family(const SharedState& s) {
+    return family_of(s.device_name);
 }
 
 } // namespace
@@ -97,6 +99,7 @@ void MainForm::create_switches() {
                                          std::string(row.caption_on));
         toggle.on_click = [this, name = row.name] { switch_clicked(name); };
     }
+    get<ToggleSwitch>("Toggle36").on_click = [this] { Toggle36_Click(); };
     add<ToggleSwitch>("Toggle13", "Doubler Disabled", "Doubler Enabled").on_click = [this] {
         open_rf_planner();
     };
@@ -111,69 +114,106 @@ void MainForm::create_switches() {
     add<ToggleSwitch>("Toggle35", "Spare Off", "Spare On");
 }
 
+void MainForm::Toggle36_Click() {
+    const SharedState& s = program_.state();
+    const DeviceProfile& device = device_profile(s.device_name);
+    // "Enter" confirms the typed phase: a number the phase field cannot carry
+    // is refused here, where the user asks for it, and the phase stays.
+    if (device.phase_register) {
+        const std::optional<double> phase = parse_number(get<TextBox>("phase_reg_textbox").text());
+        if (phase) {
+            if (const std::optional<FieldMisfit> misfit =
+                    check_field(device, FieldId::phase, *phase)) {
+                program_.beep();
+                warn(program_,
+                     misfit_text(*misfit, "The phase stays " + general_form(s.phase_value) + "."));
+                return;
+            }
+        }
+    }
+    switch_clicked("Toggle36");
+}
+
 void MainForm::switch_clicked(std::string_view name) {
     const SwitchRow& row = *row_of(name);
     SharedState& s = program_.state();
     if (!std::holds_alternative<std::monostate>(row.field)) {
         set_field(s, row.field, get<ToggleSwitch>(name).state() ? row.weight : 0.0);
     }
-    run_steps(steps_for(s.device_name, row.dual, row.four, row.five));
+    run_steps(row.steps.of(family(s)));
 }
 
 void MainForm::Toggle14_Click() {
     SharedState& s = program_.state();
-    const bool on = get<ToggleSwitch>("Toggle14").state();
+    ToggleSwitch& doubler = get<ToggleSwitch>("Toggle14");
+    const bool on = doubler.state();
     // Doubling the reference doubles R, so the IF comparison frequency stays.
     const auto r = on ? to_int32(2.0 * s.if_r) : to_int32(s.if_r / 2.0);
     if (!r) {
         program_.beep();
-        get<ToggleSwitch>("Toggle14").set_state(!on);
+        doubler.set_state(!on);
         return;
     }
-    s.if_ref_doubler = on ? 1 << 18 : 0;
+    // An R the counter cannot hold would spill into the doubler bit beside it.
+    const std::optional<FieldMisfit> misfit =
+        check_field(device_profile(s.device_name), FieldId::if_r_counter, *r);
+    if (misfit) {
+        program_.beep();
+        warn(program_, misfit_text(*misfit, "Plan a higher IF reference frequency in the IF "
+                                            "planner first."));
+        doubler.set_state(!on);
+        return;
+    }
+    s.if_ref_doubler = on ? bit_weight<int32_t>(18) : 0;
     s.if_r = *r;
-    run_steps(steps_for(s.device_name, "refresh R5 All AllIF", "refresh sendall", ""));
+    run_steps(if_doubler_steps.of(family(s)));
 }
 
 void MainForm::Toggle32_Click() {
     SharedState& s = program_.state();
     const bool on = get<ToggleSwitch>("Toggle32").state();
-    const Family family = family_of(s.device_name);
+    const FastLockSwitch kind = device_profile(s.device_name).fast_lock_switch;
     if (!on) {
         s.load_control = 0.0;
         s.fastlock_5r = 0;
-        if (family != Family::dual) {
+        if (kind != FastLockSwitch::field_only) {
             get<CaptionControl>("Frame2").set_enabled(true);
             Toggle32_finish();
         }
         return;
     }
     s.load_control = p2(23);
-    if (family == Family::dual) {
+    switch (kind) {
+    case FastLockSwitch::field_only:
         return;
-    }
-    if (family == Family::five_register) {
-        s.fastlock_5r = 1 << 28;
-    }
-    if (s.device_name == zqf7320) {
+    case FastLockSwitch::csr_bit:
+        s.fastlock_5r = bit_weight<int32_t>(28);
+        break;
+    case FastLockSwitch::timer_window:
         // The rest runs when the fast-lock window closes.
         open_fast_lock([this] {
             get<ListBox>("Combo8").set_index(6);
             Toggle32_finish();
         });
         return;
+    case FastLockSwitch::refresh_only:
+        break;
     }
     Toggle32_finish();
 }
 
 void MainForm::Toggle32_finish() {
-    const std::string& device = program_.state().device_name;
-    if (device == zqf7320) {
-        run_steps("refresh R1 AllRF");
-    } else if (is_five_register(device)) {
-        run_steps("refresh R2 AllRF");
-    } else {
-        run_steps("refresh");
+    switch (device_profile(program_.state().device_name).fast_lock_switch) {
+    case FastLockSwitch::timer_window:
+        run_steps({refresh, r1, all_rf});
+        break;
+    case FastLockSwitch::csr_bit:
+        run_steps({refresh, r2, all_rf});
+        break;
+    case FastLockSwitch::field_only:
+    case FastLockSwitch::refresh_only:
+        run_steps({refresh});
+        break;
     }
 }
 

@@ -1,14 +1,14 @@
 #include "core/windows/planner_support.h"
 
 #include "core/planning/arithmetic.h"
-#include "core/planning/plan_writes.h"
+#include "core/state/device_profile.h"
 #include "core/text/number_entry.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
 
 namespace zqf {
 
-void carry_out(Program& program, const PlanWrites& writes) {
+void carry_out(Program& program, const RegisterWrites& writes) {
     if (writes.refresh) {
         if (MainForm* main = program.main_form()) {
             main->refresh_registers();
@@ -20,6 +20,23 @@ void carry_out(Program& program, const PlanWrites& writes) {
     for (const int index : writes.order) {
         program.link().send(index);
     }
+}
+
+bool fields_fit(Program& program, std::span<const FieldId> fields,
+                std::span<const FieldAdvice> advice) {
+    const std::optional<FieldMisfit> misfit = check_stored_fields(program.state(), fields);
+    if (!misfit) {
+        return true;
+    }
+    std::string_view what_to_change;
+    for (const FieldAdvice& row : advice) {
+        if (row.id == misfit->id) {
+            what_to_change = misfit->value < 0.0 ? row.negative : row.too_large;
+        }
+    }
+    program.beep();
+    warn(program, misfit_text(*misfit, what_to_change));
+    return false;
 }
 
 void show_on_main(Program& program, std::string_view control, std::string text) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/registers/field_check.h"
+
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -8,10 +11,24 @@ namespace zqf {
 
 class Form;
 class Program;
-struct PlanWrites;
+struct RegisterWrites;
 
 // Runs a planner's refresh and register writes, in that order.
-void carry_out(Program& program, const PlanWrites& writes);
+void carry_out(Program& program, const RegisterWrites& writes);
+
+// What a window tells the user to change when a value it computed does not
+// fit its field: one text for a value too large, one for a negative value.
+struct FieldAdvice {
+    FieldId id;
+    std::string_view too_large;
+    std::string_view negative;
+};
+
+// Checks the stored values of `fields` on the device. A value that does not
+// fit is a limit failure: a beep and the warning naming the field, its value,
+// its range and the advice of its row. Returns true when everything fits.
+bool fields_fit(Program& program, std::span<const FieldId> fields,
+                std::span<const FieldAdvice> advice);
 
 // Shows a text in a read-out of the main window.
 void show_on_main(Program& program, std::string_view control, std::string text);

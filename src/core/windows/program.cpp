@@ -8,7 +8,13 @@
 namespace zqf {
 
 Program::Program(Host& host, Platform& platform, ProgramPaths paths)
-    : host_(host), platform_(platform), paths_(std::move(paths)), link_(state_, platform) {}
+    : host_(host), platform_(platform), paths_(std::move(paths)), link_(state_, platform) {
+    // A word the chip could not trust stays off the wire; the user is told why.
+    link_.set_refusal_handler([this](const std::string& reason) {
+        beep();
+        message(MessageIcon::exclamation, program_title, reason);
+    });
+}
 
 Program::~Program() = default;
 
@@ -131,6 +137,15 @@ std::vector<Form*> Program::open_forms() const {
 
 void Program::collect() {
     retired_.clear();
+    // A task may post again or show a message whose wait calls collect.
+    while (!posted_.empty() && !ended_) {
+        const std::function<void()> task = std::move(posted_.front());
+        posted_.erase(posted_.begin());
+        task();
+    }
+    if (ended_) {
+        posted_.clear();
+    }
 }
 
 } // namespace zqf

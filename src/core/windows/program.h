@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/link/bus_recording.h"
 #include "core/link/platform.h"
 #include "core/link/register_link.h"
 #include "core/state/shared_state.h"
@@ -41,6 +42,9 @@ class Program final : public WindowManager {
     Host& host() { return host_; }
     Platform& platform() { return platform_; }
     const ProgramPaths& paths() const { return paths_; }
+    // The recording of the bus the surroundings offer, or nullptr.
+    BusRecording* bus_recording() const { return bus_recording_; }
+    void set_bus_recording(BusRecording* recording) { bus_recording_ = recording; }
 
     // Creates a window with its designed values and runs its load handler;
     // an open window of the same name closes first.
@@ -68,8 +72,12 @@ class Program final : public WindowManager {
     // Open windows, in the order they were loaded.
     std::vector<Form*> open_forms() const;
 
-    // Frees windows closed since the last call. Call between user events.
+    // Frees windows closed since the last call and runs what was posted.
+    // Call between user events.
     void collect();
+    // Runs `task` at the next collect, once the event being handled is over
+    // (never after the program has ended).
+    void post(std::function<void()> task) { posted_.push_back(std::move(task)); }
 
     void beep() { host_.beep(); }
     void message(MessageIcon icon, std::string_view title, std::string_view text) {
@@ -96,6 +104,8 @@ class Program final : public WindowManager {
     RegisterLink link_;
     std::vector<Window> windows_;
     std::vector<std::unique_ptr<Form>> retired_;
+    std::vector<std::function<void()>> posted_;
+    BusRecording* bus_recording_ = nullptr;
     long show_counter_ = 0;
     bool ended_ = false;
 };

@@ -2,7 +2,8 @@
 // the small helpers its handlers share.
 #include "core/windows/synth_form.h"
 
-#include "core/state/devices.h"
+#include "core/state/bit_weight.h"
+#include "core/state/device_profile.h"
 #include "core/text/number_text.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
@@ -120,22 +121,25 @@ void SynthForm::load() {
     set_text("Text3", format_template(s.chan_step / 1000.0, ".000000"));
     set_text("Text4", format_template(s.refin_freq / 1e6, ".000000"));
     set_text("Text5", general_form(s.r_count));
-    if (s.device_name == zqf7340 || s.device_name == zqf7350) {
+    const DeviceProfile& device = device_profile(s.device_name);
+    if (device.reference_halver) {
         get<ToggleSwitch>("Toggle2").set_visible(true);
         get<CaptionControl>("Label7").set_visible(true);
     }
-    if (has_fixed_modulus()) {
-        set_caption("Label12", "Enter the Channel Step Resolution (Hz):");
+    if (!device.lcd_mode) {
         for (const char* lcd_button : {"Command4", "Command5", "Command8"}) {
             get<CaptionControl>(lcd_button).set_visible(false);
         }
+    }
+    if (has_fixed_modulus()) {
+        set_caption("Label12", "Enter the Channel Step Resolution (Hz):");
         get<TextBox>("Text3").set_background(computed_box_colour);
     }
     // Both doubler fields are read; the 32-bit devices' one decides.
     ToggleSwitch& doubler = get<ToggleSwitch>("Toggle1");
-    doubler.set_state(s.doubler_field == (1 << 19));
-    doubler.set_state(s.doubler_field_5 == (1 << 20));
-    get<ToggleSwitch>("Toggle2").set_state(s.rdiv2_field == (1 << 21));
+    doubler.set_state(s.doubler_field == bit_weight<int32_t>(19));
+    doubler.set_state(s.doubler_field_5 == bit_weight<int32_t>(20));
+    get<ToggleSwitch>("Toggle2").set_state(s.rdiv2_field == bit_weight<int32_t>(21));
 }
 
 std::optional<double> SynthForm::entry(std::string_view text_box) const {
@@ -159,7 +163,7 @@ void SynthForm::set_caption(std::string_view label, std::string text) {
 }
 
 bool SynthForm::has_fixed_modulus() const {
-    return state().device_name == zqf7350;
+    return device_profile(state().device_name).fraction == FractionKind::fixed_25_bit;
 }
 
 SharedState& SynthForm::state() const {

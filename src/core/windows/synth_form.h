@@ -46,6 +46,8 @@ class SynthForm final : public Form {
     // leaves no ratio to show.
     bool show_reduced_plan();
     void reference_switch_flipped();
+    // Whether the stored plan fits the device's divider fields; warns when not.
+    bool plan_fits();
 
     // "Lock Time" and "reg 001": the typed PFD kept, R derived from it.
     void Command6_Click();

@@ -19,6 +19,20 @@ constexpr std::string_view bad_reference = "Invalid entry in reference frequency
 constexpr int counters_register = 4;
 constexpr int reference_register = 5;
 
+// The counters a button stores, in the order a refusal names them.
+constexpr FieldId counter_fields[] = {FieldId::if_r_counter, FieldId::if_b, FieldId::if_a};
+
+constexpr FieldAdvice counter_advice[] = {
+    {FieldId::if_r_counter,
+     "Enter a higher reference frequency: R is the REF IN frequency divided by it.",
+     "Enter a positive reference frequency."},
+    {FieldId::if_b,
+     "Enter a lower VCO frequency or a higher reference frequency, or choose a larger IF "
+     "prescaler on the main window.",
+     "Enter a positive VCO frequency."},
+    {FieldId::if_a, "Enter a lower VCO frequency.", "Enter a positive VCO frequency."},
+};
+
 } // namespace
 
 SynthIfForm::SynthIfForm(Program& program)
@@ -139,6 +153,10 @@ bool SynthIfForm::load_counters() {
     const auto n = static_cast<int64_t>(s.if_b) * s.if_prescaler + s.if_a;
     s.if_vco_freq = round15(static_cast<double>(n) * wanted->pfd_hz / 1e6);
     show_counters();
+    // Counters their fields cannot carry stay stored and shown, and are not written.
+    if (!fields_fit(program_, counter_fields, counter_advice)) {
+        return false;
+    }
     if (MainForm* main = program_.main_form()) {
         main->refresh_registers();
     }
@@ -160,6 +178,9 @@ void SynthIfForm::step(double channels) {
                  format_template(wanted->pfd_hz / 1000.0, "#0.00000") + "kHz");
     get<TextBox>("Text1").set_text(format_template(synthesised_mhz, "#0.00000"));
     show_counters();
+    if (!fields_fit(program_, counter_fields, counter_advice)) {
+        return;
+    }
     if (MainForm* main = program_.main_form()) {
         main->refresh_registers();
     }

@@ -3,7 +3,7 @@
 // of the PFD moves INT by one and FRAC wraps without code of its own.
 #include "core/planning/arithmetic.h"
 #include "core/planning/dividers.h"
-#include "core/planning/plan_writes.h"
+#include "core/state/device_profile.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 #include "core/windows/synth_form.h"
@@ -82,8 +82,11 @@ void SynthForm::step_lcd(double direction) {
         refuse();
         return;
     }
-    // No limit test here.
-    carry_out(program_, lcd_update_writes(s.device_name));
+    // No limit test here; but a value its field cannot carry is refused.
+    if (!plan_fits()) {
+        return;
+    }
+    carry_out(program_, device_profile(s.device_name).lcd_update_writes);
 }
 
 } // namespace zqf

@@ -5,8 +5,8 @@
 #include "core/planning/arithmetic.h"
 #include "core/planning/dividers.h"
 #include "core/planning/limits.h"
-#include "core/planning/plan_writes.h"
-#include "core/state/devices.h"
+#include "core/state/bit_weight.h"
+#include "core/state/device_profile.h"
 #include "core/text/convert.h"
 #include "core/text/number_text.h"
 #include "core/windows/planner_support.h"
@@ -17,9 +17,43 @@ namespace zqf {
 
 namespace {
 
-constexpr int32_t doubler_on = 1 << 19;
-constexpr int32_t doubler_5_on = 1 << 20;
-constexpr int32_t rdiv2_on = 1 << 21;
+constexpr int32_t doubler_on = bit_weight<int32_t>(19);
+constexpr int32_t doubler_5_on = bit_weight<int32_t>(20);
+constexpr int32_t rdiv2_on = bit_weight<int32_t>(21);
+
+// The divider fields an update stores, in the order a refusal names them:
+// the typed R before what follows from it. The map of each device places only
+// some of them (the ZQF7350 has no MOD or FRAC, the others no fraction halves).
+constexpr FieldId planned_fields[] = {FieldId::r_counter, FieldId::int_val,  FieldId::mod,
+                                      FieldId::frac,      FieldId::frac_msb, FieldId::frac_lsb};
+
+constexpr FieldAdvice plan_advice[] = {
+    {FieldId::r_counter, "Enter a smaller R.", "Enter a positive R."},
+    {FieldId::int_val,
+     "Enter a lower RF output frequency, or raise the PFD with a smaller R or the doubler.",
+     "Enter a positive RF output frequency and reference frequency."},
+    {FieldId::mod, "Use a larger channel step: MOD is the PFD divided by the step.",
+     "Enter a positive channel step."},
+    {FieldId::frac, "Use a larger channel step.", "Enter a positive channel step."},
+    {FieldId::frac_msb, "Change the RF output frequency or the PFD.",
+     "Change the RF output frequency or the PFD."},
+    {FieldId::frac_lsb, "Change the RF output frequency or the PFD.",
+     "Change the RF output frequency or the PFD."},
+};
+
+// "Lock Time" and "reg 001" derive R from the typed PFD.
+constexpr FieldId typed_pfd_fields[] = {FieldId::r_counter, FieldId::int_val, FieldId::mod,
+                                        FieldId::frac};
+
+constexpr FieldAdvice typed_pfd_advice[] = {
+    {FieldId::r_counter, "Enter a higher PFD: R is the reference frequency divided by the PFD.",
+     "Enter a positive PFD."},
+    {FieldId::int_val, "Enter a lower RF output frequency or a higher PFD.",
+     "Enter a positive RF output frequency and PFD."},
+    {FieldId::mod, "Use a larger channel step: MOD is the PFD divided by the step.",
+     "Enter a positive channel step."},
+    {FieldId::frac, "Use a larger channel step.", "Enter a positive channel step."},
+};
 
 std::string mhz(double hz) {
     return format_template(hz / 1e6, "#0.00000") + "MHz";
@@ -67,7 +101,11 @@ SynthForm::Update SynthForm::normal_update() {
         }
         return Update::limit_failed;
     }
-    carry_out(program_, normal_update_writes(s.device_name));
+    // A value its field cannot carry would spill into the neighbouring bits.
+    if (!plan_fits()) {
+        return Update::limit_failed;
+    }
+    carry_out(program_, device_profile(s.device_name).normal_update_writes);
     return Update::completed;
 }
 
@@ -157,7 +195,13 @@ void SynthForm::Command8_Click() {
         refuse();
         return;
     }
-    carry_out(program_, lcd_update_writes(state().device_name));
+    // The reduced plan is written only where it fits; a warning has been shown
+    // already, so one more beep says that nothing went out.
+    if (check_stored_fields(state(), planned_fields)) {
+        refuse();
+        return;
+    }
+    carry_out(program_, device_profile(state().device_name).lcd_update_writes);
 }
 
 bool SynthForm::show_reduced_plan() {
@@ -183,11 +227,20 @@ void SynthForm::Toggle2_Click() {
     reference_switch_flipped();
 }
 
+bool SynthForm::plan_fits() {
+    return fields_fit(program_, planned_fields, plan_advice);
+}
+
 void SynthForm::reference_switch_flipped() {
     // R2 holds the reference path, so it is written once more, also after a
-    // limit warning; an update refused for a bad entry writes nothing.
+    // limit warning, if its own fields fit; an update refused for a bad entry
+    // writes nothing.
     const Update update = normal_update();
     if (update == Update::refused || family_of(state().device_name) == Family::none) {
+        return;
+    }
+    if (check_register_fields(state(), 2)) {
+        refuse();
         return;
     }
     program_.link().send(2);
@@ -247,6 +300,9 @@ void SynthForm::derive_r_from_pfd(int register_index) {
     set_text("Text1", format_template(s.rf_freq / 1e6, ".000000"));
     set_caption("Label25", general_form(s.int_val));
     set_caption("Label27", general_form(s.rf_freq / s.pfd_freq));
+    if (!fields_fit(program_, typed_pfd_fields, typed_pfd_advice)) {
+        return;
+    }
     program_.link().send(register_index);
 }
 

@@ -1,6 +1,6 @@
 #include "platform/linux/adapter_ids.h"
 
-#include "platform/linux/small_file.h"
+#include "files/bounded_read.h"
 
 #include <charconv>
 #include <optional>
@@ -88,18 +88,16 @@ std::filesystem::path adapter_config_path(const char* xdg_config_home, const cha
 
 std::vector<AdapterId> load_adapter_ids(const std::filesystem::path& config, std::ostream& log) {
     std::vector<AdapterId> ids;
-    std::error_code ignored;
-    if (!config.empty() && std::filesystem::exists(config, ignored)) {
-        std::string error;
-        const auto text = read_small_file(config, 64 * 1024, error);
-        if (!text) {
-            log << "USB adapter: ignoring the id file: " << error << '\n';
-        } else {
-            AdapterIdConfig parsed = parse_adapter_ids(*text);
+    if (!config.empty()) {
+        const FileRead file = read_bounded(config.string(), adapter_id_file_kind);
+        if (file.ok()) {
+            AdapterIdConfig parsed = parse_adapter_ids(file.bytes);
             for (const std::string& message : parsed.errors) {
                 log << "USB adapter: " << config.string() << ' ' << message << '\n';
             }
             ids = std::move(parsed.ids);
+        } else if (file.fault != FileRead::Fault::missing) {
+            log << "USB adapter: ignoring the id file: " << file.error << '\n';
         }
     }
     const std::vector<AdapterId> builtin = builtin_adapter_ids();

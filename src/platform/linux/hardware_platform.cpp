@@ -1,5 +1,6 @@
 #include "platform/linux/hardware_platform.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -12,16 +13,42 @@ namespace {
 // Paths longer than this are refused rather than read past a missing terminator.
 constexpr std::size_t max_path_bytes = 4096;
 
+// What a claim or a firmware load explains fits in this; a long run of
+// failing requests between two of them is not kept.
+constexpr std::size_t max_kept_bytes = 4096;
+
 } // namespace
 
+KeepingLog::int_type KeepingLog::overflow(int_type c) {
+    if (traits_type::eq_int_type(c, traits_type::eof())) {
+        return traits_type::not_eof(c);
+    }
+    const char ch = traits_type::to_char_type(c);
+    if (kept_.size() < max_kept_bytes) {
+        kept_ += ch;
+    }
+    log_.put(ch);
+    return c;
+}
+
+std::streamsize KeepingLog::xsputn(const char* text, std::streamsize count) {
+    const std::size_t room = max_kept_bytes - std::min(kept_.size(), max_kept_bytes);
+    kept_.append(text, std::min(room, static_cast<std::size_t>(count)));
+    log_.write(text, count);
+    return count;
+}
+
 HardwarePlatform::HardwarePlatform(HardwareParts parts, int32_t port_address, std::ostream& log)
-    : ports_(std::move(parts.ports)), usb_(std::move(parts.usb)), log_(log),
-      parallel_(*ports_, std::move(parts.root), port_address, log),
-      adapter_(*usb_, std::move(parts.adapter_ids), std::move(parts.sleep), log, parts.timing) {}
+    : ports_(std::move(parts.ports)), usb_(std::move(parts.usb)), keeping_(log), log_(&keeping_),
+      parallel_(*ports_, std::move(parts.root), port_address, log_),
+      adapter_(*usb_, std::move(parts.adapter_ids), std::move(parts.sleep), log_, parts.timing) {}
 
 // The port is chosen by its address; the program's arguments 1 and -1 select nothing here.
 int16_t HardwarePlatform::claim_parallel_port(int32_t, int32_t) {
-    return parallel_.claim() ? 1 : 0;
+    keeping_.forget();
+    const bool claimed = parallel_.claim();
+    failure_reason_ = claimed ? std::string() : kept_reason("parallel port: ");
+    return claimed ? 1 : 0;
 }
 
 void HardwarePlatform::out_byte(int32_t port, int32_t value) {
@@ -29,6 +56,13 @@ void HardwarePlatform::out_byte(int32_t port, int32_t value) {
 }
 
 int16_t HardwarePlatform::load_firmware(const uint8_t* path) {
+    keeping_.forget();
+    const int16_t status = load_firmware_from(path);
+    failure_reason_ = status < 0 ? kept_reason("USB adapter: ") : std::string();
+    return status;
+}
+
+int16_t HardwarePlatform::load_firmware_from(const uint8_t* path) {
     if (path == nullptr) {
         log_ << "USB adapter: no firmware path given\n";
         return adapter_bad_firmware;
@@ -59,6 +93,23 @@ int16_t HardwarePlatform::vendor_request(int16_t request, int32_t value1, int32_
     const std::span<const uint8_t> data(buffer, static_cast<std::size_t>(length));
     return adapter_.send(static_cast<uint8_t>(request), static_cast<uint16_t>(value1),
                          static_cast<uint16_t>(value2), data);
+}
+
+std::string HardwarePlatform::kept_reason(std::string_view prefix) const {
+    std::string reason;
+    std::string_view rest = keeping_.kept();
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        if (line.starts_with(prefix)) {
+            line.remove_prefix(prefix.size());
+        }
+        if (!line.empty()) {
+            reason += (reason.empty() ? "" : "; ") + std::string(line);
+        }
+    }
+    return reason;
 }
 
 std::unique_ptr<Platform> make_hardware_platform(int32_t port_address) {

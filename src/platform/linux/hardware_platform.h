@@ -9,8 +9,10 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <iosfwd>
 #include <memory>
+#include <ostream>
+#include <streambuf>
+#include <string>
 #include <vector>
 
 namespace zqf {
@@ -26,8 +28,25 @@ struct HardwareParts {
     ReturnTiming timing;
 };
 
+// Passes what is written to a log on, and keeps a copy of it.
+class KeepingLog final : public std::streambuf {
+  public:
+    explicit KeepingLog(std::ostream& log) : log_(log) {}
+    const std::string& kept() const { return kept_; }
+    void forget() { kept_.clear(); }
+
+  protected:
+    int_type overflow(int_type c) override;
+    std::streamsize xsputn(const char* text, std::streamsize count) override;
+
+  private:
+    std::ostream& log_;
+    std::string kept_;
+};
+
 // The real evaluation-board link on Linux: the parallel port through ppdev or
-// direct I/O, the USB adapter through libusb. Reasons for every failure go to `log`.
+// direct I/O, the USB adapter through libusb. Reasons for every failure go to
+// `log`; those of a failed claim or firmware load are also kept for the user.
 class HardwarePlatform final : public Platform {
   public:
     HardwarePlatform(HardwareParts parts, int32_t port_address, std::ostream& log);
@@ -38,12 +57,19 @@ class HardwarePlatform final : public Platform {
     int16_t vendor_request(int16_t request, int32_t value1, int32_t value2, int16_t value3,
                            int16_t length, uint8_t* buffer) override;
     int16_t os_version() override { return native_os_version; }
+    std::string failure_reason() const override { return failure_reason_; }
 
   private:
+    int16_t load_firmware_from(const uint8_t* path);
+    // The lines logged since `forget`, without `prefix`, on one line.
+    std::string kept_reason(std::string_view prefix) const;
+
     // Declared before the users that hold references to them.
     const std::unique_ptr<PortSystem> ports_;
     const std::unique_ptr<UsbTransport> usb_;
-    std::ostream& log_;
+    KeepingLog keeping_;
+    std::ostream log_;
+    std::string failure_reason_;
     ParallelPort parallel_;
     UsbAdapter adapter_;
 };

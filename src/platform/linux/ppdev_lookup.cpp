@@ -1,6 +1,6 @@
 #include "platform/linux/ppdev_lookup.h"
 
-#include "platform/linux/small_file.h"
+#include "files/bounded_read.h"
 
 #include <charconv>
 #include <cstdio>
@@ -45,18 +45,19 @@ fs::path parport_proc(const fs::path& root, const std::string& name) {
 
 // base-addr holds the base and the extended-register base: "888\t1912".
 std::optional<int64_t> base_address(const fs::path& root, const std::string& name) {
-    std::string error;
-    const auto text = read_small_file(parport_proc(root, name) / "base-addr", 4096, error);
-    if (!text) {
+    const FileRead file =
+        read_bounded((parport_proc(root, name) / "base-addr").string(), port_info_kind);
+    if (!file.ok()) {
         return std::nullopt;
     }
-    const std::size_t start = text->find_first_not_of(" \t");
+    const std::string& text = file.bytes;
+    const std::size_t start = text.find_first_not_of(" \t");
     if (start == std::string::npos) {
         return std::nullopt;
     }
     int64_t value = 0;
     const auto [end, failure] =
-        std::from_chars(text->data() + start, text->data() + text->size(), value);
+        std::from_chars(text.data() + start, text.data() + text.size(), value);
     if (failure != std::errc{}) {
         return std::nullopt;
     }
@@ -83,17 +84,18 @@ PpdevPort find_ppdev_port(const fs::path& root, int32_t address, std::ostream& l
 }
 
 std::string ppdev_port_holder(const fs::path& root, const std::string& name) {
-    std::string error;
-    const auto text = read_small_file(parport_proc(root, name) / "devices/active", 4096, error);
-    if (!text) {
+    const FileRead file =
+        read_bounded((parport_proc(root, name) / "devices/active").string(), port_info_kind);
+    if (!file.ok()) {
         return {};
     }
-    const std::size_t first = text->find_first_not_of(" \t\r\n");
+    const std::string& text = file.bytes;
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos) {
         return {};
     }
-    const std::size_t last = text->find_last_not_of(" \t\r\n");
-    std::string holder = text->substr(first, last - first + 1);
+    const std::size_t last = text.find_last_not_of(" \t\r\n");
+    std::string holder = text.substr(first, last - first + 1);
     return holder == "none" ? std::string{} : holder;
 }
 

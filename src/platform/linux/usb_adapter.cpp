@@ -1,6 +1,6 @@
 #include "platform/linux/usb_adapter.h"
 
-#include "platform/linux/small_file.h"
+#include "files/bounded_read.h"
 
 #include <algorithm>
 #include <limits>
@@ -10,17 +10,13 @@ namespace zqf {
 
 namespace {
 
-// Our image fills at most 16.5 KB of RAM; its text is a few times that.
-constexpr std::size_t max_hex_file_bytes = 1024 * 1024;
-
 std::optional<std::vector<HexRecord>> read_firmware(const std::string& path, std::ostream& log) {
-    std::string error;
-    const auto text = read_small_file(path, max_hex_file_bytes, error);
-    if (!text) {
-        log << "USB adapter: firmware file: " << error << '\n';
+    const FileRead file = read_bounded(path, firmware_file_kind);
+    if (!file.ok()) {
+        log << "USB adapter: " << file.error << '\n';
         return std::nullopt;
     }
-    HexParse parsed = parse_intel_hex(*text);
+    HexParse parsed = parse_intel_hex(file.bytes);
     if (!parsed.ok()) {
         log << "USB adapter: firmware file '" << path << "' " << parsed.error << '\n';
         return std::nullopt;

@@ -2,6 +2,7 @@
 #include "core/windows/program.h"
 #include "platform/chip_geometry.h"
 #include "platform/linux/hardware_platform.h"
+#include "platform/recording_platform.h"
 #include "platform/virtual_board.h"
 #include "qt/app/options.h"
 #include "qt/host/qt_host.h"
@@ -33,6 +34,8 @@ class QuitWhenDrawn : public QObject {
 
 int run(const zqf::qt::Options& options) {
     zqf::qt::QtHost host(zqf::qt::default_views(), std::make_unique<zqf::qt::QtDialogs>());
+    // The main window opens where it was last time.
+    host.set_window_places(zqf::qt::user_window_places());
     zqf::Program* running = nullptr;
     std::unique_ptr<zqf::Platform> platform;
     if (options.virtual_board) {
@@ -43,9 +46,14 @@ int run(const zqf::qt::Options& options) {
     } else {
         platform = zqf::make_hardware_platform();
     }
+    // Board > Record Bus: synthetic time on the virtual board, so its
+    // recordings are the same on every run.
+    zqf::RecordingPlatform recorder(*platform, options.virtual_board
+                                                   ? zqf::MonotonicClock{}
+                                                   : zqf::MonotonicClock{zqf::steady_nanoseconds});
     zqf::Program program(
-        host, *platform,
-        {QCoreApplication::applicationDirPath().toStdString(), "comms_option.txt"});
+        host, recorder, {QCoreApplication::applicationDirPath().toStdString(), "comms_option.txt"});
+    program.set_bus_recording(&recorder);
     running = &program;
     host.attach(program);
     program.start();

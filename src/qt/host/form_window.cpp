@@ -1,6 +1,8 @@
 #include "qt/host/form_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 
 namespace zqf::qt {
 
@@ -17,6 +19,20 @@ void ask(const std::function<void()>& close_box) {
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     ask(on_close_box);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain) {
+        for (QPushButton* button : findChildren<QPushButton*>()) {
+            if (button->isDefault() && button->isVisible() && button->isEnabled()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FormDialog::closeEvent(QCloseEvent* event) {

@@ -8,7 +8,8 @@
 namespace zqf::qt {
 
 // A window never closes on its own: its close box (and, for a dialog, the
-// Escape key) asks the form, which decides.
+// Escape key) asks the form, which decides. A window that is not a dialog
+// still honours its default button: Return or Enter clicks it, as in a dialog.
 class FormWindow : public QWidget {
   public:
     FormWindow() { setAttribute(Qt::WA_DeleteOnClose, false); }
@@ -16,6 +17,7 @@ class FormWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 class FormDialog : public QDialog {

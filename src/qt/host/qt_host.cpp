@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <iostream>
@@ -89,7 +90,15 @@ QWidget* QtHost::create_window(Form& form, bool modal) {
     if (parts.menu_bar != nullptr) {
         layout->setMenuBar(parts.menu_bar);
     }
-    if (parts.body != nullptr) {
+    QScrollArea* scroll = nullptr;
+    if (parts.body != nullptr && parts.scrolls) {
+        scroll = new QScrollArea(window);
+        scroll->setObjectName(QStringLiteral("body_scroll"));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setWidget(parts.body);
+        layout->addWidget(scroll);
+    } else if (parts.body != nullptr) {
         layout->addWidget(parts.body);
     }
 
@@ -103,7 +112,7 @@ QWidget* QtHost::create_window(Form& form, bool modal) {
             run([f] { f->close_box(); });
         }
     };
-    open_[&form] = View{window, binder, timers, ++order_};
+    open_[&form] = View{window, binder, timers, ++order_, scroll};
     return window;
 }
 
@@ -113,7 +122,13 @@ void QtHost::show(Form& form, bool modal) {
     }
     QWidget* below = top_window();
     QWidget* window = create_window(form, modal);
-    window->adjustSize();
+    if (const QScrollArea* scroll = open_[&form].scroll) {
+        const QString name = QString::fromStdString(form.name());
+        place_scrolling_window(*window, *scroll,
+                               places_ != nullptr ? places_->recall(name) : std::nullopt, below);
+    } else {
+        window->adjustSize();
+    }
     if (modal) {
         // Blocks every other window, as the model's modality does, yet opens
         // without an event loop of its own: the form's continuation runs
@@ -135,6 +150,9 @@ void QtHost::closed(Form& form) {
     }
     View view = it->second;
     open_.erase(it);
+    if (view.scroll != nullptr && view.window && places_ != nullptr) {
+        places_->remember(QString::fromStdString(form.name()), view.window->geometry());
+    }
     view.binder->unbind();
     view.timers->unbind();
     if (view.window) {

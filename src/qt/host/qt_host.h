@@ -4,6 +4,7 @@
 #include "qt/binder/action_runner.h"
 #include "qt/host/dialogs.h"
 #include "qt/host/view_registry.h"
+#include "qt/host/window_place.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+class QScrollArea;
 class QWidget;
 
 namespace zqf {
@@ -42,6 +44,9 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     void attach(Program& program) { program_ = &program; }
     // What ends the event loop; by default the application quits.
     void set_quit(std::function<void()> quit) { quit_ = std::move(quit); }
+    // Where windows that scroll are remembered between runs; without, they
+    // open at their natural size.
+    void set_window_places(std::unique_ptr<WindowPlaces> places) { places_ = std::move(places); }
 
     void message_box(MessageIcon icon, std::string_view title, std::string_view text) override;
     void beep() override;
@@ -66,6 +71,7 @@ class QtHost final : public QObject, public Host, public ActionRunner {
         Binder* binder = nullptr;
         FormTimers* timers = nullptr;
         long order = 0;
+        QScrollArea* scroll = nullptr; // holds the body of a window that scrolls
     };
 
     // Pauses the timers of every window while it lives.
@@ -86,6 +92,7 @@ class QtHost final : public QObject, public Host, public ActionRunner {
 
     ViewRegistry views_;
     std::unique_ptr<Dialogs> dialogs_;
+    std::unique_ptr<WindowPlaces> places_;
     Program* program_ = nullptr;
     std::function<void()> quit_;
     std::map<const Form*, View> open_;

@@ -26,6 +26,9 @@ struct ViewParts {
     QWidget* body = nullptr;
     QMenuBar* menu_bar = nullptr;
     std::vector<VisibleWhile> follow;
+    // A window that may be larger than the screen: its body scrolls, and it
+    // opens within the screen where it was last time.
+    bool scrolls = false;
 };
 
 // Builds the widgets of one form as children of `window`. A view reads the

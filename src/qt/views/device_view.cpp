@@ -45,6 +45,8 @@ ViewParts build_device_view(const Form&, QWidget& window) {
     buttons->addWidget(make_button(body, "Command2"));
     QPushButton* ok = make_button(body, "Command1");
     ok->setMinimumWidth(96);
+    // Return confirms, whichever option has the focus.
+    ok->setDefault(true);
     buttons->addWidget(ok);
     column->addLayout(buttons);
     return {body, nullptr, {}};

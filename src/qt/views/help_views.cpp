@@ -43,6 +43,7 @@ ViewParts build_comms_help_view(const Form&, QWidget& window) {
     add_note(frame, notes, "Label4");
     add_note(frame, notes, "Label3");
     column->addWidget(frame);
+    add_closing_button(body, column, "Command1");
     return {body, nullptr, {}};
 }
 

@@ -36,6 +36,11 @@ QMenuBar* build_main_menus(QWidget& window) {
     add_entry(settings, "mnufreqhop");
     add_entry(settings, "mnufreqsweep");
 
+    QMenu* board = add_menu(bar, "mnuBoard");
+    for (const char* entry : {"mnuRecordBus", "mnuStopRecording"}) {
+        add_entry(board, entry);
+    }
+
     QMenu* help = add_menu(bar, "mnuHelp");
     add_entry(help, "aboutmenu");
     add_entry(help, "mnuProg");

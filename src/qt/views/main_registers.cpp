@@ -1,5 +1,6 @@
 // The bottom of the main window: what each register last received, and the
 // update indicators that write them.
+#include "core/windows/display_pairs.h"
 #include "qt/views/main_view_parts.h"
 #include "qt/views/view_kit.h"
 #include "qt/widgets/packed_grid_layout.h"
@@ -11,27 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <array>
-
 namespace zqf::qt {
 
 namespace {
-
-struct RegisterRow {
-    const char* name; // the row's heading; the register's own name
-    const char* bits;
-    const char* hex;
-};
-
-constexpr std::array<RegisterRow, 7> register_rows{{
-    {"R0", "Label17", "Label21"},
-    {"R1", "Label9", "Label22"},
-    {"R2", "Label14", "Label23"},
-    {"R3", "Label15", "Label24"},
-    {"R4", "Label33", "Label26"},
-    {"R5", "Label32", "Label27"},
-    {"R6", "Label31", "Label28"},
-}};
 
 constexpr int bit_columns = 32;
 constexpr int hex_columns = 8;
@@ -88,10 +71,14 @@ QWidget* build_register_table(QWidget* parent, std::vector<VisibleWhile>& follow
     follow.push_back({header, "Label34"});
     column->addWidget(header);
 
-    for (const RegisterRow& r : register_rows) {
-        auto* name = new QLabel(QString::fromLatin1(r.name), table);
-        QWidget* row = table_row(table, name, make_label(table, r.bits), make_label(table, r.hex));
-        follow.push_back({row, r.bits});
+    for (const DisplayPair& pair : display_pairs) {
+        // The row's heading is the register's own name.
+        auto* name = new QLabel(QStringLiteral("R%1").arg(pair.index), table);
+        const std::string bits(pair.bits_label);
+        const std::string hex(pair.hex_label);
+        QWidget* row =
+            table_row(table, name, make_label(table, bits.c_str()), make_label(table, hex.c_str()));
+        follow.push_back({row, bits});
         column->addWidget(row);
     }
     return table;
@@ -102,14 +89,13 @@ QWidget* build_update_indicators(QWidget* parent) {
     auto* column = new QVBoxLayout(holder);
     column->setContentsMargins(0, 0, 0, 4);
     auto* registers = new PackedGridLayout(4);
-    for (const char* name :
-         {"Toggle19", "Toggle20", "Toggle21", "Toggle22", "Toggle23", "Toggle24", "Toggle25"}) {
-        registers->addWidget(make_indicator(holder, name));
+    for (const DisplayPair& pair : display_pairs) {
+        registers->addWidget(make_indicator(holder, std::string(pair.indicator).c_str()));
     }
     column->addLayout(registers);
     auto* groups = new PackedGridLayout(4);
-    for (const char* name : {"Toggle30", "Toggle29", "Toggle26"}) {
-        groups->addWidget(make_indicator(holder, name));
+    for (const std::string_view name : {all_rf_indicator, all_if_indicator, all_indicator}) {
+        groups->addWidget(make_indicator(holder, std::string(name).c_str()));
     }
     groups->addWidget(make_button(holder, "Command8"));
     column->addLayout(groups);

@@ -14,6 +14,7 @@ namespace zqf::qt {
 
 ViewParts build_main_view(const Form&, QWidget& window) {
     ViewParts parts;
+    parts.scrolls = true;
     parts.menu_bar = build_main_menus(window);
     parts.body = new QWidget(&window);
     auto* column = new QVBoxLayout(parts.body);
@@ -21,17 +22,24 @@ ViewParts build_main_view(const Form&, QWidget& window) {
     column->addWidget(build_main_header(parts.body));
     column->addWidget(build_tool_buttons(parts.body));
 
+    // A wider window widens the frames, the two columns by the same share;
+    // a hidden IF section takes none.
+    const auto widens = [](QWidget* frame) {
+        frame->setSizePolicy(QSizePolicy::Expanding, frame->sizePolicy().verticalPolicy());
+        return frame;
+    };
     auto* sections = new QHBoxLayout;
     auto* rf_column = new QVBoxLayout;
-    rf_column->addWidget(build_rf_section(parts.body, parts.follow));
+    rf_column->addWidget(widens(build_rf_section(parts.body, parts.follow)));
     rf_column->addWidget(build_common_sections(parts.body, parts.follow));
     rf_column->addStretch();
     sections->addLayout(rf_column);
     auto* if_column = new QVBoxLayout;
-    if_column->addWidget(build_if_sections(parts.body, parts.follow));
+    QWidget* if_sections = widens(build_if_sections(parts.body, parts.follow));
+    parts.follow.push_back({if_sections, "Frame4"});
+    if_column->addWidget(if_sections);
     if_column->addStretch();
     sections->addLayout(if_column);
-    sections->addStretch();
     column->addLayout(sections);
     column->addStretch();
 

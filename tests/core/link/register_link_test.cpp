@@ -130,6 +130,69 @@ TEST(RegisterLink, UnknownDeviceNameResendsStoredWords) {
     EXPECT_EQ(b.bytes().size(), 76U);
 }
 
+// The last guard: a freshly assembled word the chip cannot trust stays off the
+// wire, unshown and unstored, and the refusal names the register.
+TEST(SendRegisterGuard, RefusedWordsNeverReachTheWire) {
+    struct Row {
+        const char* device;
+        void (*force)(SharedState&);
+        int index;
+        const char* refusal;
+    };
+    const Row rows[] = {
+        {"ZQF7340", [](SharedState& s) { s.clk_div_value = 1e308; }, 4,
+         "R4 was not sent: its word is not a finite number."},
+        {"ZQF7340", [](SharedState& s) { s.phase_value = 0.5; }, 1,
+         "R1 was not sent: its word, hex 5, carries the address of R5."},
+        {"ZQF7310", [](SharedState& s) { s.frac_val = 0.25; }, 0,
+         "R0 was not sent: its word, hex 2BC001, carries the address of R1."},
+        {"ZQF7340", [](SharedState& s) { s.clk_div_value = 0.001; }, 4,
+         "R4 was not sent: its word 4.128 is not a whole number."},
+        {"ZQF7340", [](SharedState& s) { s.phase_value = -1; }, 1,
+         "R1 was not sent: its word -7 is negative."},
+        {"ZQF7620", [](SharedState& s) { s.if_b = 5625; }, 4,
+         "R4 was not sent: IF B counter = 5625 does not fit its 12-bit field, which takes a "
+         "whole number from 0 to 4095."},
+    };
+    for (const Row& row : rows) {
+        LinkBench b(row.device, "par");
+        std::vector<std::string> refusals;
+        std::vector<int> shown;
+        b.link.set_refusal_handler([&](const std::string& why) { refusals.push_back(why); });
+        b.link.set_observer([&](const SentWord& w) { shown.push_back(w.index); });
+        row.force(b.state);
+        b.state.reg_word[static_cast<std::size_t>(row.index)] = 42.0;
+        b.link.send(row.index);
+        EXPECT_EQ(refusals, std::vector<std::string>{row.refusal}) << row.refusal;
+        EXPECT_TRUE(shown.empty()) << row.refusal;
+        EXPECT_TRUE(b.bytes().empty()) << row.refusal;
+        EXPECT_EQ(b.state.reg_word[static_cast<std::size_t>(row.index)], 42.0) << row.refusal;
+        EXPECT_TRUE(b.state.reg_text_hex[static_cast<std::size_t>(row.index)].empty());
+    }
+}
+
+// Words the program means to send pass: a setting that carries into the next
+// field, the test-mode window's weighted value beyond the 32 bits of R4, and
+// stored words resent as they are.
+TEST(SendRegisterGuard, WordsThatAreMeantPass) {
+    LinkBench four("ZQF7310", "par");
+    four.state.muxout_code = 8.0 * 1048576.0;
+    four.state.test_mode = 31 * 2048;
+    four.state.reg_word[4] = 0.5;
+    for (const int k : {1, 3, 4}) {
+        four.link.send(k);
+    }
+    EXPECT_EQ(four.board.latched(1), word_bits(four.state.reg_word[1]));
+    EXPECT_EQ(four.board.latched(3), (31U << 13) + 3U);
+    EXPECT_EQ(four.state.tx_word, 0.5);
+
+    LinkBench five("ZQF7340", "par");
+    five.state.test_mode = 31 * 2048;
+    five.link.send(4);
+    EXPECT_EQ(five.state.reg_word[4], 31.0 * 4294967296.0 + 4.0);
+    EXPECT_EQ(five.board.latched(4), 4U);
+}
+
 TEST(FirmwareLoad, PathAndBytes) {
     LinkBench b("ZQF7620", "usb");
     b.board.set_firmware_result(-1);

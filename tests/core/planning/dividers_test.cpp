@@ -39,6 +39,11 @@ TEST(ComputeDividers, TruncatesAndLeavesFracUnboundedByMod) {
     EXPECT_EQ(s.int_val, 175.0);
     EXPECT_EQ(s.mod_val, 33.0);
     EXPECT_EQ(s.frac_val, 33.0);
+    // 66.67 steps per PFD period: truncated, not rounded to 67.
+    s = plan_state(zqf7310, 1750e6, 10e6, 150e3);
+    ASSERT_TRUE(compute_dividers(s));
+    EXPECT_EQ(s.mod_val, 66.0);
+    EXPECT_EQ(s.frac_val, 0.0);
 }
 
 TEST(ComputeDividers, FixedModulusLeavesTheModulusFields) {

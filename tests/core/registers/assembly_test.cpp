@@ -24,7 +24,7 @@ SharedState clear(const char* device) {
 
 double word(SharedState& s, int index) {
     s.reg_index = static_cast<uint8_t>(index);
-    EXPECT_EQ(assemble_register(s), Assembly::assembled) << "R" << index;
+    EXPECT_EQ(assemble_register(s).outcome, Assembly::assembled) << "R" << index;
     return s.reg_word[static_cast<std::size_t>(index)];
 }
 
@@ -56,12 +56,19 @@ TEST(FourRegisterMap, WorkedValues) {
     EXPECT_EQ(word(r2, 2), 66.0);
 }
 
-TEST(FourRegisterMap, OverWideFieldsCarry) {
+// A setting wider than its slot carries into the next field (sum, not OR);
+// a counter that does not fit its bits is refused instead.
+TEST(FourRegisterMap, OverWideSettingsCarryOverWideCountersAreRefused) {
     SharedState s = clear("ZQF7310");
     s.muxout_code = 8.0 * 1048576.0;
     EXPECT_EQ(word(s, 1), 8388608.0 + 1.0);
-    s.r_count = 16; // one more than the 4-bit slot holds: lands on bit 18
-    EXPECT_EQ(word(s, 1), 8388608.0 + 262144.0 + 1.0);
+    s.r_count = 16; // one more than the 4-bit slot holds: it would land on bit 18
+    s.reg_index = 1;
+    const Assembled refused = assemble_register(s);
+    EXPECT_EQ(refused.outcome, Assembly::refused);
+    EXPECT_EQ(refused.refusal, "R1 was not sent: R counter = 16 does not fit its 4-bit field, "
+                               "which takes a whole number from 0 to 15.");
+    EXPECT_EQ(s.reg_word[1], 8388608.0 + 1.0);
 }
 
 TEST(FiveRegisterMap, WorkedValues) {
@@ -148,7 +155,7 @@ TEST(Assembly, RegistersADeviceDoesNotHave) {
     SharedState four = clear("ZQF7310");
     four.reg_word[4] = 12345.0;
     four.reg_index = 4;
-    EXPECT_EQ(assemble_register(four), Assembly::resent);
+    EXPECT_EQ(assemble_register(four).outcome, Assembly::resent);
     EXPECT_EQ(four.tx_word, 12345.0);
     EXPECT_EQ(four.reg_word[4], 12345.0);
     EXPECT_EQ(four.reg_text_hex[4], "3039");
@@ -158,18 +165,18 @@ TEST(Assembly, RegistersADeviceDoesNotHave) {
             SharedState s = clear(device);
             s.tx_word = 99.0;
             s.reg_index = static_cast<uint8_t>(k);
-            EXPECT_EQ(assemble_register(s), Assembly::skipped);
+            EXPECT_EQ(assemble_register(s).outcome, Assembly::skipped);
             EXPECT_EQ(s.tx_word, 99.0);
             EXPECT_TRUE(s.reg_text_bin[static_cast<std::size_t>(k < 7 ? k : 0)].empty());
         }
     }
     SharedState dual = clear("ZQF7620");
     dual.reg_index = 8;
-    EXPECT_EQ(assemble_register(dual), Assembly::skipped);
+    EXPECT_EQ(assemble_register(dual).outcome, Assembly::skipped);
 
     SharedState none = clear("");
     none.reg_index = 0;
-    EXPECT_EQ(assemble_register(none), Assembly::skipped);
+    EXPECT_EQ(assemble_register(none).outcome, Assembly::skipped);
 }
 
 TEST(Assembly, WholeNumberPartialSumThatOverflowsSendsNothing) {
@@ -178,13 +185,13 @@ TEST(Assembly, WholeNumberPartialSumThatOverflowsSendsNothing) {
     s.test_mode = 2147483647;
     s.ns_bits_dual = 1;
     s.reg_index = 2;
-    EXPECT_EQ(assemble_register(s), Assembly::overflow);
+    EXPECT_EQ(assemble_register(s).outcome, Assembly::overflow);
     EXPECT_EQ(s.reg_word[2], 42.0);
 
     SharedState ldp = clear("ZQF7340");
     ldp.ldp_bit = 8192; // 4 x 8192 leaves the 16-bit product
     ldp.reg_index = 3;
-    EXPECT_EQ(assemble_register(ldp), Assembly::overflow);
+    EXPECT_EQ(assemble_register(ldp).outcome, Assembly::overflow);
 }
 
 TEST(BitsText, DisplayLengths) {
@@ -194,10 +201,27 @@ TEST(BitsText, DisplayLengths) {
     EXPECT_EQ(bits_text(5.0, 25), "");
     EXPECT_EQ(bits_text(5.0, 31), "");
     EXPECT_EQ(bits_text(16777216.0 + 1.0, 24), std::string(23, '0') + "1"); // bit 24 not shown
-    EXPECT_EQ(display_length(Family::dual, 1), 21);
-    EXPECT_EQ(display_length(Family::dual, 6), 16);
-    EXPECT_EQ(display_length(Family::five_register, 3), 8);
-    EXPECT_EQ(display_length(Family::four_register, 0), 24);
+}
+
+// The display lengths of the main window's bit texts, register by register.
+TEST(BitsText, EveryRegistersTextHasItsDisplayLength) {
+    struct Row {
+        const char* device;
+        std::vector<std::size_t> lengths; // R0, R1, ...
+    };
+    const Row rows[] = {
+        {"ZQF7320", {24, 24, 24, 24, 24}}, // R4: the stored word, resent
+        {"ZQF7350", {32, 32, 32, 8, 32}},
+        {"ZQF7620", {24, 21, 24, 24, 24, 19, 16}},
+    };
+    for (const Row& row : rows) {
+        SharedState s = confirmed(row.device);
+        for (std::size_t k = 0; k < row.lengths.size(); ++k) {
+            s.reg_index = static_cast<uint8_t>(k);
+            assemble_register(s);
+            EXPECT_EQ(s.reg_text_bin[k].size(), row.lengths[k]) << row.device << " R" << k;
+        }
+    }
 }
 
 } // namespace

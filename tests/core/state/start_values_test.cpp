@@ -1,4 +1,4 @@
-#include "core/state/devices.h"
+#include "core/state/device_profile.h"
 #include "core/state/start_values.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ namespace {
 // The bench scripts device_* confirm each selection and check the name stored.
 TEST(DeviceCatalogue, SelectionsStoreTheirNames) {
     for (const DeviceEntry& d : device_catalogue) {
-        EXPECT_EQ(family_of(d.stored_name), d.family) << d.caption;
+        EXPECT_EQ(device_profile(d.stored_name).stored_name, d.stored_name) << d.caption;
     }
     EXPECT_EQ(family_of("ZQF7610"), Family::none); // nothing tests the ZQF7610 name
     EXPECT_EQ(family_of("zqf7310"), Family::none);
@@ -28,7 +28,7 @@ TEST(DeviceDefaults, PerDeviceRows) {
     // StartWindow.ZQF7320PresetsThePrescalerList and the reference_windows
     // script see the ZQF7320's modulus, divider and reference.
     s.device_name = "ZQF7320";
-    EXPECT_EQ(apply_device_defaults(s), DefaultsFollowUp::zqf7320_panel);
+    EXPECT_EQ(apply_device_defaults(s), DefaultsFollowUp::preset_panel);
     EXPECT_EQ(s.rf_freq, 1650000000.0);
     EXPECT_EQ(s.rset_ohms_int, 5100);
 

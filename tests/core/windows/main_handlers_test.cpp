@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zqf {
 namespace {
 
@@ -9,47 +11,133 @@ using testing::ProgramBench;
 using Names = std::vector<std::string>;
 using Order = std::vector<int>;
 
-// Each control's indicators, on a panel whose indicators start off.
-struct LightCase {
-    const char* device_option;
+// What each switch, list and noise mode does after storing its field, per
+// family, in the words of the panel's tables: "refresh", "send all", the
+// indicators "R0".."R6", "All RF", "All IF", "All"; "same" repeats the cell
+// to the left, "-" is nothing.
+struct EffectRow {
     const char* control;
-    int choose; // -1: a click
-    Names lit;
+    const char* dual;
+    const char* four;
+    const char* five;
+    int choose = -1;             // a list position; -1: a click (or typing)
+    const char* typed = nullptr; // a text entry
+    bool first_spur_mode = false;
 };
 
-TEST(MainPanel, IndicatorsEachControlLights) {
-    const LightCase cases[] = {
-        {"Option1", "Combo1", 3, {"Toggle21", "Toggle30"}},
-        {"Option1", "Combo4", 1, {"Toggle21", "Toggle30", "Toggle26"}},
-        {"Option1", "Combo8", 2, {"Toggle20", "Toggle30"}},
-        {"Option6", "Combo5", 1, {"Toggle23", "Toggle29", "Toggle26"}},
-        {"Option6", "Combo9", 13, {"Toggle22", "Toggle30", "Toggle29", "Toggle26"}},
-        {"Option4", "Combo11", 6, {"Toggle19", "Toggle30"}},
-        {"Option4", "Combo10", 2, {"Toggle23", "Toggle30"}},
-        {"Option6", "Toggle1", -1, {"Toggle21", "Toggle30", "Toggle26"}},
-        {"Option4", "Toggle1", -1, {"Toggle22", "Toggle30"}},
-        {"Option1", "Toggle9", -1, {"Toggle21"}},
-        {"Option6", "Toggle4", -1, {"Toggle23", "Toggle29", "Toggle26"}},
-        {"Option6", "Toggle28", -1, {"Toggle25", "Toggle29", "Toggle26"}},
-        {"Option6", "Toggle33", -1, {"Toggle22", "Toggle30", "Toggle29", "Toggle26"}},
-        {"Option4", "Toggle31", -1, {"Toggle22", "Toggle30"}},
-        {"Option4", "dec_sel_toggle", -1, {}},
-        {"Option4", "Toggle36", -1, {"Toggle20", "Toggle30"}},
-        {"Option4", "Option2", -1, {}},
-        {"Option1", "Option3", -1, {"Toggle22"}},
-        {"Option6", "Option2", -1, {"Toggle21", "Toggle30", "Toggle26"}},
+const EffectRow effect_rows[] = {
+    {"Toggle1", "R2, All RF, All", "refresh, R2, All RF", "R3, All RF, refresh"},
+    {"Toggle2", "refresh, R6, All, All IF", "refresh, send all", "-"},
+    {"Toggle3", "refresh, R6, All, All IF", "refresh, send all", "-"},
+    {"Toggle4", "refresh, R4, All, All IF", "-", "-"},
+    {"Toggle5", "refresh, R2, All RF, All", "refresh, R2, All RF", "R3, All RF, refresh"},
+    {"Toggle6", "refresh, R6, All, All IF", "refresh, send all", "-"},
+    {"Toggle7", "refresh, R3, All RF, All, All IF", "same", "same"},
+    {"Toggle8", "refresh, R3, All RF, All", "same", "same"},
+    {"Toggle9", "refresh, R2, All RF, All", "refresh, R2", "refresh, R3, All RF"},
+    {"Toggle10", "refresh, R3, All RF, All, All IF", "refresh, send all", "-"},
+    {"Toggle11", "send all", "send all", "send all"},
+    {"Toggle12", "send all", "send all", "send all"},
+    {"Toggle14", "refresh, R5, All, All IF", "refresh, send all", "-"},
+    {"Toggle15", "refresh, R2, All RF, All", "refresh, R2", "refresh, R3, All RF"},
+    {"Toggle16", "refresh, R0, All RF", "same", "same"},
+    {"Toggle17", "refresh, All, All IF", "refresh, send all", "-"},
+    {"Toggle27", "R6, All, All IF, refresh", "same", "same"},
+    {"Toggle28", "R6, All, All IF, refresh", "same", "same"},
+    {"Toggle31", "refresh, R2, All RF", "refresh, R2, All RF", "refresh, R3, All RF"},
+    {"Toggle33", "refresh, R3, All, All IF, All RF", "same", "same"},
+    {"Toggle34", "refresh, R6, All, All IF", "same", "same"},
+    {"Toggle36", "refresh, R1, All RF", "same", "same"},
+    {"dec_sel_toggle", "-", "-", "-"},
+    {"Option1", "refresh, All IF, All RF, All", "refresh, R3, All RF", "refresh, R2, All RF", -1,
+     nullptr, true},
+    {"Option1", "refresh, R2, All RF", "refresh, R3, All RF", "refresh, R2, All RF"},
+    {"Option2", "refresh, R2, All RF, All", "refresh, R3, All RF", "refresh"},
+    {"Option3", "refresh, R2, All RF, All", "refresh, R3", "refresh, R2, All RF"},
+    {"Combo1", "refresh, R2, All RF", "same", "same", 3},
+    {"Combo2", "refresh, R3, All RF", "same", "same", 5},
+    {"Combo3", "refresh, R3, All RF", "same", "same", 5},
+    {"Combo4", "refresh, R2, All RF, All", "same", "same", 0},
+    {"Combo5", "refresh, R4, All, All IF", "same", "same", 1},
+    {"Combo7", "refresh, R3, All RF, All, All IF", "same", "same", 13},
+    {"Combo8", "refresh, R1, All RF", "same", "same", 2},
+    {"Combo9", "refresh, R3, All RF, All, All IF", "same", "same", 13},
+    {"Combo10", "refresh, R4, All RF", "same", "same", 2},
+    {"Combo11", "refresh, R0, All RF", "same", "same", 6},
+    {"Combo12", "refresh, R4, All RF", "same", "same", 4},
+    {"Combo13", "refresh, R4, All RF", "same", "same", 4},
+    {"clock_divider_value_textbox", "refresh, R4, All RF", "same", "same", -1, "5"},
+};
+
+struct Effect {
+    Names lit;
+    bool refresh = false;
+    bool send_all = false;
+};
+
+Effect parse_effect(std::string_view cell) {
+    static const std::pair<std::string_view, const char*> indicator_words[] = {
+        {"R0", "Toggle19"},     {"R1", "Toggle20"},  {"R2", "Toggle21"}, {"R3", "Toggle22"},
+        {"R4", "Toggle23"},     {"R5", "Toggle24"},  {"R6", "Toggle25"}, {"All RF", "Toggle30"},
+        {"All IF", "Toggle29"}, {"All", "Toggle26"},
     };
-    for (const LightCase& c : cases) {
-        ProgramBench b;
-        b.confirm(c.device_option);
-        b.switch_all_indicators_off();
-        Control& control = *b.main().find(c.control);
-        if (c.choose >= 0) {
-            control.user_choose(c.choose);
+    Effect effect;
+    while (!cell.empty() && cell != "-") {
+        const std::size_t comma = cell.find(", ");
+        const std::string_view word = cell.substr(0, comma);
+        cell = comma == std::string_view::npos ? std::string_view() : cell.substr(comma + 2);
+        if (word == "refresh") {
+            effect.refresh = true;
+        } else if (word == "send all") {
+            effect.send_all = true;
         } else {
-            control.user_click();
+            for (const auto& [name, toggle] : indicator_words) {
+                if (word == name) {
+                    effect.lit.emplace_back(toggle);
+                }
+            }
         }
-        EXPECT_EQ(b.lit_indicators(), c.lit) << c.device_option << " " << c.control;
+    }
+    std::sort(effect.lit.begin(), effect.lit.end());
+    return effect;
+}
+
+TEST(MainPanel, EverySwitchListAndModeOnEveryFamily) {
+    const std::pair<const char*, Order> families[] = {
+        {"Option6", {0, 1, 2, 3}}, {"Option1", {3, 2, 1, 0}}, {"Option4", {4, 3, 2, 1, 0}}};
+    for (const EffectRow& row : effect_rows) {
+        const char* cells[] = {row.dual, row.four, row.five};
+        for (int f = 0; f < 3; ++f) {
+            const char* cell = cells[f];
+            for (int left = f; std::string_view(cell) == "same"; --left) {
+                cell = cells[left - 1];
+            }
+            const Effect expected = parse_effect(cell);
+            ProgramBench b;
+            b.confirm(families[f].first);
+            b.switch_all_indicators_off();
+            if (row.first_spur_mode) {
+                b.state().first_option1_done = 0;
+            }
+            b.state().rf_freq = 1234.5e6; // only a refresh shows it
+            b.record_sends();
+            Control& control = *b.main().find(row.control);
+            if (row.typed != nullptr) {
+                control.user_type(row.typed);
+            } else if (row.choose >= 0) {
+                control.user_choose(row.choose);
+            } else {
+                control.user_click();
+            }
+            const std::string label = std::string(row.control) + " on " + families[f].first;
+            Names lit = b.lit_indicators();
+            std::sort(lit.begin(), lit.end());
+            EXPECT_EQ(lit, expected.lit) << label;
+            EXPECT_EQ(b.main().get<CaptionControl>("vcofreq").caption() == "1234.50000MHz",
+                      expected.refresh)
+                << label;
+            EXPECT_EQ(b.sent, expected.send_all ? families[f].second : Order{}) << label;
+        }
     }
 }
 

@@ -31,6 +31,7 @@ class RecordingHost final : public Host {
     void closed(Form& form) override { events.push_back("closed " + form.name()); }
     int64_t now_ms() override { return 0; }
     void quit() override { events.push_back("quit"); }
+    void note(std::string_view text) override { events.push_back("note " + std::string(text)); }
 
     std::optional<std::string> file;
 };

@@ -2,6 +2,8 @@
 #include "platform/linux/hardware_platform.h"
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 #include <sstream>
 
 namespace zqf {
@@ -14,6 +16,7 @@ using testing::Transfer;
 struct PlatformTest : ::testing::Test {
     TempDir dir;
     FakeUsb* usb = nullptr;
+    testing::FakePorts* ports = nullptr;
     std::ostringstream log;
     std::unique_ptr<HardwarePlatform> platform = make();
 
@@ -21,7 +24,9 @@ struct PlatformTest : ::testing::Test {
         auto bus = std::make_unique<FakeUsb>();
         usb = bus.get();
         usb->lists = {{{{0x1234, 0xabcd}, 1, 2}}};
-        HardwareParts parts{std::make_unique<testing::FakePorts>(),
+        auto port_system = std::make_unique<testing::FakePorts>();
+        ports = port_system.get();
+        HardwareParts parts{std::move(port_system),
                             std::move(bus),
                             dir.path(),
                             {{{0x1234, 0xabcd}, AdapterRole::firmware}},
@@ -59,6 +64,37 @@ TEST_F(PlatformTest, FirmwarePathMustBeGivenAndTerminated) {
     const std::vector<uint8_t> endless(5000, 'a');
     EXPECT_LT(platform->load_firmware(endless.data()), 0);
     EXPECT_NE(log.str().find("longer than 4096"), std::string::npos);
+}
+
+// The start window shows these reasons under its own message; the log keeps them too.
+TEST_F(PlatformTest, AFailedClaimOrLoadKeepsItsReasonForTheUser) {
+    ports->open_result = -EACCES;
+    ports->access_result = -EPERM;
+    EXPECT_EQ(platform->claim_parallel_port(1, -1), 0);
+    const std::string claim = platform->failure_reason();
+    EXPECT_NE(claim.find("cannot open " + (dir.path() / "dev/parport0").string() +
+                         ": Permission denied (is the user in group lp?)"),
+              std::string::npos)
+        << claim;
+    EXPECT_NE(claim.find("; direct port I/O is not available either: Operation not permitted "
+                         "(needs root)"),
+              std::string::npos)
+        << claim;
+    EXPECT_EQ(claim.find('\n'), std::string::npos);
+    EXPECT_NE(log.str().find("parallel port: cannot open"), std::string::npos);
+
+    const std::string missing = (dir.path() / "absent.hex").string();
+    EXPECT_LT(platform->load_firmware(reinterpret_cast<const uint8_t*>(missing.c_str())), 0);
+    EXPECT_NE(platform->failure_reason().find("firmware file: "), std::string::npos);
+    EXPECT_NE(platform->failure_reason().find("absent.hex"), std::string::npos);
+
+    usb->lists = {{}};
+    EXPECT_LT(load(), 0);
+    EXPECT_EQ(platform->failure_reason(), "no board found (looked for 1234:abcd)");
+
+    usb->lists = {{{{0x1234, 0xabcd}, 1, 2}}};
+    EXPECT_GE(load(), 0);
+    EXPECT_EQ(platform->failure_reason(), "");
 }
 
 } // namespace

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/registers/register_maps.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace zqf {
+
+// Where a device's map places a field: the register and its term.
+struct FieldPlace {
+    int index;
+    const Term* term;
+};
+
+// The place of a field on the device; nothing when its map does not place it
+// (MOD and FRAC on the ZQF7350, for example, or any field of a name outside
+// the catalogue). Overlays and readings are not places.
+std::optional<FieldPlace> find_field(const DeviceProfile& device, FieldId id);
+
+// A value a field cannot carry.
+struct FieldMisfit {
+    FieldId id;
+    double value; // as the member holds it
+    BitRange bits;
+};
+
+// Whether `value`, as the field's member holds it, fits the field on this
+// device: its code (value x factor / 2^low) must be a whole number from 0 to
+// 2^width - 1. A field the device's map does not place is not checked.
+std::optional<FieldMisfit> check_field(const DeviceProfile& device, FieldId id, double value);
+
+// The first of `ids` whose value in the shared state does not fit its field
+// on state.device_name.
+std::optional<FieldMisfit> check_stored_fields(const SharedState& state,
+                                               std::span<const FieldId> ids);
+
+// The first counter field of register `index` (FieldInfo::counter) whose
+// value in the shared state does not fit.
+std::optional<FieldMisfit> check_register_fields(const SharedState& state, int index);
+
+// "MOD = 10000 does not fit its 12-bit field, which takes a whole number from
+// 0 to 4095." followed by a blank and `advice`, which says what to change.
+std::string misfit_text(const FieldMisfit& misfit, std::string_view advice = {});
+
+} // namespace zqf

@@ -1,0 +1,163 @@
+#include "core/state/device_profile.h"
+
+#include "core/state/bit_weight.h"
+
+#include <array>
+
+namespace zqf {
+
+namespace {
+
+constexpr std::array<int, 4> r3_r2_r1_r0{3, 2, 1, 0};
+constexpr std::array<int, 5> r4_to_r0{4, 3, 2, 1, 0};
+constexpr std::array<int, 4> r0_r1_r2_r3{0, 1, 2, 3};
+constexpr std::array<int, 8> dual_every{7, 6, 5, 4, 2, 1, 0, 3};
+
+constexpr std::array<int, 3> r2_r1_r0{2, 1, 0};
+constexpr std::array<int, 4> r2_r1_r0_r3{2, 1, 0, 3};
+constexpr std::array<int, 2> r1_r0{1, 0};
+
+constexpr RegisterWrites refresh_only{true, false, {}};
+constexpr RegisterWrites refresh_send_all{true, true, {}};
+
+// The 24-bit devices with four registers.
+constexpr DeviceProfile four_register_row{
+    .family = Family::four_register,
+    .register_count = 4,
+    .transfer_bits = 24,
+    .int_limits = IntLimitGroup::group_24_bit,
+    .send_all_order = r3_r2_r1_r0,
+    .all_registers_write = AllRegistersWrite::send_all,
+    .normal_update_writes = {true, false, r2_r1_r0},
+    .lcd_update_writes = refresh_send_all,
+    .reference_writes = refresh_send_all,
+    .auxiliary_write = AuxiliaryWrite::all_registers,
+    .settings_load_finish = SettingsLoadFinish::send_all,
+    .rf_current_window = RfCurrentWindow::currentform7310,
+};
+
+// The 32-bit devices with five registers; "Update All Registers" writes nothing there.
+constexpr DeviceProfile five_register_row{
+    .family = Family::five_register,
+    .register_count = 5,
+    .transfer_bits = 32,
+    .int_limits = IntLimitGroup::group_32_bit,
+    .send_all_order = r4_to_r0,
+    .normal_update_writes = {true, false, r2_r1_r0},
+    .lcd_update_writes = refresh_send_all,
+    .rf_current_window = RfCurrentWindow::currentform7340,
+    .reference_halver = true,
+    .fast_lock_switch = FastLockSwitch::csr_bit,
+};
+
+constexpr DeviceDefaults five_register_defaults{
+    .rset_ohms = 5100,
+    .rf_freq = 5800000000.0,
+    .refin_freq = 25000000.0,
+    .pfd_freq = 25000000.0,
+    .cp_current_5r = 0.0,
+    .dec_sel = 0.0,
+};
+
+constexpr DeviceProfile zqf7310_row = [] {
+    DeviceProfile row = four_register_row;
+    row.stored_name = "ZQF7310";
+    row.resync_list = true;
+    row.defaults = DeviceDefaults{
+        .rset_ohms = 5100,
+        .cp_current_4r = bit_weight<int32_t>(9) + bit_weight<int32_t>(8) + bit_weight<int32_t>(7),
+    };
+    return row;
+}();
+
+constexpr DeviceProfile zqf7320_row = [] {
+    DeviceProfile row = four_register_row;
+    row.stored_name = "ZQF7320";
+    row.fast_lock_switch = FastLockSwitch::timer_window;
+    row.defaults = DeviceDefaults{
+        .rset_ohms = 5100,
+        .rf_freq = 1650000000.0,
+        .refin_freq = 19200000.0,
+        .mod_val = 64.0,
+        .cp_current_4r = 0,
+        .cp_div2 = bit_weight<int16_t>(10),
+        .preset_panel = true,
+    };
+    return row;
+}();
+
+constexpr DeviceProfile zqf7340_row = [] {
+    DeviceProfile row = five_register_row;
+    row.stored_name = "ZQF7340";
+    row.phase_register = true;
+    row.spur_sweep = true;
+    row.defaults = five_register_defaults;
+    return row;
+}();
+
+// The fixed modulus leaves no LCD mode and no choice of noise mode.
+constexpr DeviceProfile zqf7350_row = [] {
+    DeviceProfile row = five_register_row;
+    row.stored_name = "ZQF7350";
+    row.fraction = FractionKind::fixed_25_bit;
+    row.lcd_update_writes = {};
+    row.lcd_mode = false;
+    row.noise_modes = false;
+    row.defaults = five_register_defaults;
+    return row;
+}();
+
+// ZQF7610 selections store this name as well.
+constexpr DeviceProfile zqf7620_row{
+    .stored_name = "ZQF7620",
+    .family = Family::dual,
+    .register_count = 8,
+    .transfer_bits = 24,
+    .int_limits = IntLimitGroup::group_24_bit,
+    .send_all_order = r0_r1_r2_r3,
+    .send_every_order = dual_every,
+    .all_registers_write = AllRegistersWrite::send_every,
+    .normal_update_writes = {true, false, r2_r1_r0_r3},
+    .lcd_update_writes = {true, false, r1_r0},
+    .reference_writes = refresh_only,
+    .auxiliary_write = AuxiliaryWrite::own_register,
+    .settings_load_finish = SettingsLoadFinish::raise_indicators,
+    .rf_current_window = RfCurrentWindow::current2form,
+    .if_section = true,
+    .fast_lock_switch = FastLockSwitch::field_only,
+    .defaults = DeviceDefaults{.rset_ohms = 2700},
+};
+
+constexpr std::array<DeviceProfile, 5> catalogue_rows{
+    zqf7310_row, zqf7320_row, zqf7340_row, zqf7350_row, zqf7620_row,
+};
+
+// No selection stores this name; words and RF limits still treat it as 32-bit.
+constexpr DeviceProfile zqf7360_row{
+    .stored_name = "ZQF7360",
+    .transfer_bits = 32,
+    .int_limits = IntLimitGroup::group_32_bit,
+};
+
+// Any other name: no map, no write orders, stored words resent as they are.
+constexpr DeviceProfile other_name_row{};
+
+} // namespace
+
+const DeviceProfile& device_profile(std::string_view device_name) {
+    for (const DeviceProfile& row : catalogue_rows) {
+        if (row.stored_name == device_name) {
+            return row;
+        }
+    }
+    if (device_name == zqf7360_row.stored_name) {
+        return zqf7360_row;
+    }
+    return other_name_row;
+}
+
+std::span<const DeviceProfile> catalogue_profiles() {
+    return catalogue_rows;
+}
+
+} // namespace zqf

@@ -1,0 +1,80 @@
+// The Board menu: what goes to the evaluation board, watched beside the panel.
+// Recording the bus writes a Value Change Dump of the serial interface.
+#include "core/windows/main_form.h"
+
+#include "core/windows/program.h"
+
+namespace zqf {
+
+namespace {
+
+constexpr std::string_view recording_filter = "VCD Files (*.vcd)|*.vcd";
+
+void warn(Program& program, const std::string& text) {
+    program.beep();
+    program.message(MessageIcon::exclamation, program_title, text);
+}
+
+} // namespace
+
+void MainForm::create_board_menu() {
+    menu("mnuBoard", "&Board");
+    menu("mnuRecordBus", "&Record Bus...").on_click = [this] { mnuRecordBus_Click(); };
+    menu("mnuStopRecording", "&Stop Recording").on_click = [this] { mnuStopRecording_Click(); };
+    if (BusRecording* recording = program_.bus_recording()) {
+        recording->set_failure_handler([this](const std::string& reason) {
+            sync_board_menu();
+            // Told in the middle of a transfer: the word finishes first.
+            const std::string text =
+                "The bus recording has stopped: " + reason + ". No file was written.";
+            program_.post([&program = program_, text] { warn(program, text); });
+        });
+    }
+    sync_board_menu();
+}
+
+void MainForm::sync_board_menu() {
+    const BusRecording* recording = program_.bus_recording();
+    const bool running = recording != nullptr && recording->recording();
+    get<CaptionControl>("mnuRecordBus").set_enabled(recording != nullptr && !running);
+    get<CaptionControl>("mnuStopRecording").set_enabled(running);
+}
+
+void MainForm::mnuRecordBus_Click() {
+    BusRecording* recording = program_.bus_recording();
+    if (recording == nullptr || recording->recording()) {
+        program_.beep();
+        return;
+    }
+    const std::optional<std::string> path = program_.host().save_file_dialog(recording_filter);
+    if (!path) {
+        return;
+    }
+    if (const std::optional<std::string> failure = recording->start(*path)) {
+        warn(program_, "The bus cannot be recorded: " + *failure + ".");
+    }
+    sync_board_menu();
+}
+
+void MainForm::mnuStopRecording_Click() {
+    BusRecording* recording = program_.bus_recording();
+    if (recording == nullptr || !recording->recording()) {
+        program_.beep();
+        return;
+    }
+    const std::optional<std::string> failure = recording->stop();
+    sync_board_menu();
+    if (failure) {
+        warn(program_, "The bus recording could not be saved: " + *failure + ".");
+    }
+}
+
+void MainForm::end_program() {
+    BusRecording* recording = program_.bus_recording();
+    if (recording != nullptr && recording->recording()) {
+        mnuStopRecording_Click();
+    }
+    program_.end();
+}
+
+} // namespace zqf

@@ -1,0 +1,126 @@
+#include "files/atomic_write.h"
+#include "files/bounded_read.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zqf {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+
+std::string content_of(const fs::path& path) {
+    return read_bounded(path.string(), settings_file_kind).bytes;
+}
+
+// The names in the folder: a writer must leave no temporary file behind.
+std::vector<std::string> names_in(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+mode_t mode_of(const fs::path& path) {
+    struct stat status {};
+    EXPECT_EQ(::lstat(path.c_str(), &status), 0);
+    return status.st_mode & 07777;
+}
+
+TEST(AtomicWrite, ReplacesTheContentKeepingPermissionsAndLeavesNothingBeside) {
+    TempDir dir;
+    const fs::path target = dir.write("settings.txt", "old");
+    ::chmod(target.c_str(), 0640);
+    EXPECT_EQ(write_atomically(target.string(), "new content\r\n"), "");
+    EXPECT_EQ(content_of(target), "new content\r\n");
+    EXPECT_EQ(mode_of(target), 0640U);
+    EXPECT_EQ(names_in(dir.path()), std::vector<std::string>{"settings.txt"});
+
+    // A new file gets the permissions any new file gets (the umask applies).
+    const mode_t mask = ::umask(022);
+    EXPECT_EQ(write_atomically((dir.path() / "fresh.txt").string(), ""), "");
+    ::umask(mask);
+    EXPECT_EQ(mode_of(dir.path() / "fresh.txt"), 0644U);
+}
+
+TEST(AtomicWrite, NeverWritesThroughALink) {
+    TempDir dir;
+    const fs::path victim = dir.write("victim.txt", "precious");
+    const fs::path target = dir.path() / "comms_option.txt";
+    // A link planted where a writer with a fixed temporary name would write.
+    fs::create_symlink(victim, dir.path() / "comms_option.txt.tmp");
+    EXPECT_EQ(write_atomically(target.string(), "par\r\n"), "");
+    EXPECT_EQ(content_of(victim), "precious");
+    EXPECT_EQ(content_of(target), "par\r\n");
+
+    // A target that is itself a link is replaced, not written through.
+    fs::create_symlink(victim, dir.path() / "linked.txt");
+    EXPECT_EQ(write_atomically((dir.path() / "linked.txt").string(), "usb\r\n"), "");
+    EXPECT_EQ(content_of(victim), "precious");
+    EXPECT_FALSE(fs::is_symlink(dir.path() / "linked.txt"));
+}
+
+TEST(AtomicWrite, FailuresLeaveTheTargetAndTheFolderAsTheyWere) {
+    TempDir dir;
+    dir.write("kept.txt", "kept");
+    fs::create_directory(dir.path() / "folder");
+    const struct {
+        std::string path;
+        const char* error;
+    } cases[] = {
+        {(dir.path() / "absent" / "x.txt").string(), "x.txt': No such file or directory"},
+        {(dir.path() / "folder").string(), "folder': it is a folder"},
+        {(dir.path() / "kept.txt" / "x.txt").string(), "x.txt': Not a directory"},
+        {"", "'': it names a folder"},
+    };
+    for (const auto& c : cases) {
+        const std::string error = write_atomically(c.path, "new");
+        EXPECT_TRUE(error.starts_with("cannot write '")) << error;
+        EXPECT_TRUE(error.ends_with(c.error)) << error;
+    }
+    EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{"folder", "kept.txt"}));
+    EXPECT_EQ(content_of(dir.path() / "kept.txt"), "kept");
+}
+
+TEST(AtomicWrite, AReadOnlyFileStaysAsItIs) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root may write any file";
+    }
+    TempDir dir;
+    const fs::path target = dir.write("locked.txt", "locked");
+    ::chmod(target.c_str(), 0444);
+    EXPECT_EQ(write_atomically(target.string(), "new"),
+              "cannot write '" + target.string() + "': Permission denied");
+    EXPECT_EQ(content_of(target), "locked");
+}
+
+TEST(AtomicWrite, PiecesAppearOnlyAtCommitAndAnAbandonedWriteLeavesNoTrace) {
+    TempDir dir;
+    const fs::path target = dir.write("bus.vcd", "old recording");
+    {
+        AtomicWriter writer(target.string());
+        ASSERT_TRUE(writer.begin()) << writer.error();
+        EXPECT_TRUE(writer.append("$timescale 1us $end\n"));
+        EXPECT_TRUE(writer.append("#0\n"));
+        EXPECT_EQ(content_of(target), "old recording");
+        EXPECT_EQ(names_in(dir.path()).size(), 2U);
+        ASSERT_TRUE(writer.commit()) << writer.error();
+    }
+    EXPECT_EQ(content_of(target), "$timescale 1us $end\n#0\n");
+    {
+        AtomicWriter writer(target.string());
+        EXPECT_TRUE(writer.append("half a recording"));
+    }
+    EXPECT_EQ(content_of(target), "$timescale 1us $end\n#0\n");
+    EXPECT_EQ(names_in(dir.path()), std::vector<std::string>{"bus.vcd"});
+}
+
+} // namespace
+} // namespace zqf
