@@ -1,6 +1,6 @@
 #include "core/tools/exerciser_profile.h"
 
-#include "core/state/devices.h"
+#include "core/state/device_profile.h"
 
 #include <array>
 
@@ -14,7 +14,7 @@ constexpr std::array<int, 2> r1_r0{1, 0};
 } // namespace
 
 ExerciserProfile exerciser_profile(std::string_view device_name) {
-    if (device_name == zqf7350) {
+    if (device_profile(device_name).fraction == FractionKind::fixed_25_bit) {
         return {true, r1_r0};
     }
     return {false, r0};

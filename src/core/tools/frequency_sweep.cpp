@@ -17,14 +17,14 @@ TickOutcome fixed_modulus_step(SharedState& s) {
     const std::optional<double> position =
         finite(next.sweep_position_fixed + next.pfd_freq / fixed_modulus);
     if (!position) {
-        return {TickKind::fault, {}};
+        return {TickKind::fault};
     }
     next.sweep_position_fixed = *position;
     next.rf_freq = *position;
     if (!compute_dividers(next)) {
-        return {TickKind::fault, {}};
+        return {TickKind::fault};
     }
-    return keep_if_fit(s, std::move(next));
+    return keep_if_fit(s, std::move(next), divider_fields);
 }
 
 TickOutcome channel_step(SharedState& s) {
@@ -32,14 +32,14 @@ TickOutcome channel_step(SharedState& s) {
     const std::optional<DividerPlan> plan =
         position ? plan_dividers(*position, s.pfd_freq, s.chan_step) : std::nullopt;
     if (!plan) {
-        return {TickKind::fault, {}};
+        return {TickKind::fault};
     }
     SharedState next = s;
     next.sweep_position = *position;
     next.int_val = plan->int_val;
     next.mod_val = plan->mod_val;
     next.frac_val = plan->frac_val;
-    return keep_if_fit(s, std::move(next));
+    return keep_if_fit(s, std::move(next), divider_fields);
 }
 
 } // namespace
@@ -63,7 +63,7 @@ double sweep_stop(const SharedState& s) {
 TickOutcome sweep_tick(SharedState& s) {
     if (sweep_stop(s) <= sweep_position(s)) {
         s.rf_freq = sweep_position(s);
-        return {TickKind::finished, {}};
+        return {TickKind::finished};
     }
     return steps_by_fraction_unit(s) ? fixed_modulus_step(s) : channel_step(s);
 }

@@ -19,7 +19,7 @@ TickOutcome hop_tick(SharedState& s, double f1_mhz, double f2_mhz) {
     const std::optional<DividerPlan> plan =
         hz ? plan_dividers(*hz, next.pfd_freq, next.chan_step) : std::nullopt;
     if (!plan) {
-        return {TickKind::fault, {}};
+        return {TickKind::fault};
     }
     next.int_val = plan->int_val;
     next.mod_val = plan->mod_val;
@@ -28,10 +28,10 @@ TickOutcome hop_tick(SharedState& s, double f1_mhz, double f2_mhz) {
         next.rf_freq = *hz;
         next.chan_step = next.pfd_freq / fixed_modulus;
         if (!compute_dividers(next)) {
-            return {TickKind::fault, {}};
+            return {TickKind::fault};
         }
     }
-    return keep_if_fit(s, std::move(next));
+    return keep_if_fit(s, std::move(next), divider_fields);
 }
 
 } // namespace zqf

@@ -1,15 +1,13 @@
 #include "core/tools/tick.h"
 
-#include "core/tools/field_guard.h"
-
 namespace zqf {
 
-TickOutcome keep_if_fit(SharedState& state, SharedState next) {
-    if (std::optional<std::string> warning = divider_misfit(next)) {
-        return {TickKind::misfit, std::move(*warning)};
+TickOutcome keep_if_fit(SharedState& state, SharedState next, std::span<const FieldId> checked) {
+    if (std::optional<FieldMisfit> misfit = check_stored_fields(next, checked)) {
+        return {TickKind::misfit, misfit};
     }
     state = std::move(next);
-    return {TickKind::stored, {}};
+    return {TickKind::stored};
 }
 
 } // namespace zqf

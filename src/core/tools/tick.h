@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/registers/field_check.h"
 #include "core/state/shared_state.h"
 
-#include <string>
+#include <optional>
+#include <span>
 
 namespace zqf {
 
@@ -17,11 +19,17 @@ enum class TickKind {
 
 struct TickOutcome {
     TickKind kind;
-    std::string warning; // with misfit: the warning that names the field
+    std::optional<FieldMisfit> misfit{}; // with TickKind::misfit: the field and its value
 };
 
-// Keeps `next` as the new state when every divider value in it fits its
-// field; otherwise the state stays as it was and the outcome says why.
-TickOutcome keep_if_fit(SharedState& state, SharedState next);
+// The fields the exercisers plan: INT with either FRAC and MOD or the two
+// halves of the fixed modulus' fraction (a device is checked on those its
+// map places).
+inline constexpr FieldId divider_fields[] = {FieldId::int_val, FieldId::frac, FieldId::mod,
+                                             FieldId::frac_msb, FieldId::frac_lsb};
+
+// Keeps `next` as the new state when each of `checked` fits its field on the
+// device; otherwise the state stays as it was and the outcome names the misfit.
+TickOutcome keep_if_fit(SharedState& state, SharedState next, std::span<const FieldId> checked);
 
 } // namespace zqf

@@ -28,14 +28,16 @@ void stop_with_beep(Program& program, Timer& timer) {
     program.beep();
 }
 
-bool stopped_by(Program& program, Timer& timer, const TickOutcome& outcome) {
+bool stopped_by(Program& program, Timer& timer, const TickOutcome& outcome,
+                std::span<const FieldAdvice> advice) {
     if (outcome.kind != TickKind::fault && outcome.kind != TickKind::misfit) {
         return false;
     }
     timer.set_timer_enabled(false);
-    program.beep();
-    if (outcome.kind == TickKind::misfit) {
-        warn(program, outcome.warning);
+    if (outcome.misfit) {
+        warn_misfit(program, *outcome.misfit, advice);
+    } else {
+        program.beep();
     }
     return true;
 }

@@ -10,6 +10,17 @@
 
 namespace zqf {
 
+namespace {
+
+constexpr FieldAdvice hop_advice[] = {
+    {FieldId::int_val, "Enter hop frequencies the dividers can reach, or plan a higher PFD.",
+     "Enter positive hop frequencies."},
+    mod_advice,
+    frac_advice,
+};
+
+} // namespace
+
 LockTimeForm::LockTimeForm(Program& program)
     : Form(program, "locktime", "LockTime"), program_(program) {
     label("Label1", "Enter Start Frequency (MHz):");
@@ -79,7 +90,7 @@ void LockTimeForm::Timer1_Timer() {
         stop_with_beep(program_, timer);
         return;
     }
-    if (stopped_by(program_, timer, hop_tick(s, *f1, *f2))) {
+    if (stopped_by(program_, timer, hop_tick(s, *f1, *f2), hop_advice)) {
         return;
     }
     if (MainForm* main = program_.main_form()) {

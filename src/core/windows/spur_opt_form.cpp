@@ -9,6 +9,18 @@
 
 namespace zqf {
 
+namespace {
+
+constexpr FieldAdvice phase_sweep_advice[] = {
+    {FieldId::int_val, "Enter an output frequency the dividers can reach, or plan a higher PFD.",
+     "Enter a positive output frequency."},
+    mod_advice,
+    frac_advice,
+    {FieldId::phase, "Enter another phase value.", "Enter a phase value of 0 or more."},
+};
+
+} // namespace
+
 SpurOptForm::SpurOptForm(Program& program)
     : Form(program, "spur_opt", "Spurious Optimisation Sweep"), program_(program) {
     label("Label1", "Output Frequency (MHz):");
@@ -44,7 +56,7 @@ void SpurOptForm::Command1_Click() {
         return;
     }
     // Nothing is written here: the first tick writes the next phase.
-    if (stopped_by(program_, timer, start_phase_sweep(s, *phase, *rf))) {
+    if (stopped_by(program_, timer, start_phase_sweep(s, *phase, *rf), phase_sweep_advice)) {
         return;
     }
     get<ProgressBar>("phase_progress").set_range(s.phase_value, s.mod_val - 1.0);
@@ -68,11 +80,12 @@ void SpurOptForm::Command5_Click() {
 void SpurOptForm::step(double direction) {
     SharedState& s = program_.state();
     const TickOutcome outcome = step_channel(s, direction);
+    if (outcome.misfit) {
+        warn_misfit(program_, *outcome.misfit, phase_sweep_advice);
+        return;
+    }
     if (outcome.kind != TickKind::stored) {
         program_.beep();
-        if (outcome.kind == TickKind::misfit) {
-            warn(program_, outcome.warning);
-        }
         return;
     }
     program_.link().send(0);
@@ -94,7 +107,8 @@ void SpurOptForm::Command3_Click() {
 
 void SpurOptForm::Timer1_Timer() {
     const TickOutcome outcome = phase_tick(program_.state());
-    if (outcome.kind == TickKind::holding || stopped_by(program_, get<Timer>("Timer1"), outcome)) {
+    if (outcome.kind == TickKind::holding ||
+        stopped_by(program_, get<Timer>("Timer1"), outcome, phase_sweep_advice)) {
         return;
     }
     program_.link().send(1);

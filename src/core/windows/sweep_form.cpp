@@ -15,6 +15,13 @@ std::string mhz(double hz) {
     return general_form(hz / 1e6) + " MHz";
 }
 
+constexpr FieldAdvice sweep_advice[] = {
+    {FieldId::int_val, "The sweep stops here: choose a lower stop frequency, or plan a higher PFD.",
+     "Choose positive start and stop frequencies."},
+    mod_advice,
+    frac_advice,
+};
+
 } // namespace
 
 SweepForm::SweepForm(Program& program)
@@ -65,7 +72,7 @@ void SweepForm::Timer1_Timer() {
     Timer& timer = get<Timer>("Timer1");
     auto& progress = get<ProgressBar>("sweep_progress");
     const TickOutcome tick = sweep_tick(s);
-    if (stopped_by(program_, timer, tick)) {
+    if (stopped_by(program_, timer, tick, sweep_advice)) {
         return;
     }
     if (tick.kind == TickKind::finished) {
