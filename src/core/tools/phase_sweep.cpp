@@ -12,7 +12,7 @@ constexpr FieldId phase_and_dividers[] = {FieldId::int_val,  FieldId::frac,     
                                           FieldId::frac_msb, FieldId::frac_lsb, FieldId::phase};
 
 // rf_freq and the dividers planned from it, kept only together and only when
-// they fit, with the phase among `checked`.
+// every field of `checked` fits.
 TickOutcome plan_at(SharedState& s, SharedState next, std::optional<double> rf_hz,
                     std::span<const FieldId> checked) {
     if (!rf_hz) {
