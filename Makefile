@@ -1,13 +1,17 @@
 # Two commands matter: `make run` and `make test`. Everything else is a step of theirs.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# How long `make fuzz` runs each fuzz target; `make test` runs each for 15 s.
+FUZZ_SECONDS ?= 300
 JOBS       ?= $(shell nproc)
 
 PACKAGES := cmake ninja-build g++ pkg-config clang-format \
             libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-svg-dev libusb-1.0-0-dev sigrok-cli
+            qt6-base-dev qt6-svg-dev libusb-1.0-0-dev \
+            clang libclang-rt-dev srecord sigrok-cli
 
-.PHONY: deps configure build test test-plain test-asan run bench format install clean
+.PHONY: deps configure build test test-plain test-asan test-fuzz fuzz run bench format install clean
 
 deps:
 	@scripts/install-deps.sh $(PACKAGES)
@@ -33,7 +37,22 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-test: test-plain test-asan
+# The fuzz targets need clang's libFuzzer; the build uses nothing else of this one.
+$(FUZZ_BUILD)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DZQF_FUZZ=ON -DZQF_BUILD_QT=OFF -DZQF_BUILD_BENCH=OFF -DZQF_BUILD_TESTS=OFF
+
+fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) --target fuzzers -j $(JOBS)
+	cd $(FUZZ_BUILD) && ZQF_FUZZ_SECONDS=$(FUZZ_SECONDS) \
+	  ctest -L fuzz --output-on-failure --timeout $$(( $(FUZZ_SECONDS) + 300 )) -j $(JOBS)
+
+# A short smoke run of every fuzz target, where clang is at hand.
+test-fuzz: deps
+	@if command -v clang++ >/dev/null; then $(MAKE) fuzz FUZZ_SECONDS=15; \
+	 else echo "clang++ not found: fuzz smoke skipped"; fi
+
+test: test-plain test-asan test-fuzz
 
 run: build
 	$(BUILD)/src/qt/zqfeval
@@ -48,4 +67,4 @@ install: build
 	cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

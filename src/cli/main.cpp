@@ -21,7 +21,7 @@ constexpr std::string_view usage =
     "usage: zqfctl run [OPTIONS] SCRIPT (zqfctl --help tells more)\n";
 
 int refuse(const std::string& reason) {
-    std::cerr << "error: " << reason << '\n' << usage;
+    std::cerr << "error: " << printable(reason) << '\n' << usage;
     return line_not_carried_out;
 }
 

@@ -130,14 +130,14 @@ int ScriptRunner::run(const NextLine& next_line) {
             words == nullptr ? Failure{std::get<WordsError>(split).reason} : perform(*words);
         settle();
         if (const auto* mismatch = std::get_if<Mismatch>(&outcome)) {
-            out_ << "check failed: line " << number << ": " << (*words)[1] << " = "
-                 << mismatch->actual << ", expected " << (*words)[2] << '\n';
+            out_ << "check failed: line " << number << ": " << printable((*words)[1]) << " = "
+                 << printable(mismatch->actual) << ", expected " << printable((*words)[2]) << '\n';
             out_.flush();
             return check_failed;
         }
         if (const auto* failure = std::get_if<Failure>(&outcome)) {
             out_.flush();
-            err_ << "error: line " << number << ": " << failure->reason << '\n';
+            err_ << "error: line " << number << ": " << printable(failure->reason) << '\n';
             return line_not_carried_out;
         }
     }

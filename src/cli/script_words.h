@@ -17,6 +17,11 @@ struct WordsError {
 };
 std::variant<std::vector<std::string>, WordsError> split_words(std::string_view line);
 
+// The text with every control character (C0, DEL, C1) and every byte that is
+// not part of valid UTF-8 written as \xHH, so a line echoed from a script
+// cannot move the cursor, clear the screen or retitle the terminal.
+std::string printable(std::string_view text);
+
 // The text in double quotes, each quote inside it doubled, as a script would
 // write it.
 std::string quote(std::string_view text);

@@ -41,7 +41,7 @@ std::string_view file_type(mode_t mode) {
     if (S_ISSOCK(mode)) {
         return "a socket";
     }
-    return "not a regular file";
+    return "a file of an unknown kind";
 }
 
 FileRead refused(Fault fault, const FileKind& kind, const std::string& source,

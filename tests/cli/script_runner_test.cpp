@@ -72,7 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"send 256", "send: K (a reg_index) must be a whole number from 0 to 255, not "
                             "\"256\""},
         Refusal{"let Main.Device x", "let sets shared-state members only: let state.NAME VALUE"},
-        Refusal{"check board 0", "the board holds several registers: print board shows them"}));
+        Refusal{"check board 0", "the board holds several registers: print board shows them"},
+        // A script's control bytes must not reach the terminal in an error line.
+        Refusal{"press\x1b]0;pwned\x07 \"\x1b[2J\"", "unknown command \"press\\x1b]0;pwned\\x07\""},
+        Refusal{"click Main.\x9b"
+                "31m\xc2\x9b",
+                "window Main has no control \\x9b31m\\xc2\\x9b"}));
 
 TEST(ScriptRunner, LinesAfterTheProgramHasEndedAreRefused) {
     Bench bench;

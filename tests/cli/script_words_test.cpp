@@ -10,6 +10,21 @@ namespace {
 
 using Words = std::vector<std::string>;
 
+TEST(ScriptWords, PrintableEscapesControlsAndBrokenUtf8Only) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"plain text, \"quoted\" \\ kept", "plain text, \"quoted\" \\ kept"},
+        {"\ttab\r\x1b[31m\x7f", "\\x09tab\\x0d\\x1b[31m\\x7f"},
+        {"1750 \xc2\xb5s \xe2\x82\xac \xf0\x9f\x93\xa1",
+         "1750 \xc2\xb5s \xe2\x82\xac \xf0\x9f\x93\xa1"},
+        {"\xc2\x85 \x9b \xc0\xaf \xed\xa0\x80 \xf4\x90\x80\x80 \xe2\x82",
+         "\\xc2\\x85 \\x9b \\xc0\\xaf \\xed\\xa0\\x80 \\xf4\\x90\\x80\\x80 \\xe2\\x82"},
+        {std::string("nul\0byte", 8), "nul\\x00byte"},
+    };
+    for (const auto& [text, shown] : cases) {
+        EXPECT_EQ(printable(text), shown) << text;
+    }
+}
+
 TEST(ScriptWords, BlanksSeparateAndQuotesHoldBlanks) {
     const std::pair<const char*, Words> cases[] = {
         {"  click\tMain.Toggle19  \r", {"click", "Main.Toggle19"}},

@@ -2,10 +2,10 @@
 
 #include "files/bounded_read.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <ostream>
-#include <sstream>
 
 namespace zqf {
 
@@ -43,32 +43,111 @@ std::optional<UsbId> parse_usb_id(std::string_view text) {
     return UsbId{*vendor, *product};
 }
 
+struct Listed {
+    AdapterId id;
+    int line = 0;
+};
+
+struct LineError {
+    int line = 0;
+    std::string text;
+};
+
+// Every loader id with the line that lists it, 0 for a built-in one.
+std::vector<Listed> loaders(const std::vector<Listed>& listed) {
+    std::vector<Listed> found;
+    for (const AdapterId& builtin : builtin_adapter_ids()) {
+        if (builtin.role == AdapterRole::loader) {
+            found.push_back({builtin, 0});
+        }
+    }
+    for (const Listed& entry : listed) {
+        if (entry.id.role == AdapterRole::loader) {
+            found.push_back(entry);
+        }
+    }
+    return found;
+}
+
+// The line that lists `id` as a loader (0: built in), if any does.
+std::optional<int> loader_line(const std::vector<Listed>& loaders, UsbId id) {
+    for (const Listed& loader : loaders) {
+        if (loader.id.id == id) {
+            return loader.line;
+        }
+    }
+    return std::nullopt;
+}
+
+// The blank-separated words of a line.
+std::vector<std::string_view> words_of(std::string_view line) {
+    constexpr std::string_view blanks = " \t\r\v\f";
+    std::vector<std::string_view> words;
+    for (std::size_t start = line.find_first_not_of(blanks); start != std::string_view::npos;
+         start = line.find_first_not_of(blanks, start)) {
+        const std::size_t end = std::min(line.find_first_of(blanks, start), line.size());
+        words.push_back(line.substr(start, end - start));
+        start = end;
+    }
+    return words;
+}
+
+// Reads the lines that are well formed, in file order.
+std::vector<Listed> read_lines(std::string_view text, std::vector<LineError>& errors) {
+    std::vector<Listed> listed;
+    for (int number = 1; !text.empty(); ++number) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        const std::vector<std::string_view> words = words_of(line.substr(0, line.find('#')));
+        if (words.empty()) {
+            continue;
+        }
+        const std::string_view role = words[0];
+        const auto parsed = words.size() == 2 ? parse_usb_id(words[1]) : std::nullopt;
+        const bool known_role = role == "loader" || role == "firmware";
+        if (!known_role || !parsed) {
+            errors.push_back({number, "expected 'loader VVVV:PPPP' or 'firmware VVVV:PPPP'"});
+            continue;
+        }
+        if (*parsed == UsbId{0, 0}) {
+            errors.push_back({number, "0000:0000 is no device's id"});
+            continue;
+        }
+        listed.push_back(
+            {{*parsed, role == "loader" ? AdapterRole::loader : AdapterRole::firmware}, number});
+    }
+    return listed;
+}
+
 } // namespace
 
 AdapterIdConfig parse_adapter_ids(std::string_view text) {
+    std::vector<LineError> errors;
+    const std::vector<Listed> listed = read_lines(text, errors);
+    const std::vector<Listed> loader_ids = loaders(listed);
     AdapterIdConfig out;
-    std::istringstream lines{std::string(text)};
-    std::string line;
-    int number = 0;
-    while (std::getline(lines, line)) {
-        ++number;
-        line = line.substr(0, line.find('#'));
-        std::istringstream words(line);
-        std::string role;
-        std::string id;
-        std::string extra;
-        if (!(words >> role)) {
+    // A board showing a loader id is bare: were the same id also a firmware
+    // id, a bare board would be taken for a loaded one and never loaded.
+    for (const Listed& entry : listed) {
+        const std::optional<int> loader = entry.id.role == AdapterRole::firmware
+                                              ? loader_line(loader_ids, entry.id.id)
+                                              : std::nullopt;
+        if (!loader) {
+            out.ids.push_back(entry.id);
             continue;
         }
-        const auto parsed = words >> id ? parse_usb_id(id) : std::nullopt;
-        const bool known_role = role == "loader" || role == "firmware";
-        if (!known_role || !parsed || (words >> extra)) {
-            out.errors.push_back("line " + std::to_string(number) +
-                                 ": expected 'loader VVVV:PPPP' or 'firmware VVVV:PPPP'");
-            continue;
-        }
-        out.ids.push_back(
-            {*parsed, role == "loader" ? AdapterRole::loader : AdapterRole::firmware});
+        const std::string id = to_string(entry.id.id);
+        errors.push_back({entry.line, *loader == 0 ? id + " is the boot loader's own id; it cannot "
+                                                          "also be a firmware id"
+                                                   : id + " is listed as a loader on line " +
+                                                         std::to_string(*loader) +
+                                                         "; it cannot also be a firmware id"});
+    }
+    std::stable_sort(errors.begin(), errors.end(),
+                     [](const LineError& a, const LineError& b) { return a.line < b.line; });
+    for (const LineError& error : errors) {
+        out.errors.push_back("line " + std::to_string(error.line) + ": " + error.text);
     }
     return out;
 }

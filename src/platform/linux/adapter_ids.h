@@ -33,6 +33,8 @@ struct AdapterIdConfig {
 
 // Parses the per-user file: one id per line, "loader 04b4:8613" or
 // "firmware 1234:abcd" (hex, as lsusb prints them); '#' starts a comment.
+// Refused, each with its line: a malformed line, 0000:0000, and a firmware id
+// that is also a loader id (built in or listed anywhere in the file).
 AdapterIdConfig parse_adapter_ids(std::string_view text);
 
 // $XDG_CONFIG_HOME/zqfeval/usb-adapter.conf, else $HOME/.config/zqfeval/...;

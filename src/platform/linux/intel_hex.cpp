@@ -1,5 +1,6 @@
 #include "platform/linux/intel_hex.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -101,9 +102,65 @@ RecordBytes decode_record(std::string_view line, int number) {
 
 namespace {
 
+// Where the data records of a file go. Without an address record, and after a
+// type-02 record, an address runs within its 64 KiB segment and wraps to the
+// segment's start; after a type-04 record it runs on through all 4 GiB and
+// wraps to 0 (the Intel rules for 16-bit segmented and 32-bit linear files).
+struct Addressing {
+    uint32_t base = 0;
+    bool linear = false;
+
+    // The record's bytes at their absolute addresses: one piece, or two where
+    // the record wraps.
+    void place(uint16_t offset, std::span<const uint8_t> bytes, int line,
+               std::vector<HexRecord>& records) const {
+        if (bytes.empty()) {
+            return;
+        }
+        const uint64_t room =
+            linear ? (uint64_t{1} << 32) - (uint64_t{base} + offset) : uint64_t{0x10000} - offset;
+        const std::size_t first = static_cast<std::size_t>(std::min<uint64_t>(room, bytes.size()));
+        const uint32_t start = base + offset;
+        records.push_back({start, {bytes.begin(), bytes.begin() + first}, line});
+        if (first < bytes.size()) {
+            records.push_back({linear ? 0 : base, {bytes.begin() + first, bytes.end()}, line});
+        }
+    }
+};
+
+// Two records may cover the same address only with the same byte: otherwise
+// which one the chip gets would depend on the order of writing.
+std::string check_overlaps(std::span<const HexRecord> records) {
+    struct Byte {
+        uint32_t address;
+        uint8_t value;
+        int line;
+    };
+    std::vector<Byte> bytes;
+    for (const HexRecord& record : records) {
+        for (std::size_t i = 0; i < record.bytes.size(); ++i) {
+            bytes.push_back(
+                {record.address + static_cast<uint32_t>(i), record.bytes[i], record.line});
+        }
+    }
+    std::stable_sort(bytes.begin(), bytes.end(),
+                     [](const Byte& a, const Byte& b) { return a.address < b.address; });
+    for (std::size_t i = 1; i < bytes.size(); ++i) {
+        const Byte& earlier = bytes[i - 1];
+        const Byte& later = bytes[i];
+        if (later.address == earlier.address && later.value != earlier.value) {
+            return at_line(later.line, "data at " + hex_text(later.address, 4) + " is " +
+                                           hex_text(later.value, 2) + ", but line " +
+                                           std::to_string(earlier.line) + " put " +
+                                           hex_text(earlier.value, 2) + " there");
+        }
+    }
+    return {};
+}
+
 HexParse parse_records(std::string_view text) {
     HexParse out;
-    uint32_t base = 0;
+    Addressing addressing;
     bool ended = false;
     int number = 0;
     while (!text.empty()) {
@@ -127,14 +184,12 @@ HexParse parse_records(std::string_view text) {
             return out;
         }
         const std::size_t count = record.bytes[0];
-        const uint32_t offset = static_cast<uint32_t>(record.bytes[1] << 8 | record.bytes[2]);
+        const auto offset = static_cast<uint16_t>(record.bytes[1] << 8 | record.bytes[2]);
         const uint8_t type = record.bytes[3];
         const auto payload = std::span(record.bytes).subspan(4, count);
         switch (type) {
         case data_record:
-            if (count > 0) {
-                out.records.push_back({base + offset, {payload.begin(), payload.end()}, number});
-            }
+            addressing.place(offset, payload, number, out.records);
             break;
         case end_of_file_record:
             if (count != 0) {
@@ -150,8 +205,15 @@ HexParse parse_records(std::string_view text) {
                                                 std::to_string(count));
                 return out;
             }
-            base = static_cast<uint32_t>(payload[0] << 8 | payload[1])
-                   << (type == segment_address_record ? 4 : 16);
+            if (offset != 0) {
+                out.error = at_line(number, "address record must have 0000 in its address "
+                                            "field, not " +
+                                                hex_text(offset, 4).substr(2));
+                return out;
+            }
+            addressing.linear = type == linear_address_record;
+            addressing.base = static_cast<uint32_t>(payload[0] << 8 | payload[1])
+                              << (addressing.linear ? 16 : 4);
             break;
         default:
             out.error = at_line(number, "record type " + hex_text(type, 2).substr(2) +
@@ -164,6 +226,10 @@ HexParse parse_records(std::string_view text) {
     } else if (!ended) {
         out.error = "the file ends after line " + std::to_string(number) +
                     " without an end-of-file record (truncated?)";
+    } else if (out.records.empty()) {
+        out.error = "the file holds no data, only its end-of-file record";
+    } else {
+        out.error = check_overlaps(out.records);
     }
     return out;
 }

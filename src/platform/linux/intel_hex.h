@@ -27,9 +27,12 @@ struct HexParse {
 };
 
 // Parses Intel HEX strictly: record types 00 (data), 01 (end of file),
-// 02 (extended segment address) and 04 (extended linear address); every
-// checksum checked; the end-of-file record required and nothing but blank
-// lines after it. Lines may end in LF or CR LF.
+// 02 (extended segment address) and 04 (extended linear address), the last
+// two with 0000 in their address field; every checksum checked; the
+// end-of-file record required and nothing but blank lines after it; at least
+// one data byte; records that cover the same address must agree on its byte. A record that runs
+// past the end of its segment (02, or no address record) or of the 4 GiB space (04) wraps as the
+// Intel rules say and comes out as two records. Lines may end in LF or CR LF.
 HexParse parse_intel_hex(std::string_view text);
 
 // A half-open range [begin, end) of target memory.

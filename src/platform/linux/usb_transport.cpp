@@ -131,12 +131,6 @@ class LibusbTransport final : public UsbTransport {
 
 } // namespace
 
-std::string to_string(UsbId id) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04x:%04x", id.vendor, id.product);
-    return text;
-}
-
 std::string usb_error_text(int code) {
     return std::string(libusb_error_name(code)) + " (" + libusb_strerror(code) + ")";
 }

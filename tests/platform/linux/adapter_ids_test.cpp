@@ -34,6 +34,29 @@ TEST(AdapterIds, UserFileComesFirstAndBadLinesAreSkippedWithTheirNumber) {
     EXPECT_EQ(quiet.str(), "");
 }
 
+TEST(AdapterIds, ALoaderIdIsNeverAlsoAFirmwareIdAndNoIdIsZero) {
+    const AdapterIdConfig parsed = parse_adapter_ids("firmware 04b4:8613\n"
+                                                     "loader 1234:0001\n"
+                                                     "firmware 1234:0001\n"
+                                                     "firmware 1234:0002\n"
+                                                     "loader 1234:0002\n"
+                                                     "loader 0000:0000\n"
+                                                     "firmware 0:0\n"
+                                                     "firmware 1234:0003\n");
+    const std::vector<std::string> errors{
+        "line 1: 04b4:8613 is the boot loader's own id; it cannot also be a firmware id",
+        "line 3: 1234:0001 is listed as a loader on line 2; it cannot also be a firmware id",
+        "line 4: 1234:0002 is listed as a loader on line 5; it cannot also be a firmware id",
+        "line 6: 0000:0000 is no device's id",
+        "line 7: 0000:0000 is no device's id",
+    };
+    EXPECT_EQ(parsed.errors, errors);
+    const std::vector<AdapterId> ids{{{0x1234, 0x0001}, AdapterRole::loader},
+                                     {{0x1234, 0x0002}, AdapterRole::loader},
+                                     {{0x1234, 0x0003}, AdapterRole::firmware}};
+    EXPECT_EQ(parsed.ids, ids);
+}
+
 TEST(AdapterIds, ConfigPathIgnoresARelativeXdgFolderAndNeedsAHome) {
     EXPECT_EQ(adapter_config_path("relative", "/home/u"),
               "/home/u/.config/zqfeval/usb-adapter.conf");

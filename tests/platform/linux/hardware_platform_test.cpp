@@ -36,7 +36,8 @@ struct PlatformTest : ::testing::Test {
     }
 
     int16_t load() {
-        const std::string path = dir.write("zqf7xxx_usb_fw_1_0.hex", ":00000001FF\n").string();
+        const std::string path =
+            dir.write("zqf7xxx_usb_fw_1_0.hex", ":0100000000FF\n:00000001FF\n").string();
         return platform->load_firmware(reinterpret_cast<const uint8_t*>(path.c_str()));
     }
 };

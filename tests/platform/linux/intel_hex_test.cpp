@@ -42,6 +42,14 @@ TEST(IntelHex, BadFilesNameTheLineAndTheFault) {
         {":01000001FFFF\n", "line 1: end-of-file record carries data"},
         {":0100000210ED\n", "line 1: address record must carry 2 bytes, not 1"},
         {"", "the file is empty"},
+        // Which byte the chip would get must not depend on the order of writing.
+        {":0100000011EE\n:0400000001020304F2\n:00000001FF\n",
+         "line 2: data at 0x0000 is 0x01, but line 1 put 0x11 there"},
+        {":020001040001F8\n:00000001FF\n",
+         "line 1: address record must have 0000 in its address field, not 0001"},
+        {":020010021000DC\n:00000001FF\n",
+         "line 1: address record must have 0000 in its address field, not 0010"},
+        {":00000001FF\n", "the file holds no data, only its end-of-file record"},
     };
     for (const auto& c : cases) {
         const HexParse parsed = parse_intel_hex(c.text);
@@ -49,6 +57,41 @@ TEST(IntelHex, BadFilesNameTheLineAndTheFault) {
             << "file: " << c.text << "\ngot: " << parsed.error;
         EXPECT_TRUE(parsed.records.empty());
     }
+}
+
+TEST(IntelHex, OverlapsThatAgreeAreAccepted) {
+    const HexParse parsed =
+        parse_intel_hex(":0400000001020304F2\n:03000200030405EF\n:00000001FF\n");
+    ASSERT_TRUE(parsed.ok()) << parsed.error;
+    EXPECT_EQ(parsed.records.size(), 2U);
+}
+
+TEST(IntelHex, RecordsWrapAsTheIntelRulesSay) {
+    const std::vector<uint8_t> first{1, 2, 3, 4};
+    const std::vector<uint8_t> second{5, 6, 7, 8};
+    const struct {
+        const char* address_record;
+        std::vector<HexRecord> records;
+    } cases[] = {
+        // Within the 64 KiB segment: from its end back to its start.
+        {"", {{0xFFFC, first, 1}, {0x0000, second, 1}}},
+        {":020000021000EC\n", {{0x1FFFC, first, 2}, {0x10000, second, 2}}},
+        // Linear: on into the next 64 KiB, and from the top of 4 GiB to 0.
+        {":020000040000FA\n", {{0xFFFC, {1, 2, 3, 4, 5, 6, 7, 8}, 2}}},
+        {":02000004FFFFFC\n", {{0xFFFFFFFC, first, 2}, {0x0000, second, 2}}},
+    };
+    for (const auto& c : cases) {
+        const HexParse parsed = parse_intel_hex(std::string(c.address_record) +
+                                                ":08FFFC000102030405060708D9\n:00000001FF\n");
+        ASSERT_TRUE(parsed.ok()) << parsed.error;
+        EXPECT_EQ(parsed.records, c.records) << c.address_record;
+    }
+    // The part that leaves RAM is named by its own range, never a wrapped one.
+    const HexParse top = parse_intel_hex(":02000004FFFFFC\n:08FFFC000102030405060708D9\n"
+                                         ":00000001FF\n");
+    EXPECT_EQ(check_records_fit(top.records, EzUsbChip::ram),
+              "line 2: data at 0xFFFFFFFC-0xFFFFFFFF lies beyond the chip's RAM "
+              "(0x0000-0x3FFF, 0xE000-0xE1FF)");
 }
 
 TEST(IntelHex, RecordsMustLieInsideTheChipsRam) {

@@ -122,9 +122,23 @@ TEST_F(AdapterTest, BadFirmwareFilesAreRefusedBeforeTheBoardIsTouched) {
     EXPECT_EQ(adapter.load_firmware(dir.path().string()), adapter_bad_firmware); // a folder
     EXPECT_EQ(load(":0140000001BE\n:00000001FF\n"), adapter_bad_firmware);
     EXPECT_EQ(load(":03000000010203F7\n"), adapter_bad_firmware);
+    // Nothing to load must not reset the chip and release it with no firmware.
+    EXPECT_EQ(load(":00000001FF\n"), adapter_bad_firmware);
     EXPECT_TRUE(usb.transfers.empty());
     EXPECT_NE(log.str().find("No such file"), std::string::npos);
     EXPECT_NE(log.str().find("fw.hex' line 1: data at 0x4000-0x4000 lies beyond"),
+              std::string::npos);
+}
+
+TEST_F(AdapterTest, ABareBoardIsLoadedThoughTheIdFileCallsItsIdFirmware) {
+    std::ostringstream refusals;
+    const auto ids = load_adapter_ids(dir.write("ids.conf", "firmware 04b4:8613\n"), refusals);
+    UsbAdapter bench_adapter(
+        usb, ids, [](std::chrono::milliseconds) {}, log);
+    usb.lists = {{bare_board}};
+    EXPECT_EQ(bench_adapter.load_firmware(dir.write("fw.hex", firmware).string()), adapter_loaded);
+    EXPECT_EQ(usb.transfers.front(), a0(1, 0xE600, {1})) << "the CPU is held in reset first";
+    EXPECT_NE(refusals.str().find("line 1: 04b4:8613 is the boot loader's own id"),
               std::string::npos);
 }
 
