@@ -112,6 +112,9 @@ struct SharedState {
     int16_t first_option1_done = 0;
     int16_t test_mode_index = 0;
     int16_t if_test_mode_index = 0;
+
+    // Member by member; what tests compare to show that nothing changed.
+    bool operator==(const SharedState&) const = default;
 };
 
 } // namespace zqf

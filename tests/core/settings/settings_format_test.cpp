@@ -1,0 +1,232 @@
+#include "core/settings/settings_layout.h"
+#include "core/settings/settings_parse.h"
+#include "core/settings/settings_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <random>
+#include <type_traits>
+
+namespace zqf {
+namespace {
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    EXPECT_EQ(start, text.size()) << "the file does not end with CR LF";
+    return lines;
+}
+
+SettingsFile accepted(const SettingsRead& read) {
+    if (const auto* refusal = std::get_if<SettingsRefusal>(&read)) {
+        ADD_FAILURE() << "refused: " << refusal->reason;
+        return {};
+    }
+    return std::get<SettingsFile>(read);
+}
+
+SettingsRefusal refused(const SettingsRead& read) {
+    const auto* refusal = std::get_if<SettingsRefusal>(&read);
+    EXPECT_NE(refusal, nullptr) << "accepted";
+    return refusal != nullptr ? *refusal : SettingsRefusal{};
+}
+
+// A state whose items hold the given text on one line, the others zero.
+std::string with_line(int line, const std::string& text) {
+    SharedState state;
+    state.device_name = "ZQF7310";
+    std::vector<std::string> lines = lines_of(render_settings(state));
+    lines[static_cast<std::size_t>(line - 1)] = text;
+    std::string out;
+    for (const std::string& l : lines) {
+        out += l + "\r\n";
+    }
+    return out;
+}
+
+TEST(SettingsFormat, EveryItemOnItsLineInItsKindsForm) {
+    SharedState s;
+    s.rf_phase_resync = 51200;
+    s.if_pd_polarity = 0.5;
+    s.if_ldp = -3;
+    s.muxout_code = -0.25;
+    s.mod_val = 0.0025;
+    s.int_val = 1e14;
+    s.frac_val = 1e15;
+    s.refin_freq = 1750000000;
+    s.chan_step = 1.0 / 3.0;
+    s.device_name = "ZQF7340";
+    s.reg_text_bin[6] = "0110";
+    s.reg_text_bin[0] = "1";
+    s.reg_text_hex[0] = "AB";
+    s.reg_text_hex[6] = "F6";
+    s.rset_ohms = 4700;
+    const std::vector<std::string> lines = lines_of(render_settings(s));
+    ASSERT_EQ(lines.size(), 64U);
+    EXPECT_EQ(lines[0], "valid frac settings");
+    EXPECT_EQ(lines[1], " 51200 ");
+    EXPECT_EQ(lines[3], " .5 ");
+    EXPECT_EQ(lines[4], "-3 ");
+    EXPECT_EQ(lines[14], "-.25 ");
+    EXPECT_EQ(lines[29], " .0025 ");
+    EXPECT_EQ(lines[31], " 100000000000000 ");
+    EXPECT_EQ(lines[32], " 1E+15 ");
+    EXPECT_EQ(lines[33], "ZQF7340");
+    EXPECT_EQ(lines[39], " 1750000000 ");
+    EXPECT_EQ(lines[40], " .333333333333333 ");
+    // Bit strings from R6 down, hexadecimal texts from R0 up; empty pairs are
+    // empty lines.
+    EXPECT_EQ(lines[41], "0110");
+    EXPECT_EQ(lines[42], "");
+    EXPECT_EQ(lines[47], "1");
+    EXPECT_EQ(lines[48], "AB");
+    EXPECT_EQ(lines[54], "F6");
+    EXPECT_EQ(lines[63], " 4700 ");
+    for (const SettingsItem& item : settings_items()) {
+        EXPECT_EQ(item.line, &item - settings_items().data() + 2);
+    }
+}
+
+// Random values over each item's whole range come back unchanged: whole
+// numbers and texts exactly, reals to the 15 significant digits written.
+TEST(SettingsFormat, RandomStatesComeBackItemByItem) {
+    std::mt19937_64 random(64064);
+    const auto pick = [&random](auto low, auto high) {
+        using T = decltype(low);
+        if constexpr (std::is_floating_point_v<T>) {
+            return std::uniform_real_distribution<T>(low, high)(random);
+        } else {
+            return static_cast<T>(std::uniform_int_distribution<int64_t>(low, high)(random));
+        }
+    };
+    for (int round = 0; round < 300; ++round) {
+        SharedState s;
+        s.device_name = "ZQF7620";
+        for (const SettingsItem& item : settings_items()) {
+            std::visit(
+                [&](const auto& member) {
+                    using M = std::decay_t<decltype(member)>;
+                    if constexpr (std::is_same_v<M, DisplayText>) {
+                        std::string text;
+                        const bool bits = member.texts == &SharedState::reg_text_bin;
+                        const int length = pick(0, bits ? 32 : 8);
+                        for (int i = 0; i < length; ++i) {
+                            text += (bits ? "01" : "0123456789ABCDEF")[pick(0, bits ? 1 : 15)];
+                        }
+                        (s.*member.texts)[static_cast<std::size_t>(member.index)] = text;
+                    } else if constexpr (std::is_same_v<M, double SharedState::*>) {
+                        s.*member = pick(-1.0, 1.0) * std::pow(10.0, pick(-30, 30));
+                    } else if constexpr (std::is_same_v<M, int16_t SharedState::*>) {
+                        s.*member = pick(int16_t{-32768}, int16_t{32767});
+                    } else if constexpr (std::is_same_v<M, int32_t SharedState::*>) {
+                        s.*member = item.read_as_16_bit ? pick(-32768, 32767)
+                                                        : pick(std::numeric_limits<int32_t>::min(),
+                                                               std::numeric_limits<int32_t>::max());
+                    }
+                },
+                item.member);
+        }
+        const SettingsFile file = accepted(parse_settings(render_settings(s)));
+        SharedState expected = file.values;
+        store_settings_items(s, expected);
+        for (const SettingsItem& item : settings_items()) {
+            if (const auto* real = std::get_if<double SharedState::*>(&item.member)) {
+                const double written = s.**real;
+                const double read = file.values.**real;
+                EXPECT_NEAR(read, written, std::abs(written) * 1e-14) << "line " << item.line;
+                expected.** real = read;
+            }
+        }
+        EXPECT_TRUE(file.values == expected) << "round " << round;
+    }
+}
+
+TEST(SettingsFormat, ReadsTheWayTheListInputDoes) {
+    // Commas end items, so a file may have fewer lines than items; quotes
+    // hold a text; exponents and blanks around numbers are read.
+    std::string text = "\"valid frac settings\"\r\n 64 , 32 ,4.0E+3\r\n";
+    for (int i = 5; i <= 32; ++i) {
+        text += "7,";
+    }
+    text += "1E+07,\"ZQF7620\"junk\r\n";
+    for (int i = 35; i <= 41; ++i) {
+        text += " 1 ,";
+    }
+    text += "\"0110\"\n";
+    for (int i = 43; i <= 55; ++i) {
+        text += "\r\n";
+    }
+    for (int i = 56; i <= 64; ++i) {
+        text += " -2 ";
+        text += i < 64 ? "\r\n" : "";
+    }
+    const SharedState v = accepted(parse_settings(text)).values;
+    EXPECT_EQ(v.rf_phase_resync, 64);
+    EXPECT_EQ(v.if_test_mode, 32);
+    EXPECT_EQ(v.if_pd_polarity, 4000.0);
+    EXPECT_EQ(v.if_ldp, 7);
+    EXPECT_EQ(v.int_val, 7.0);
+    EXPECT_EQ(v.frac_val, 1e7);
+    EXPECT_EQ(v.device_name, "ZQF7620");
+    EXPECT_EQ(v.dual_muxout_index, 1);
+    EXPECT_EQ(v.chan_step, 1.0);
+    EXPECT_EQ(v.reg_text_bin[6], "0110");
+    EXPECT_EQ(v.reg_text_hex[6], "");
+    EXPECT_EQ(v.rset_ohms, -2.0);
+    EXPECT_EQ(v.ns_bits_4r, -2);
+}
+
+TEST(SettingsFormat, RefusalsNameTheLineAndTheReason) {
+    using Kind = SettingsRefusal::Kind;
+    struct Case {
+        std::string text;
+        Kind kind;
+        std::string reason;
+    };
+    const std::string whole = with_line(1, "valid frac settings");
+    const std::string short_file = whole.substr(0, whole.rfind(" 0 \r\n"));
+    const Case cases[] = {
+        {with_line(1, "valid Frac settings"), Kind::not_settings,
+         "line 1 is not \"valid frac settings\""},
+        {"", Kind::not_settings, "line 1 is not \"valid frac settings\""},
+        {short_file, Kind::invalid, "the file ends after 63 items, where settings take 64"},
+        {with_line(13, " 33 7 "), Kind::invalid,
+         "line 13 (if_b) holds \"33 7 \", which is not a number"},
+        {with_line(32, " 1E+999 "), Kind::invalid,
+         "line 32 (int_val) holds \"1E+999 \", which is not a number"},
+        {with_line(5, " 32767.5 "), Kind::invalid,
+         "line 5 (if_ldp) holds \"32767.5 \", which is outside the 16-bit whole numbers -32768 "
+         "to 32767 once rounded"},
+        {with_line(35, " 40000 "), Kind::invalid,
+         "line 35 (dual_muxout_index) holds \"40000 \", which is outside the 16-bit whole "
+         "numbers -32768 to 32767 once rounded"},
+        {with_line(10, " 2147483647.5 "), Kind::invalid,
+         "line 10 (if_r) holds \"2147483647.5 \", which is outside the 32-bit whole numbers "
+         "-2147483648 to 2147483647 once rounded"},
+        {with_line(34, "ZQF9999"), Kind::invalid,
+         "line 34 (device_name) holds \"ZQF9999\", which names no device this program "
+         "evaluates; it takes ZQF7310, ZQF7320, ZQF7340, ZQF7350 or ZQF7620"},
+        {with_line(64, "ohms"), Kind::invalid,
+         "line 64 (rset_ohms) holds \"ohms\", which is not a number"},
+        {with_line(44, "0102"), Kind::invalid,
+         "line 44 (reg_text_bin[4]) holds \"0102\", which is no bit string a register shows"},
+        {with_line(50, "\x01\xff"), Kind::invalid,
+         "line 50 (reg_text_hex[1]) holds \"??\", which is no hexadecimal text a register shows"},
+    };
+    for (const Case& c : cases) {
+        const SettingsRefusal refusal = refused(parse_settings(c.text));
+        EXPECT_EQ(refusal.kind, c.kind) << c.reason;
+        EXPECT_EQ(refusal.reason, c.reason);
+    }
+    // Halves go to the even neighbour: 32766.5 is still a 16-bit number.
+    EXPECT_EQ(accepted(parse_settings(with_line(5, " 32766.5 "))).values.if_ldp, 32766);
+    EXPECT_EQ(accepted(parse_settings(with_line(5, "-32768.5 "))).values.if_ldp, -32768);
+}
+
+} // namespace
+} // namespace zqf
