@@ -5,6 +5,7 @@
 #include "core/state/device_profile.h"
 #include "core/text/convert.h"
 #include "core/text/number_entry.h"
+#include "core/text/number_text.h"
 
 #include <algorithm>
 #include <type_traits>
@@ -83,6 +84,11 @@ class ItemReader {
         if (!number) {
             return not_a_number();
         }
+        // The file keeps 15 significant digits: a real within a hair of the
+        // largest one would be written as a number too large to read back.
+        if (!parse_number(print_form(*number))) {
+            return "is too large to be saved again";
+        }
         values_.*member = *number;
         return std::nullopt;
     }
@@ -154,7 +160,8 @@ SettingsRead parse_settings(std::string_view bytes) {
         const std::optional<std::string> field = input.next_field();
         if (!field) {
             return refusal(Kind::invalid, "the file ends after " + std::to_string(items_read) +
-                                              " items, where settings take " +
+                                              (items_read == 1 ? " item" : " items") +
+                                              ", where settings take " +
                                               std::to_string(settings_item_count));
         }
         ++items_read;

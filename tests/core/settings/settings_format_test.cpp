@@ -211,6 +211,9 @@ TEST(SettingsFormat, RefusalsNameTheLineAndTheReason) {
         {with_line(34, "ZQF9999"), Kind::invalid,
          "line 34 (device_name) holds \"ZQF9999\", which names no device this program "
          "evaluates; it takes ZQF7310, ZQF7320, ZQF7340, ZQF7350 or ZQF7620"},
+        {with_line(64, "1.7976931348623157E+308"), Kind::invalid,
+         "line 64 (rset_ohms) holds \"1.7976931348623157E+308\", which is too large to be saved "
+         "again"},
         {with_line(64, "ohms"), Kind::invalid,
          "line 64 (rset_ohms) holds \"ohms\", which is not a number"},
         {with_line(44, "0102"), Kind::invalid,
