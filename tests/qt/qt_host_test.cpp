@@ -196,7 +196,7 @@ class QtHostTest : public QObject {
                     return;
                 }
                 dialog->selectFile(name);
-                dialog->accept();
+                static_cast<QDialog*>(dialog)->accept();
             });
         };
         answer(panels + "/a.txt");
