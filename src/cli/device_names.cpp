@@ -1,6 +1,8 @@
 #include "cli/device_names.h"
 
 #include "cli/script_words.h"
+#include "core/settings/settings_parse.h"
+#include "files/bounded_read.h"
 
 #include <algorithm>
 
@@ -36,8 +38,14 @@ const DeviceEntry* entry_of_stored_name(std::string_view stored_name) {
     return nullptr;
 }
 
-std::string settings_device_name(const std::string&) {
-    return {};
+std::string settings_device_name(const std::string& path) {
+    const FileRead file = read_bounded(path, settings_file_kind);
+    if (!file.ok()) {
+        return {};
+    }
+    const SettingsRead read = parse_settings(file.bytes);
+    const SettingsFile* settings = std::get_if<SettingsFile>(&read);
+    return settings != nullptr ? settings->values.device_name : std::string();
 }
 
 } // namespace zqf::cli

@@ -17,8 +17,9 @@ Outcome<const DeviceEntry*> device_named(std::string_view name);
 // outside the catalogue.
 const DeviceEntry* entry_of_stored_name(std::string_view stored_name);
 
-// The device name a settings file holds, read as File > Get Settings reads
-// it; empty when the file cannot be read as a settings file.
+// The device name a settings file holds, read by the settings reader that
+// File > Get Settings uses; empty when the file cannot be read as one (the
+// load then says why).
 std::string settings_device_name(const std::string& path);
 
 } // namespace zqf::cli

@@ -1,17 +1,23 @@
 // The desktop host: windows per form, modality without nested event loops,
 // close boxes that ask the model, blocking dialogs with the timers paused,
 // form timers, and freeing closed windows after the outermost action.
+#include "platform/linux/monotonic_timer.h"
 #include "qt/binder/binder.h"
 #include "qt/host/form_timers.h"
+#include "qt/host/precise_ticker.h"
 #include "qt/host/qt_host.h"
 #include "qt/views/views.h"
 #include "qt_test_support.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -171,6 +177,38 @@ class QtHostTest : public QObject {
         QCOMPARE(seen_text, QString("Failed to determine operating system"));
     }
 
+    // The settings dialogs open where the last file was chosen, also in the
+    // next run, which reads the same user settings.
+    void file_dialogs_start_in_the_folder_last_used() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("panels"));
+        const QString ini = dir.filePath("zqfeval.ini");
+        const QString panels = QDir(dir.path()).absoluteFilePath("panels");
+        const auto dialogs = [&ini] {
+            return QtDialogs(std::make_unique<QSettings>(ini, QSettings::IniFormat));
+        };
+        QString started_in;
+        const auto answer = [&started_in](const QString& name) {
+            QTimer::singleShot(0, [&started_in, name] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog != nullptr);
+                started_in = dialog->directory().absolutePath();
+                if (name.isEmpty()) {
+                    dialog->reject();
+                    return;
+                }
+                dialog->selectFile(name);
+                static_cast<QDialog*>(dialog)->accept();
+            });
+        };
+        answer(panels + "/a.txt");
+        const auto saved = dialogs().save_file(nullptr, "Test Files (*.txt)");
+        QCOMPARE(saved, std::optional<QString>(panels + "/a.txt"));
+        answer(QString());
+        QCOMPARE(dialogs().open_file(nullptr, "Test Files (*.txt)"), std::nullopt);
+        QCOMPARE(started_in, panels);
+    }
+
     void form_timers_follow_their_model() {
         Probe p;
         p.host.show(p.form, false);
@@ -185,8 +223,42 @@ class QtHostTest : public QObject {
         QCOMPARE(timers.running(), 1);
         p.form.timer().set_timer_enabled(false);
         QCOMPARE(timers.running(), 0);
-        const auto* precise = p.host.window_of(p.form)->findChild<QTimer*>();
-        QCOMPARE(precise->timerType(), Qt::PreciseTimer);
+    }
+
+    // Due at start + k x interval: never early, a pause keeps the grid, a fresh
+    // start begins a new one. (How late they come is the benchmark's business.)
+    void ticks_keep_to_the_grid_of_their_start() {
+        std::vector<int64_t> ticks;
+        PreciseTicker ticker(nullptr, [&ticks] { ticks.push_back(monotonic_ns()); });
+        constexpr int64_t interval = 4'000'000;
+        const int64_t t0 = monotonic_ns();
+        ticker.schedule(4);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= 3, 5000);
+        ticker.set_paused(true);
+        QVERIFY(!ticker.running());
+        const std::size_t before_pause = ticks.size();
+        QTest::qWait(10);
+        QCOMPARE(ticks.size(), before_pause);
+        const int64_t resumed = monotonic_ns();
+        ticker.set_paused(false);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= before_pause + 3, 5000);
+        for (std::size_t k = 0; k < before_pause; ++k) {
+            QVERIFY(ticks[k] >= t0 + static_cast<int64_t>(k + 1) * interval);
+        }
+        // After the pause the grid goes on from the first point after the resume,
+        // at most one tick per point.
+        const int64_t first_point = t0 + ((resumed - t0) / interval + 1) * interval;
+        for (std::size_t k = before_pause; k < ticks.size(); ++k) {
+            QVERIFY(ticks[k] >= first_point + static_cast<int64_t>(k - before_pause) * interval);
+        }
+
+        ticks.clear();
+        const int64_t t1 = monotonic_ns();
+        ticker.schedule(4);
+        QTRY_VERIFY_WITH_TIMEOUT(!ticks.empty(), 5000);
+        QVERIFY(ticks.front() >= t1 + interval);
+        ticker.unschedule();
+        QVERIFY(!ticker.scheduled());
     }
 
     void a_fault_in_a_handler_is_reported_not_fatal() {

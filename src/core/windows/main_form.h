@@ -80,10 +80,21 @@ class MainForm final : public Form {
 
     // Navigation to the other windows.
     void open_rf_planner();
+    // The lock-time hopper; "Frequency Hop" first puts the last frequencies hopped
+    // between into its boxes, "Lock ~ Time" opens it as designed.
+    void open_hopper(bool with_last_frequencies);
     void open_rf_test_modes();
     void open_fast_lock(std::function<void()> then);
     void open_rf_current();
+    template <typename F> void open_modal();
     void open_modal_help(bool about);
+
+    // File > Get Settings and Save Settings (and Command12, the same as Save).
+    void create_settings_commands();
+    void mnuGet_Click();
+    void mnuSave_Click();
+    // The title bar names the file last loaded or saved.
+    void show_settings_file(const std::string& path);
 
     // File > Export Registers...: the words a full write would send now.
     void create_export_menu();

@@ -39,7 +39,7 @@ std::optional<SaveAnswer> Dialogs::save_file_choosing(QWidget* parent, const QSt
 
 std::optional<SaveAnswer> QtDialogs::save_file_choosing(QWidget* parent,
                                                         const QStringList& filters) {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(parent, QString(), last_folder());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
@@ -50,11 +50,11 @@ std::optional<SaveAnswer> QtDialogs::save_file_choosing(QWidget* parent,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    const QString file = dialog.selectedFiles().constFirst();
-    if (file.isEmpty()) {
+    const std::optional<QString> file = remember_folder(dialog.selectedFiles().constFirst());
+    if (!file) {
         return std::nullopt;
     }
-    return SaveAnswer{file, static_cast<int>(filters.indexOf(dialog.selectedNameFilter()))};
+    return SaveAnswer{*file, static_cast<int>(filters.indexOf(dialog.selectedNameFilter()))};
 }
 
 std::optional<SaveChoice> QtHost::save_file_choosing(std::string_view filters) {

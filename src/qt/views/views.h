@@ -16,5 +16,13 @@ ViewParts build_synth_view(const Form& form, QWidget& window);
 ViewParts build_synth_if_view(const Form& form, QWidget& window);
 ViewParts build_crystal_view(const Form& form, QWidget& window);
 ViewParts build_fast_lock_view(const Form& form, QWidget& window);
+ViewParts build_test_view(const Form& form, QWidget& window);
+ViewParts build_if_test_view(const Form& form, QWidget& window);
+ViewParts build_current_view(const Form& form, QWidget& window);
+ViewParts build_dual_power_view(const Form& form, QWidget& window);
+ViewParts build_dual_mux_view(const Form& form, QWidget& window);
+ViewParts build_sweep_view(const Form& form, QWidget& window);
+ViewParts build_lock_time_view(const Form& form, QWidget& window);
+ViewParts build_spur_opt_view(const Form& form, QWidget& window);
 
 } // namespace zqf::qt
