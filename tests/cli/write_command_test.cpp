@@ -18,16 +18,17 @@ const std::string settings_dir = ZQF_SETTINGS_DIR;
 // A virtual board whose adapter takes no request, once told to.
 class Board final : public Platform {
   public:
-    VirtualBoard virtual_board{[this] {
-        return chip_geometry(program_ != nullptr ? program_->state().device_name : "");
-    }};
+    VirtualBoard virtual_board{
+        [this] { return chip_geometry(program_ != nullptr ? program_->state().device_name : ""); }};
     bool refuse_requests = false;
 
     int16_t claim_parallel_port(int32_t n, int32_t mode) override {
         return virtual_board.claim_parallel_port(n, mode);
     }
     void out_byte(int32_t port, int32_t value) override { virtual_board.out_byte(port, value); }
-    int16_t load_firmware(const uint8_t* path) override { return virtual_board.load_firmware(path); }
+    int16_t load_firmware(const uint8_t* path) override {
+        return virtual_board.load_firmware(path);
+    }
     int16_t vendor_request(int16_t request, int32_t v1, int32_t v2, int16_t v3, int16_t length,
                            uint8_t* buffer) override {
         return refuse_requests ? -1
@@ -69,7 +70,7 @@ std::vector<std::pair<int, uint32_t>> exported(const std::string& file) {
 
 // The board ends with exactly the words the export lists, over either link.
 TEST(Write, TheBoardLatchesTheExportedWords) {
-    for (const char* file : {"zqf7320.txt", "zqf7340.txt", "zqf7350.txt", "zqf7610.txt"}) {
+    for (const char* file : {"settings_zqf7310.txt", "settings_zqf7340.txt", "settings_dual.txt"}) {
         const auto words = exported(file);
         ASSERT_FALSE(words.empty()) << file;
         for (const char* link : {"option_par", "option_usb"}) {
@@ -87,19 +88,19 @@ TEST(Write, TheBoardLatchesTheExportedWords) {
 TEST(Write, ALinkThatIsNotReadyOrAWordThatDoesNotGoOutEndsWithStatusThree) {
     WriteRun absent;
     absent.board.virtual_board.set_firmware_result(-1);
-    EXPECT_EQ(absent.write("zqf7340.txt", "option_usb"), 3);
+    EXPECT_EQ(absent.write("settings_zqf7340.txt", "option_usb"), 3);
     EXPECT_EQ(absent.err.str(), "error: USB Adapter Board NOT DETECTED\n");
     EXPECT_EQ(absent.board.virtual_board.latch_count(), 0);
 
     WriteRun unclaimed;
     unclaimed.board.virtual_board.set_claim_result(0);
-    EXPECT_EQ(unclaimed.write("zqf7340.txt", "option_par"), 3);
+    EXPECT_EQ(unclaimed.write("settings_zqf7340.txt", "option_par"), 3);
     EXPECT_EQ(unclaimed.err.str(), "error: Failed to claim Parallel Port\n");
     EXPECT_EQ(unclaimed.board.virtual_board.latch_count(), 0);
 
     WriteRun refused;
     refused.board.refuse_requests = true;
-    EXPECT_EQ(refused.write("zqf7340.txt", "option_usb"), 3);
+    EXPECT_EQ(refused.write("settings_zqf7340.txt", "option_usb"), 3);
     EXPECT_EQ(refused.err.str(),
               "error: R4 did not go out: the USB adapter refused the request (-1)\n");
 }

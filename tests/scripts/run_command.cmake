@@ -4,16 +4,17 @@
 #
 #   ZQFCTL  the zqfctl executable     WORK  the working folder to make
 #   ARGS    the arguments, blank-separated; @SETTINGS@ stands for the folder
-#           of the settings files       EXPECTED  NAME without its endings
+#           of the scripts and their settings files
+#   EXPECTED  NAME without its endings
 #   EXIT    the exit status it must end with
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 get_filename_component(settings "${EXPECTED}" DIRECTORY)
-string(REPLACE "@SETTINGS@" "${settings}/settings" ARGS "${ARGS}")
+string(REPLACE "@SETTINGS@" "${settings}" ARGS "${ARGS}")
 separate_arguments(arguments UNIX_COMMAND "${ARGS}")
 execute_process(COMMAND "${ZQFCTL}" ${arguments} WORKING_DIRECTORY "${WORK}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-string(REPLACE "${settings}/settings" "@SETTINGS@" err "${err}")
+string(REPLACE "${settings}" "@SETTINGS@" err "${err}")
 get_filename_component(program_dir "${ZQFCTL}" DIRECTORY)
 get_filename_component(program_dir "${program_dir}" REALPATH)
 string(REPLACE "${program_dir}" "@PROGRAM_DIR@" out "${out}")

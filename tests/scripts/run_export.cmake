@@ -34,6 +34,8 @@ function(expect_words what actual)
     endif()
 endfunction()
 
+cmake_policy(SET CMP0007 NEW)
+
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 

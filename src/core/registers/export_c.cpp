@@ -69,7 +69,8 @@ std::string fields_comment(const ExportSubject& subject, const RegisterWord& wor
         }
         line += item;
     }
-    return text + line + " */\n";
+    // A register of nothing but its address (the dual family's R7) says so.
+    return text + (items.empty() ? "/* R" + std::to_string(word.index) : line) + " */\n";
 }
 
 } // namespace
