@@ -1,10 +1,7 @@
 #include "cli/decode_command.h"
-#include "core/registers/register_export.h"
-#include "core/state/device_profile.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,60 +21,6 @@ Decoded decode(std::vector<std::string> args) {
     std::ostringstream err;
     const int status = decode_command(views, out, err);
     return {status, out.str(), err.str()};
-}
-
-// Every register of every device, with random field bits: the printed fields
-// (bits and value a line) add up to the word again.
-TEST(Decode, PrintedFieldsReassembleEveryWord) {
-    std::mt19937 random(5);
-    for (const DeviceEntry& entry : device_catalogue) {
-        const DeviceProfile& device = device_profile(entry.stored_name);
-        const uint32_t mask =
-            device.transfer_bits == 32 ? 0xFFFFFFFFU : (1U << device.transfer_bits) - 1U;
-        const int address_bits = control_bits(device.family);
-        std::vector<std::string> args{"--device", std::string(entry.caption)};
-        std::vector<uint32_t> words;
-        for (int index = 0; index < device.register_count; ++index) {
-            const uint32_t word =
-                ((static_cast<uint32_t>(random()) << address_bits) & mask) | index;
-            words.push_back(word);
-            // Decimal and hexadecimal alike.
-            args.push_back(index % 2 == 0 ? std::to_string(word)
-                                          : word_literal(word, device.transfer_bits));
-        }
-        const Decoded decoded = decode(args);
-        ASSERT_EQ(decoded.status, 0) << decoded.err;
-        std::istringstream lines(decoded.out);
-        std::vector<uint64_t> assembled;
-        for (std::string line; std::getline(lines, line);) {
-            if (line.starts_with('R')) {
-                EXPECT_EQ(std::stoul(line.substr(line.find('\t') + 1), nullptr, 16),
-                          words[assembled.size()]);
-                assembled.push_back(0);
-                continue;
-            }
-            std::istringstream fields(line);
-            std::string bits;
-            std::string key;
-            uint64_t value = 0;
-            fields >> bits >> key >> value;
-            const int low = std::stoi(bits.substr(bits.find('-') + 1));
-            assembled.back() += value << low;
-        }
-        ASSERT_EQ(assembled.size(), words.size()) << entry.caption;
-        for (std::size_t i = 0; i < words.size(); ++i) {
-            EXPECT_EQ(assembled[i], words[i]) << entry.caption << " R" << i;
-        }
-    }
-}
-
-TEST(Decode, JsonIsTheExportsDocument) {
-    const Decoded decoded = decode({"--json", "--device", "ZQF7610", "0x000007", "0xABCD02"});
-    ASSERT_EQ(decoded.status, 0);
-    const RegisterWord words[] = {{7, 0x7}, {2, 0xABCD02}};
-    EXPECT_EQ(decoded.out,
-              export_registers(ExportFormat::json, {device_profile("ZQF7620"), "the command line"},
-                               words));
 }
 
 // A refused word refuses them all: nothing is printed, the reason is one line.

@@ -172,11 +172,21 @@ endif()
 json_words(words "${json}")
 expect_words("the JSON document" "${words}")
 
-# Every word of the export decoded on its own register.
+# Every word of the export decoded on its own register, given in hex and in
+# decimal by turns.
 set(word_texts)
+set(decimal FALSE)
 foreach(line IN LISTS hex_lines)
     string(REGEX REPLACE "^R[0-7]\t" "" word_text "${line}")
+    if(decimal)
+        hex_value(word_text ${word_text})
+    endif()
     list(APPEND word_texts ${word_text})
+    if(decimal)
+        set(decimal FALSE)
+    else()
+        set(decimal TRUE)
+    endif()
 endforeach()
 run_zqfctl(decoded decode --device ${DEVICE} --json ${word_texts})
 json_words(words "${decoded}")

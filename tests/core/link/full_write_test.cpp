@@ -48,17 +48,6 @@ TEST(FullWrite, WordsAreWhatTheFullWriteSendsAndNothingIsTouched) {
     }
 }
 
-TEST(FullWrite, OrderIsUpdateAllRegistersForTheDualFamilyAndSendAllElsewhere) {
-    const auto order = [](const char* device) {
-        const std::span<const int> span = full_write_order(device_profile(device));
-        return std::vector<int>(span.begin(), span.end());
-    };
-    EXPECT_EQ(order("ZQF7310"), (std::vector<int>{3, 2, 1, 0}));
-    EXPECT_EQ(order("ZQF7350"), (std::vector<int>{4, 3, 2, 1, 0}));
-    EXPECT_EQ(order("ZQF7620"), (std::vector<int>{7, 6, 5, 4, 2, 1, 0, 3}));
-    EXPECT_TRUE(order("ZQF9999").empty());
-}
-
 // A word the last guard would keep off the wire is no word to export either:
 // the reason is the guard's own.
 TEST(FullWrite, AWordTheGuardRefusesRefusesTheWholeListWithItsReason) {
