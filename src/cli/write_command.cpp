@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 namespace zqf::cli {
@@ -125,21 +126,25 @@ Outcome<ParsedWrite> parse_write(std::span<const std::string_view> args) {
 } // namespace
 
 int write_settings(const WriteRequest& request, Platform& platform, const ProgramPaths& paths,
-                   std::ostream& out, std::ostream& err,
-                   const std::function<void(Program&)>& started) {
+                   std::ostream& out, std::ostream& err, const WriteHooks& hooks) {
     const auto fail = [&err](int status, const std::string& reason) {
         err << "error: " << printable(reason) << '\n';
         return status;
     };
     DeliveryCheck check(platform);
     CommandProgram command(check, paths, err);
-    if (started) {
-        started(command.program());
+    if (hooks.started) {
+        hooks.started(command.program());
     }
     RegisterLink& link = command.program().link();
-    link.add_observer([&check, &out, trace = request.trace](const SentWord& sent) {
+    // Where the hardware's log stood when the first word went out.
+    std::optional<std::size_t> logged_before_words;
+    link.add_observer([&](const SentWord& sent) {
+        if (!logged_before_words && hooks.hardware_log) {
+            logged_before_words = hooks.hardware_log().size();
+        }
         check.sending(sent.index);
-        if (trace) {
+        if (request.trace) {
             out << "send R" << sent.index << ' ' << sent.hex << '\n';
         }
     });
@@ -169,6 +174,15 @@ int write_settings(const WriteRequest& request, Platform& platform, const Progra
     if (!check.lost().empty()) {
         return fail(command_link_failed, check.lost());
     }
+    if (logged_before_words) {
+        std::string trouble = hooks.hardware_log().substr(*logged_before_words);
+        if (!trouble.empty()) {
+            // One line: the log's lines joined.
+            std::replace(trouble.begin(), trouble.end(), '\n', ' ');
+            trouble.erase(trouble.find_last_not_of(' ') + 1);
+            return fail(command_link_failed, "a word may not have gone out: " + trouble);
+        }
+    }
     return command_done;
 }
 
@@ -183,8 +197,13 @@ int write_command(std::span<const std::string_view> args, const std::string& pro
     const ParsedWrite& write = std::get<ParsedWrite>(parsed);
     std::unique_ptr<Platform> board;
     Program* running = nullptr;
+    // The hardware's own account of a failure is kept, not printed: it comes
+    // back in the one line that reports the failure.
+    std::ostringstream hardware_log;
+    WriteHooks hooks{[&running](Program& program) { running = &program; }, {}};
     if (write.board.board == BoardChoice::hardware) {
-        board = make_hardware_platform();
+        board = make_hardware_platform(888, hardware_log);
+        hooks.hardware_log = [&hardware_log] { return hardware_log.str(); };
     } else {
         auto virtual_board = std::make_unique<VirtualBoard>([&running] {
             return running != nullptr ? chip_geometry(running->state().device_name)
@@ -202,12 +221,11 @@ int write_command(std::span<const std::string_view> args, const std::string& pro
         board = std::move(virtual_board);
     }
     const ProgramPaths paths{program_dir, std::string(link_choice_file_name)};
-    const auto started = [&running](Program& program) { running = &program; };
     if (!write.request.trace) {
-        return write_settings(write.request, *board, paths, out, err, started);
+        return write_settings(write.request, *board, paths, out, err, hooks);
     }
     TracingPlatform traced(*board, [&out](const std::string& line) { out << line << '\n'; });
-    return write_settings(write.request, traced, paths, out, err, started);
+    return write_settings(write.request, traced, paths, out, err, hooks);
 }
 
 } // namespace zqf::cli

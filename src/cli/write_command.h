@@ -35,12 +35,20 @@ struct WriteRequest {
     bool trace = false;
 };
 
+// What the write learns from its surroundings.
+struct WriteHooks {
+    // Told of the program once it exists, so that a virtual board can ask it
+    // which chip is mounted.
+    std::function<void(Program&)> started;
+    // What the hardware has logged so far: a line logged once the words go
+    // out tells of one that did not (a parallel-port write has no result).
+    std::function<std::string()> hardware_log;
+};
+
 // Writes the settings file over `platform` (the board, traced when asked);
-// returns the exit status. `started` is told of the program once it exists,
-// so that a virtual board can ask it which chip is mounted.
+// returns the exit status.
 int write_settings(const WriteRequest& request, Platform& platform, const ProgramPaths& paths,
-                   std::ostream& out, std::ostream& err,
-                   const std::function<void(Program&)>& started = {});
+                   std::ostream& out, std::ostream& err, const WriteHooks& hooks = {});
 
 // `zqfctl write`: the arguments after the command's name.
 int write_command(std::span<const std::string_view> args, const std::string& program_dir,

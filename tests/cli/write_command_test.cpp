@@ -21,11 +21,19 @@ class Board final : public Platform {
     VirtualBoard virtual_board{
         [this] { return chip_geometry(program_ != nullptr ? program_->state().device_name : ""); }};
     bool refuse_requests = false;
+    // A parallel-port write that fails only says so in the hardware's log.
+    bool fail_writes = false;
+    std::string log;
 
     int16_t claim_parallel_port(int32_t n, int32_t mode) override {
         return virtual_board.claim_parallel_port(n, mode);
     }
-    void out_byte(int32_t port, int32_t value) override { virtual_board.out_byte(port, value); }
+    void out_byte(int32_t port, int32_t value) override {
+        if (fail_writes && log.empty()) {
+            log = "parallel port: a write failed: Input/output error\n";
+        }
+        virtual_board.out_byte(port, value);
+    }
     int16_t load_firmware(const uint8_t* path) override {
         return virtual_board.load_firmware(path);
     }
@@ -49,7 +57,9 @@ struct WriteRun {
         const ProgramPaths paths{folder.path().string(),
                                  (folder.path() / "comms_option.txt").string()};
         return write_settings({settings_dir + "/" + file, link_option, false}, board, paths, out,
-                              err, [this](Program& program) { board.program_ = &program; });
+                              err,
+                              {[this](Program& program) { board.program_ = &program; },
+                               [this] { return board.log; }});
     }
 };
 
@@ -103,6 +113,12 @@ TEST(Write, ALinkThatIsNotReadyOrAWordThatDoesNotGoOutEndsWithStatusThree) {
     EXPECT_EQ(refused.write("settings_zqf7340.txt", "option_usb"), 3);
     EXPECT_EQ(refused.err.str(),
               "error: R4 did not go out: the USB adapter refused the request (-1)\n");
+
+    WriteRun failed;
+    failed.board.fail_writes = true;
+    EXPECT_EQ(failed.write("settings_zqf7340.txt", "option_par"), 3);
+    EXPECT_EQ(failed.err.str(), "error: a word may not have gone out: parallel port: a write "
+                                "failed: Input/output error\n");
 }
 
 } // namespace
