@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -43,6 +44,9 @@ class ProbeForm final : public Form {
         }
     }
     Timer& timer() { return get<Timer>("Timer1"); }
+    void set_label(const std::string& caption) {
+        get<CaptionControl>("Label1").set_caption(caption);
+    }
 
     bool may_close = false;
     int close_box_asks = 0;
@@ -151,6 +155,30 @@ class QtHostTest : public QObject {
 
         p.record.file_answer.reset();
         QCOMPARE(p.host.save_file_dialog(settings_file_filter), std::nullopt);
+    }
+
+    // What a tick changes shows a frame later; a dialog the tick opens, and
+    // a file dialog, find the window beneath already showing it.
+    void ticks_show_at_screen_rate_yet_before_any_dialog() {
+        Probe p;
+        p.host.show(p.form, false);
+        const auto* label = p.host.window_of(p.form)->findChild<QLabel*>("Label1");
+        QString beneath;
+        p.record.on_open = [&] { beneath = label->text(); };
+        p.host.run_tick([&] { p.form.set_label("Tick 1"); });
+        QCOMPARE(label->text(), QString("Probe"));
+        QTRY_COMPARE(label->text(), QString("Tick 1"));
+
+        p.host.run_tick([&] {
+            p.form.set_label("Tick 2");
+            p.host.message_box(MessageIcon::information, "Title", "Text");
+        });
+        QCOMPARE(beneath, QString("Tick 2"));
+        p.host.run_tick([&] {
+            p.form.set_label("Tick 3");
+            p.host.open_file_dialog(settings_file_filter);
+        });
+        QCOMPARE(beneath, QString("Tick 3"));
     }
 
     void the_real_message_box_waits_for_its_answer() {
