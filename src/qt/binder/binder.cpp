@@ -39,15 +39,17 @@ Action type(Control& c, int, const QString& text) {
     return c.user_type(from_qt(text));
 }
 
-// How long a model change may wait before it shows: about one screen refresh.
-constexpr int frame_ms = 16;
+// How long a model change may wait before it shows. The host shows what
+// ticks change right after a tick, once a frame; this is for the changes no
+// tick carries to the screen.
+constexpr int backstop_ms = 2 * frame_ms;
 
 } // namespace
 
 Binder::Binder(Form& form, QWidget& window, ActionRunner& runner)
     : QObject(&window), form_(form), window_(window), runner_(runner), frame_(new QTimer(this)) {
     frame_->setSingleShot(true);
-    frame_->setInterval(frame_ms);
+    frame_->setInterval(backstop_ms);
     connect(frame_, &QTimer::timeout, this, &Binder::flush);
     collect_targets();
     for (const auto& control : form_.controls()) {

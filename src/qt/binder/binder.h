@@ -16,6 +16,10 @@ class QWidget;
 
 namespace zqf::qt {
 
+// The least time between two showings of what timers change: one screen
+// refresh.
+inline constexpr int frame_ms = 16;
+
 // Connects a window's widgets with its form's control models by name: the
 // widget (or action, or menu) whose objectName is a control's name shows that
 // control, and what the user does to it becomes the control's user action.

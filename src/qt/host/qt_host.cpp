@@ -31,6 +31,7 @@ QtHost::TimerPause::~TimerPause() {
 QtHost::QtHost(ViewRegistry views, std::unique_ptr<Dialogs> dialogs)
     : views_(std::move(views)), dialogs_(std::move(dialogs)) {
     clock_.start();
+    last_frame_.start();
 }
 
 QtHost::~QtHost() {
@@ -216,8 +217,12 @@ void QtHost::run_outermost(const std::function<void()>& action, bool by_user) {
     if (program_ != nullptr) {
         program_->collect();
     }
-    if (by_user) {
+    // What the user does shows at once. What ticks do shows once a frame, right
+    // after a tick: the next one is then a whole interval away, and never
+    // waits for a redraw that a timer of its own would start at any moment.
+    if (by_user || last_frame_.hasExpired(frame_ms)) {
         flush_views();
+        last_frame_.start();
     }
 }
 

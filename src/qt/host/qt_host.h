@@ -106,6 +106,7 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     std::map<const Form*, View> open_;
     std::vector<QPointer<QWidget>> retiring_;
     QElapsedTimer clock_;
+    QElapsedTimer last_frame_; // since the windows last showed what ticks changed
     long order_ = 0;
     int action_depth_ = 0;
     int pause_depth_ = 0;
