@@ -22,9 +22,6 @@ void ScriptedDialogs::message_box(QWidget*, MessageIcon icon, const QString& tit
 }
 
 std::optional<QString> ScriptedDialogs::open_file(QWidget*, const QString& filter) {
-    if (record_.on_open) {
-        record_.on_open();
-    }
     record_.filters.push_back(filter);
     return record_.file_answer;
 }

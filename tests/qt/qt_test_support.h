@@ -33,7 +33,7 @@ class ScriptedDialogs final : public Dialogs {
         std::vector<QString> filters;
         std::optional<QString> file_answer;
         const QtHost* host = nullptr;
-        // Runs as any dialog opens, to look at the windows beneath it.
+        // Runs as a message box opens, to look at the windows beneath it.
         std::function<void()> on_open;
     };
 
