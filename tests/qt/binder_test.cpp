@@ -1,5 +1,6 @@
-// The binder: each model property shows in its widget, each user action on a
-// widget reaches its control, and nothing of a closed form is touched.
+// The binder: each model property shows in its widget (a frame later, or at
+// once when flushed), each user action on a widget reaches its control, and
+// nothing of a closed form is touched.
 #include "qt/binder/binder.h"
 #include "qt/binder/show_control.h"
 #include "qt/views/view_kit.h"
@@ -135,6 +136,7 @@ class BinderTest : public QObject {
         form_->at<CaptionControl>("Readout").set_caption("1751.00000MHz");
         form_->at<CaptionControl>("mnuExit").set_caption("Quit");
         form_->set_caption("Bench 2");
+        binder_->flush();
         QCOMPARE(find<QLabel>("Readout").text(), QString("1751.00000MHz"));
         QCOMPARE(find<QAction>("mnuExit").text(), QString("Quit"));
         QCOMPARE(window_->windowTitle(), QString("Bench 2"));
@@ -145,15 +147,18 @@ class BinderTest : public QObject {
         auto& go = find<QPushButton>("Go");
         form_->at<CaptionControl>("Go").set_visible(false);
         form_->at<CaptionControl>("Go").set_tooltip("Sends R0");
+        binder_->flush();
         QVERIFY(go.isHidden());
         QCOMPARE(go.toolTip(), QString("Sends R0"));
         form_->at<CaptionControl>("Go").set_visible(true);
         form_->at<CaptionControl>("Go").set_enabled(false);
+        binder_->flush();
         QVERIFY(!go.isHidden());
         QVERIFY(!go.isEnabled());
 
         form_->at<CaptionControl>("mnuExit").set_enabled(false);
         form_->at<CaptionControl>("mnuFile").set_visible(false);
+        binder_->flush();
         QVERIFY(!find<QAction>("mnuExit").isEnabled());
         QVERIFY(!find<QMenu>("mnuFile").menuAction()->isVisible());
 
@@ -182,6 +187,7 @@ class BinderTest : public QObject {
         QVERIFY(find<QWidget>("Picture1").cursor().shape() != Qt::PointingHandCursor);
 
         form_->at<CaptionControl>("Go").set_enabled(false);
+        binder_->flush();
         QTest::mouseClick(&find<QPushButton>("Go"), Qt::LeftButton);
         QCOMPARE(form_->go_clicks, 1);
     }
@@ -194,8 +200,10 @@ class BinderTest : public QObject {
         QCOMPARE(sw.text(), QString("CP 3 State On"));
         QVERIFY(sw.isChecked());
         form_->at<ToggleSwitch>("Sw").set_captions("LDP = 3", "LDP = 5");
+        binder_->flush();
         QCOMPARE(sw.text(), QString("LDP = 5"));
         form_->at<ToggleSwitch>("Sw").set_state(false);
+        binder_->flush();
         QVERIFY(!sw.state());
         QCOMPARE(sw.text(), QString("LDP = 3"));
         QCOMPARE(form_->switch_clicks, 1); // shown, not clicked
@@ -212,9 +220,11 @@ class BinderTest : public QObject {
         QCOMPARE(form_->choices, 1);
 
         form_->at<ListBox>("Choice").set_index(1);
+        binder_->flush();
         QCOMPARE(list.currentIndex(), 1);
         QCOMPARE(form_->choices, 2);
         form_->at<ListBox>("Choice").set_items({"8/9", "16/17", "32/33"});
+        binder_->flush();
         QCOMPARE(list.count(), 3);
         QCOMPARE(list.itemText(2), QString("32/33"));
         QCOMPARE(list.currentIndex(), form_->at<ListBox>("Choice").index());
@@ -244,10 +254,13 @@ class BinderTest : public QObject {
         QCOMPARE(form_->changes, 3);
 
         form_->at<TextBox>("Entry").set_text("7");
+        binder_->flush();
         QCOMPARE(entry.text(), QString("7"));
         form_->at<TextBox>("Entry").set_background(std::array<int, 3>{255, 255, 0});
+        binder_->flush();
         QCOMPARE(entry.palette().color(QPalette::Base), QColor(255, 255, 0));
         form_->at<TextBox>("Entry").set_background(std::nullopt);
+        binder_->flush();
         QVERIFY(entry.palette().color(QPalette::Base) != QColor(255, 255, 0));
     }
 
@@ -257,6 +270,7 @@ class BinderTest : public QObject {
         auto& b = find<OptionWidget>("OptB");
         QVERIFY(a.isChecked());
         form_->at<OptionButton>("OptA").set_colour(CaptionColour::shadow);
+        binder_->flush();
         const QColor shadow = a.palette().color(QPalette::WindowText);
         QCOMPARE(shadow, caption_colour(b.palette(), CaptionColour::shadow));
         QVERIFY(shadow != b.palette().color(QPalette::WindowText));
@@ -273,13 +287,46 @@ class BinderTest : public QObject {
         QCOMPARE(form_->turns, 1);
         form_->at<RotarySelector>("Knob").set_label(1, "x3");
         form_->at<RotarySelector>("Knob").set_position(1);
+        binder_->flush();
         QCOMPARE(knob.labels().at(1), QString("x3"));
         QCOMPARE(knob.position(), 1);
+    }
+
+    // A timer may change read-outs a thousand times between two frames: the
+    // widgets wait for the frame and then show the last value of each, and a
+    // user action shows everything pending at once.
+    void a_burst_of_changes_shows_its_last_values() {
+        auto& readout = find<QLabel>("Readout");
+        auto& entry = find<QLineEdit>("Entry");
+        auto& knob = find<RotaryKnob>("Knob");
+        for (int i = 1; i <= 1000; ++i) {
+            form_->at<CaptionControl>("Readout").set_caption(std::to_string(i));
+            form_->at<TextBox>("Entry").set_text(std::to_string(2 * i));
+            form_->at<RotarySelector>("Knob").set_position(i % 3);
+        }
+        QVERIFY(binder_->pending());
+        QCOMPARE(readout.text(), QString("1750.00000MHz"));
+        QTRY_COMPARE(readout.text(), QString("1000"));
+        QCOMPARE(entry.text(), QString("2000"));
+        QCOMPARE(knob.position(), 1);
+        QVERIFY(!binder_->pending());
+
+        // A change after a frame shows in the next.
+        form_->at<CaptionControl>("Readout").set_caption("1001");
+        QTRY_COMPARE(readout.text(), QString("1001"));
+
+        form_->at<CaptionControl>("Readout").set_caption("1002");
+        form_->at<TextBox>("Entry").set_text("3");
+        QTest::mouseClick(&find<QPushButton>("Go"), Qt::LeftButton);
+        QCOMPARE(readout.text(), QString("1002"));
+        QCOMPARE(entry.text(), QString("3"));
+        QVERIFY(!binder_->pending());
     }
 
     void an_unbound_view_neither_shows_nor_acts() {
         binder_->unbind();
         form_->at<CaptionControl>("Readout").set_caption("changed");
+        binder_->flush();
         QTest::mouseClick(&find<QPushButton>("Go"), Qt::LeftButton);
         QCOMPARE(find<QLabel>("Readout").text(), QString("1750.00000MHz"));
         QCOMPARE(form_->go_clicks, 0);

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -47,6 +48,9 @@ class ProbeForm final : public Form {
         }
     }
     Timer& timer() { return get<Timer>("Timer1"); }
+    void set_label(const std::string& caption) {
+        get<CaptionControl>("Label1").set_caption(caption);
+    }
 
     bool may_close = false;
     int close_box_asks = 0;
@@ -155,6 +159,25 @@ class QtHostTest : public QObject {
 
         p.record.file_answer.reset();
         QCOMPARE(p.host.save_file_dialog(settings_file_filter), std::nullopt);
+    }
+
+    // What a tick changes shows a frame later; a message box the tick opens
+    // finds the window beneath already showing it.
+    void ticks_show_at_screen_rate_yet_before_a_message_box() {
+        Probe p;
+        p.host.show(p.form, false);
+        const auto* label = p.host.window_of(p.form)->findChild<QLabel*>("Label1");
+        QString beneath;
+        p.record.on_open = [&] { beneath = label->text(); };
+        p.host.run_tick([&] { p.form.set_label("Tick 1"); });
+        QCOMPARE(label->text(), QString("Probe"));
+        QTRY_COMPARE(label->text(), QString("Tick 1"));
+
+        p.host.run_tick([&] {
+            p.form.set_label("Tick 2");
+            p.host.message_box(MessageIcon::information, "Title", "Text");
+        });
+        QCOMPARE(beneath, QString("Tick 2"));
     }
 
     void the_real_message_box_waits_for_its_answer() {

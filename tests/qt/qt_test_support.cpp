@@ -14,6 +14,9 @@ namespace zqf::qt::test {
 
 void ScriptedDialogs::message_box(QWidget*, MessageIcon icon, const QString& title,
                                   const QString& text) {
+    if (record_.on_open) {
+        record_.on_open();
+    }
     const bool paused = record_.host != nullptr && record_.host->timers_paused();
     record_.messages.push_back({icon, title, text, paused});
 }

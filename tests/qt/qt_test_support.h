@@ -8,6 +8,7 @@
 
 #include <QTemporaryDir>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -32,6 +33,8 @@ class ScriptedDialogs final : public Dialogs {
         std::vector<QString> filters;
         std::optional<QString> file_answer;
         const QtHost* host = nullptr;
+        // Runs as a message box opens, to look at the windows beneath it.
+        std::function<void()> on_open;
     };
 
     explicit ScriptedDialogs(Record& record) : record_(record) {}

@@ -11,6 +11,9 @@ class ActionRunner {
   public:
     virtual ~ActionRunner() = default;
     virtual void run(const std::function<void()>& action) = 0;
+    // What a timer does, run alike; yet what it changes on screen may wait
+    // for the next frame, where what the user does shows at once.
+    virtual void run_tick(const std::function<void()>& tick) { run(tick); }
 };
 
 } // namespace zqf::qt

@@ -11,7 +11,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
+
+#include <utility>
 
 namespace zqf::qt {
 
@@ -36,15 +39,27 @@ Action type(Control& c, int, const QString& text) {
     return c.user_type(from_qt(text));
 }
 
+// How long a model change may wait before it shows. The host shows what
+// ticks change right after a tick, once a frame; this is for the changes no
+// tick carries to the screen.
+constexpr int backstop_ms = 2 * frame_ms;
+
 } // namespace
 
 Binder::Binder(Form& form, QWidget& window, ActionRunner& runner)
-    : QObject(&window), form_(form), window_(window), runner_(runner) {
+    : QObject(&window), form_(form), window_(window), runner_(runner), frame_(new QTimer(this)) {
+    frame_->setSingleShot(true);
+    frame_->setInterval(backstop_ms);
+    connect(frame_, &QTimer::timeout, this, &Binder::flush);
     collect_targets();
     for (const auto& control : form_.controls()) {
         if (QObject* target = target_of(control->name())) {
-            bind(*control, *target);
+            shown_.push_back({control.get(), target});
         }
+    }
+    // Bound once the list stands still: each subscription keeps its index.
+    for (std::size_t i = 0; i < shown_.size(); ++i) {
+        bind(i);
     }
     show_form();
     subscriptions_.push_back(form_.subscribe([this] { show_form(); }));
@@ -81,15 +96,40 @@ std::vector<std::string> Binder::unshown_controls() const {
     return out;
 }
 
-void Binder::bind(Control& control, QObject& target) {
+void Binder::bind(std::size_t index) {
+    Control& control = *shown_[index].control;
+    QObject& target = *shown_[index].target;
     show_control(control, target);
-    QPointer<QObject> guard(&target);
-    subscriptions_.push_back(control.subscribe([this, &control, guard] {
-        if (bound_ && guard) {
-            show_control(control, *guard);
-        }
-    }));
+    subscriptions_.push_back(control.subscribe([this, index] { changed(index); }));
     connect_actions(control, target);
+}
+
+void Binder::changed(std::size_t index) {
+    Shown& shown = shown_[index];
+    if (!bound_ || shown.dirty) {
+        return;
+    }
+    shown.dirty = true;
+    dirty_.push_back(index);
+    if (!frame_->isActive()) {
+        frame_->start();
+    }
+}
+
+void Binder::flush() {
+    frame_->stop();
+    if (!bound_) {
+        return;
+    }
+    // Showing may change a model again; that waits for the next frame.
+    const std::vector<std::size_t> due = std::exchange(dirty_, {});
+    for (const std::size_t index : due) {
+        Shown& shown = shown_[index];
+        shown.dirty = false;
+        if (shown.target) {
+            show_control(*shown.control, *shown.target);
+        }
+    }
 }
 
 void Binder::connect_actions(Control& control, QObject& target) {
@@ -142,7 +182,9 @@ void Binder::act(Control& control, QObject& target, Action (*action)(Control&, i
     QPointer<QObject> guard(&target);
     runner_.run([&] {
         action(control, number, text);
-        // Shown again from the model: the widget may have moved on its own.
+        // What the user did shows at once; the widget acted on is shown again
+        // from the model even if that did not change: it may have moved on its own.
+        flush();
         if (bound_ && guard) {
             show_control(control, *guard);
         }
@@ -179,6 +221,8 @@ void Binder::follow_visible(QWidget& widget, std::string_view control_name) {
 void Binder::unbind() {
     bound_ = false;
     subscriptions_.clear();
+    dirty_.clear();
+    frame_->stop();
 }
 
 } // namespace zqf::qt

@@ -4,22 +4,30 @@
 #include "qt/binder/action_runner.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class QTimer;
 class QWidget;
 
 namespace zqf::qt {
 
+// The least time between two showings of what timers change: one screen
+// refresh.
+inline constexpr int frame_ms = 16;
+
 // Connects a window's widgets with its form's control models by name: the
 // widget (or action, or menu) whose objectName is a control's name shows that
 // control, and what the user does to it becomes the control's user action.
-// Model changes arrive through the controls' subscriptions; after each user
-// action the widget is shown from the model again, since a list or a text
-// field changes itself before the model has had its say.
+// Model changes arrive through the controls' subscriptions and are shown a
+// frame later, all at once: a timer that changes a read-out a thousand times
+// a second costs a relayout per frame, not per change. After each user action
+// the widget acted on is shown from the model at once, since a list or a
+// text field changes itself before the model has had its say.
 class Binder : public QObject {
   public:
     Binder(Form& form, QWidget& window, ActionRunner& runner);
@@ -36,14 +44,28 @@ class Binder : public QObject {
     void unbind();
     bool bound() const { return bound_; }
 
+    // Shows every control whose model changed since the last frame, now. The
+    // host calls it after each user action and before anything modal opens.
+    void flush();
+    bool pending() const { return !dirty_.empty(); }
+
     // The object that shows a control, or nullptr.
     QObject* target_of(std::string_view control_name) const;
     // Controls of the form that no widget shows (timers have no widget).
     std::vector<std::string> unshown_controls() const;
 
   private:
+    // A control and the object that shows it; `dirty` while a change waits
+    // for the next frame.
+    struct Shown {
+        Control* control;
+        QPointer<QObject> target;
+        bool dirty = false;
+    };
+
     void collect_targets();
-    void bind(Control& control, QObject& target);
+    void changed(std::size_t index);
+    void bind(std::size_t index);
     void connect_actions(Control& control, QObject& target);
     void connect_pointer(Control& control, QWidget& widget);
     void act(Control& control, QObject& target, Action (*action)(Control&, int, const QString&),
@@ -54,6 +76,9 @@ class Binder : public QObject {
     QWidget& window_;
     ActionRunner& runner_;
     std::map<std::string, QObject*, std::less<>> targets_;
+    std::vector<Shown> shown_;
+    std::vector<std::size_t> dirty_; // indices into shown_, in order of change
+    QTimer* frame_;
     std::vector<Subscription> subscriptions_;
     bool bound_ = true;
 };

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -123,7 +124,10 @@ void show_option(const OptionButton& control, QObject& target) {
     }
     button->setText(to_qt(control.caption()));
     button->setChecked(control.value());
-    QPalette palette = button->palette();
+    // From the palette the button inherits, not its own: that holds the
+    // colour of the last showing, and the shade must not be taken twice.
+    const QWidget* parent = button->parentWidget();
+    QPalette palette = parent != nullptr ? parent->palette() : QApplication::palette(button);
     const QColor colour = caption_colour(palette, control.colour());
     palette.setColor(QPalette::Active, QPalette::WindowText, colour);
     palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);

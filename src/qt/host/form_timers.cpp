@@ -13,7 +13,7 @@ FormTimers::FormTimers(Form& form, QObject& parent, ActionRunner& runner, bool p
         }
         auto* ticker = new PreciseTicker(this, [this, model] {
             if (bound_) {
-                runner_.run([model] { model->fire(); });
+                runner_.run_tick([model] { model->fire(); });
             }
         });
         ticker->set_paused(paused);

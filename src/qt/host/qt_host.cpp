@@ -31,6 +31,7 @@ QtHost::TimerPause::~TimerPause() {
 QtHost::QtHost(ViewRegistry views, std::unique_ptr<Dialogs> dialogs)
     : views_(std::move(views)), dialogs_(std::move(dialogs)) {
     clock_.start();
+    last_frame_.start();
 }
 
 QtHost::~QtHost() {
@@ -50,7 +51,14 @@ void QtHost::set_timers_paused(bool paused) {
     }
 }
 
+void QtHost::flush_views() {
+    for (const auto& [form, view] : open_) {
+        view.binder->flush();
+    }
+}
+
 void QtHost::message_box(MessageIcon icon, std::string_view title, std::string_view text) {
+    flush_views();
     const TimerPause pause(*this);
     dialogs_->message_box(top_window(), icon, QString::fromUtf8(title), QString::fromUtf8(text));
 }
@@ -60,12 +68,14 @@ void QtHost::beep() {
 }
 
 std::optional<std::string> QtHost::open_file_dialog(std::string_view filter) {
+    flush_views();
     const TimerPause pause(*this);
     const auto file = dialogs_->open_file(top_window(), file_dialog_filter(filter));
     return file ? std::optional(from_qt(*file)) : std::nullopt;
 }
 
 std::optional<std::string> QtHost::save_file_dialog(std::string_view filter) {
+    flush_views();
     const TimerPause pause(*this);
     const auto file = dialogs_->save_file(top_window(), file_dialog_filter(filter));
     return file ? std::optional(from_qt(*file)) : std::nullopt;
@@ -120,6 +130,7 @@ void QtHost::show(Form& form, bool modal) {
     if (open_.count(&form) != 0) {
         return;
     }
+    flush_views();
     QWidget* below = top_window();
     QWidget* window = create_window(form, modal);
     if (const QScrollArea* scroll = open_[&form].scroll) {
@@ -174,6 +185,14 @@ void QtHost::quit() {
 }
 
 void QtHost::run(const std::function<void()>& action) {
+    run_outermost(action, true);
+}
+
+void QtHost::run_tick(const std::function<void()>& tick) {
+    run_outermost(tick, false);
+}
+
+void QtHost::run_outermost(const std::function<void()>& action, bool by_user) {
     if (action_depth_ > 0) {
         ++action_depth_;
         action();
@@ -187,6 +206,7 @@ void QtHost::run(const std::function<void()>& action) {
         // A fault of the program itself; the bench session goes on.
         std::cerr << "zqfeval: internal error: " << error.what() << '\n';
         action_depth_ = 1;
+        flush_views();
         const TimerPause pause(*this);
         dialogs_->message_box(top_window(), MessageIcon::critical, QString::fromUtf8(program_title),
                               QStringLiteral("The last action could not be completed because of "
@@ -196,6 +216,13 @@ void QtHost::run(const std::function<void()>& action) {
     action_depth_ = 0;
     if (program_ != nullptr) {
         program_->collect();
+    }
+    // What the user does shows at once. What ticks do shows once a frame, right
+    // after a tick: the next one is then a whole interval away, and never
+    // waits for a redraw that a timer of its own would start at any moment.
+    if (by_user || last_frame_.hasExpired(frame_ms)) {
+        flush_views();
+        last_frame_.start();
     }
 }
 

@@ -32,7 +32,9 @@ class FormTimers;
 // dialogs that open without an event loop of their own; message boxes and
 // file dialogs block, with every form timer paused meanwhile so no timer
 // handler runs inside another handler. After the outermost user action or
-// timer tick, closed windows are freed (Program::collect).
+// timer tick, closed windows are freed (Program::collect). Windows show what
+// timers change at screen rate, and everything at once after a user action
+// and before a dialog or another window opens.
 class QtHost final : public QObject, public Host, public ActionRunner {
   public:
     QtHost(ViewRegistry views, std::unique_ptr<Dialogs> dialogs);
@@ -59,6 +61,11 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     void quit() override;
 
     void run(const std::function<void()>& action) override;
+    void run_tick(const std::function<void()>& tick) override;
+
+    // Every window shows its model now, not a frame later: before a look at
+    // the screen (a test, a screenshot).
+    void flush_views();
 
     // The window that shows a form, or nullptr.
     QWidget* window_of(const Form& form) const;
@@ -87,6 +94,7 @@ class QtHost final : public QObject, public Host, public ActionRunner {
         QtHost& host_;
     };
 
+    void run_outermost(const std::function<void()>& action, bool by_user);
     QWidget* create_window(Form& form, bool modal);
     QWidget* top_window() const;
     void set_timers_paused(bool paused);
@@ -99,6 +107,7 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     std::map<const Form*, View> open_;
     std::vector<QPointer<QWidget>> retiring_;
     QElapsedTimer clock_;
+    QElapsedTimer last_frame_; // since the windows last showed what ticks changed
     long order_ = 0;
     int action_depth_ = 0;
     int pause_depth_ = 0;
