@@ -13,6 +13,8 @@ ViewRegistry default_views() {
     views.add("synthformIF", build_synth_if_view);
     views.add("crystalform", build_crystal_view);
     views.add("fastlockform", build_fast_lock_view);
+    views.add("buslog", build_bus_log_view);
+    views.add("chipstate", build_chip_state_view);
     return views;
 }
 

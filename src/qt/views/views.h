@@ -16,5 +16,7 @@ ViewParts build_synth_view(const Form& form, QWidget& window);
 ViewParts build_synth_if_view(const Form& form, QWidget& window);
 ViewParts build_crystal_view(const Form& form, QWidget& window);
 ViewParts build_fast_lock_view(const Form& form, QWidget& window);
+ViewParts build_bus_log_view(const Form& form, QWidget& window);
+ViewParts build_chip_state_view(const Form& form, QWidget& window);
 
 } // namespace zqf::qt
