@@ -197,5 +197,27 @@ int main(int argc, char* argv[]) {
             shoot(out + "/fast-lock-window.png");
         }
     }
+    if (wanted("auxiliary")) {
+        // Each window over the panel that opens it, showing a loaded choice.
+        const auto window_of = [out](const char* device, const char* door, const char* form,
+                                     std::initializer_list<const char*> clicks, const char* file) {
+            Session session;
+            session.confirm(device);
+            click(session.window("Main"), door);
+            for (const char* name : clicks) {
+                click(session.window(form), name);
+            }
+            shoot(out + "/" + file);
+        };
+        window_of("Option6", "Command6", "testform", {"Option18", "Command3"}, "rf-test-modes.png");
+        window_of("Option6", "Command3", "iftestform", {"Option26", "Command3"},
+                  "if-test-modes.png");
+        window_of("Option6", "currentsetting1", "current1form", {}, "if-current.png");
+        window_of("Option6", "currentsetting2", "current2form", {}, "rf-current-dual.png");
+        window_of("Option2", "currentsetting2", "currentform7310", {}, "current-zqf7320.png");
+        window_of("Option4", "currentsetting2", "currentform7340", {}, "current-zqf7340.png");
+        window_of("Option6", "Command2", "dualpowerform", {"Option2"}, "powerdown.png");
+        window_of("Option6", "Command1", "dualmuxform", {}, "divider-entry.png");
+    }
     return 0;
 }

@@ -3,6 +3,7 @@
 // through the models leaves it, and every model change shows in the widgets.
 #include "core/windows/main_form.h"
 #include "qt/binder/binder.h"
+#include "qt/widgets/rotary_knob.h"
 #include "qt/widgets/switch_button.h"
 #include "qt_test_support.h"
 
@@ -83,6 +84,31 @@ class ViewsTest : public QObject {
         four.confirm("Option2");
         four.click("Main", "Toggle32");
         check_window(four, "fastlockform");
+    }
+
+    void every_auxiliary_window_has_its_widgets() {
+        test::GuiSession dual;
+        dual.confirm("Option6");
+        const std::pair<const char*, const char*> doors[] = {{"Command6", "testform"},
+                                                             {"Command3", "iftestform"},
+                                                             {"currentsetting1", "current1form"},
+                                                             {"Label6", "current2form"},
+                                                             {"Command2", "dualpowerform"},
+                                                             {"Command1", "dualmuxform"}};
+        for (const auto& [door, window] : doors) {
+            dual.click("Main", door);
+            check_window(dual, window);
+            dual.click(window, "Command2");
+        }
+        const std::pair<const char*, const char*> single[] = {{"Option2", "currentform7310"},
+                                                              {"Option5", "currentform7340"}};
+        for (const auto& [device, window] : single) {
+            test::GuiSession gui;
+            gui.confirm(device);
+            gui.click("Main", "Label6");
+            check_window(gui, window);
+        }
+        test::flush_deleted();
     }
 
     // ---- the start window and the main panel ----------------------------------
@@ -240,6 +266,43 @@ class ViewsTest : public QObject {
         twin.click("fastlockform", "Command3");
         twin.compare("fastlockform");
         QCOMPARE(twin.gui.program.find("fastlockform"), nullptr);
+    }
+
+    // ---- the auxiliary windows --------------------------------------------------
+
+    void a_test_mode_loaded_on_screen_matches_the_model() {
+        test::Twin twin("Option6");
+        twin.click("Main", "Command6");
+        // Code 17 moves the noise buttons through the refresh and writes R2.
+        for (const char* control : {"Option18", "Command3", "Option2", "Command1"}) {
+            twin.click("testform", control);
+            twin.compare("testform");
+        }
+        QCOMPARE(twin.gui.program.state().test_mode_index, int16_t{2});
+        QVERIFY(twin.gui.window("Main").findChild<QAbstractButton*>("Option3")->isChecked());
+    }
+
+    void the_selector_follows_the_current_window() {
+        test::Twin twin("Option4");
+        twin.click("Main", "Label6");
+        auto* knob = qobject_cast<RotaryKnob*>(&twin.gui.widget("currentform7340", "Selector1"));
+        QVERIFY(knob != nullptr);
+        QCOMPARE(knob->positions(), 16);
+        // The knob asks; the model turns it, and a change waits for the update.
+        knob->setFocus();
+        QTest::keyClick(knob, Qt::Key_End);
+        twin.model.control<RotarySelector>("currentform7340", "Selector1").user_turn(15);
+        QCOMPARE(knob->position(), 15);
+        twin.retype("currentform7340", "Text2", "10200");
+        twin.click("currentform7340", "Command3");
+        twin.compare("currentform7340");
+        const auto& labels =
+            twin.gui.program.find("currentform7340")->get<RotarySelector>("Selector1").labels();
+        QCOMPARE(knob->labels().size(), qsizetype{16});
+        for (int k = 0; k < 16; ++k) {
+            QCOMPARE(knob->labels().at(k).toStdString(), labels[static_cast<std::size_t>(k)]);
+        }
+        QCOMPARE(knob->labels().last(), QString("2.5000"));
     }
 };
 

@@ -3,6 +3,8 @@
 #include "qt/widgets/rotary_knob.h"
 #include "qt/widgets/switch_button.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -94,6 +96,35 @@ class WidgetsTest : public QObject {
         QCOMPARE(turned.count(), 2);
         QCOMPARE(turned.at(0).at(0).toInt(), 2);
         QCOMPARE(turned.at(1).at(0).toInt(), 0);
+    }
+
+    void selector_spreads_many_stops_and_follows_a_drag() {
+        RotaryKnob knob;
+        QStringList labels;
+        for (int k = 1; k <= 16; ++k) {
+            labels << QString::number(0.3125 * k, 'f', 4);
+        }
+        knob.set_labels(labels);
+        knob.resize(knob.sizeHint());
+        for (int i = 0; i < knob.positions(); ++i) {
+            QVERIFY(QRectF(knob.rect()).contains(knob.label_rect(i)));
+            for (int j = 0; j < i; ++j) {
+                QVERIFY(!knob.label_rect(i).intersects(knob.label_rect(j)));
+            }
+        }
+        // Grab the knob face on the way to stop 0 and drag round to the last stop.
+        QSignalSpy turned(&knob, &RotaryKnob::turned);
+        const QPointF centre = QRectF(knob.rect()).center();
+        const auto halfway = [&](int stop) {
+            return centre + (knob.stop_point(stop) - centre) / 2;
+        };
+        QTest::mousePress(&knob, Qt::LeftButton, {}, halfway(0).toPoint());
+        QMouseEvent drag(QEvent::MouseMove, halfway(15), knob.mapToGlobal(halfway(15)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&knob, &drag);
+        QTest::mouseRelease(&knob, Qt::LeftButton, {}, halfway(15).toPoint());
+        QCOMPARE(turned.count(), 1);
+        QCOMPARE(turned.at(0).at(0).toInt(), 15);
     }
 
     void packed_grid_leaves_no_hole_for_a_hidden_item() {

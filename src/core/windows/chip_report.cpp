@@ -10,6 +10,7 @@
 #include "core/state/device_profile.h"
 #include "core/text/number_text.h"
 #include "core/windows/main_list_items.h"
+#include "core/windows/test_mode_rows.h"
 
 #include <algorithm>
 #include <cmath>
@@ -168,6 +169,12 @@ std::string list_item(std::string_view list, uint32_t code) {
     return "code " + std::to_string(code);
 }
 
+// The name the test-mode window gives a code, after the code as the lists write it.
+std::string mode_name(const TestModeRows& rows, uint32_t code) {
+    return code < rows.size() ? std::to_string(code) + ": " + std::string(rows[code].mode_text)
+                              : "code " + std::to_string(code);
+}
+
 std::string on_off(uint32_t code) {
     return code != 0 ? "on" : "off";
 }
@@ -274,10 +281,10 @@ std::vector<Setting> settings_of(const DeviceProfile& device) {
                            return on_off(*s.code(F::rf_if_powerdown));
                        }});
         out.push_back({"RF test mode", {F::test_mode}, [](const Side& s) {
-                           return "code " + std::to_string(*s.code(F::test_mode));
+                           return mode_name(rf_test_modes, *s.code(F::test_mode));
                        }});
         out.push_back({"IF test mode", {F::if_test_mode}, [](const Side& s) {
-                           return "code " + std::to_string(*s.code(F::if_test_mode));
+                           return mode_name(if_test_modes, *s.code(F::if_test_mode));
                        }});
         return out;
     }

@@ -83,6 +83,7 @@ class MainForm final : public Form {
     void open_rf_test_modes();
     void open_fast_lock(std::function<void()> then);
     void open_rf_current();
+    template <typename F> void open_modal();
     void open_modal_help(bool about);
 
     // The Board menu: recording the bus.

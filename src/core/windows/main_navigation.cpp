@@ -1,15 +1,24 @@
 // Where the main window's buttons, labels and menu entries lead. Every window
 // opened from here is modal: the panel takes no input until it closes.
 #include "core/state/bit_weight.h"
+#include "core/state/device_profile.h"
 #include "core/windows/crystal_form.h"
+#include "core/windows/current_form.h"
+#include "core/windows/dual_mux_form.h"
+#include "core/windows/dual_power_form.h"
 #include "core/windows/fast_lock_form.h"
 #include "core/windows/help_form.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
 #include "core/windows/synth_form.h"
 #include "core/windows/synth_if_form.h"
+#include "core/windows/test_mode_form.h"
 
 namespace zqf {
+
+template <typename F> void MainForm::open_modal() {
+    program_.show_modal(program_.load<F>());
+}
 
 void MainForm::create_navigation() {
     const auto on_click = [this](std::initializer_list<std::string_view> names,
@@ -26,8 +35,25 @@ void MainForm::create_navigation() {
              [this] { program_.show_modal(program_.load<SynthIfForm>()); });
     on_click({"Label42"}, [this] { program_.show_modal(program_.load<CrystalForm>()); });
     find("Frame13")->on_drop = [this] { program_.show_modal(program_.load<FastLockForm>()); };
-    on_click({"Label6", "Label4", "currentsetting2", "current2menu"},
-             [this] { open_rf_current(); });
+    on_click({"Label6", "Label4", "currentsetting2"}, [this] { open_rf_current(); });
+    on_click({"current2menu"}, [this] { open_modal<Current2Form>(); });
+    on_click({"current1menu"}, [this] { open_modal<Current1Form>(); });
+    on_click({"Command6"}, [this] { open_rf_test_modes(); });
+    on_click({"Command3"}, [this] { open_modal<IfTestForm>(); });
+    on_click({"Command13"}, [this] { open_modal<DualMuxForm>(); });
+    // Doors of the IF section's devices only: elsewhere they do nothing.
+    const auto if_section_door = [this](auto open) {
+        return [this, open] {
+            if (device_profile(program_.state().device_name).if_section) {
+                open();
+            }
+        };
+    };
+    on_click({"Command1", "Label5"}, if_section_door([this] { open_modal<DualMuxForm>(); }));
+    on_click({"Command2", "Label13", "Label10", "Label16"},
+             if_section_door([this] { open_modal<DualPowerForm>(); }));
+    on_click({"Label7", "Label30", "currentsetting1"},
+             if_section_door([this] { open_modal<Current1Form>(); }));
     on_click({"aboutmenu"}, [this] { open_modal_help(true); });
     on_click({"mnuProg"}, [this] { open_modal_help(false); });
 
@@ -54,7 +80,7 @@ void MainForm::open_rf_planner() {
 }
 
 void MainForm::open_rf_test_modes() {
-    // The RF test-mode window plugs in here.
+    open_modal<TestForm>();
 }
 
 void MainForm::open_fast_lock(std::function<void()> then) {
@@ -62,7 +88,17 @@ void MainForm::open_fast_lock(std::function<void()> then) {
 }
 
 void MainForm::open_rf_current() {
-    // The charge-pump current windows plug in here.
+    switch (device_profile(program_.state().device_name).rf_current_window) {
+    case RfCurrentWindow::current2form:
+        open_modal<Current2Form>();
+        return;
+    case RfCurrentWindow::currentform7340:
+        open_modal<CurrentForm7340>();
+        return;
+    case RfCurrentWindow::currentform7310:
+        open_modal<CurrentForm7310>();
+        return;
+    }
 }
 
 void MainForm::open_modal_help(bool about) {

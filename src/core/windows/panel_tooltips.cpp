@@ -79,18 +79,38 @@ bool sets_fields(std::string_view control) {
                        [control](const ControlFields& row) { return row.control == control; });
 }
 
-// The read-outs, and their captions, that open a window when clicked.
+// The read-outs, and their captions, that open a window when clicked: the
+// caption of the window each opens on the device, or nothing where it opens none.
 struct Door {
-    std::string_view window; // the caption of the window it opens
+    std::string_view (*window)(const DeviceProfile& device);
     std::array<std::string_view, 13> controls;
 };
 
-constexpr std::array<Door, 3> doors{{
-    {"RF Output Frequency",
+std::string_view rf_current_window(const DeviceProfile& device) {
+    return device.rf_current_window == RfCurrentWindow::current2form ? "Current Setting 2"
+                                                                     : "Current Setting";
+}
+
+// Windows of the IF section's devices only.
+template <const char* caption> std::string_view if_section_window(const DeviceProfile& device) {
+    return device.if_section ? caption : "";
+}
+
+constexpr char mux_caption[] = "Muxout";
+constexpr char power_caption[] = "PowerDown";
+constexpr char if_current_caption[] = "Current Setting One";
+
+const std::array<Door, 7> doors{{
+    {[](const DeviceProfile&) -> std::string_view { return "RF Output Frequency"; },
      {"vcofreq", "ref_freq", "modulus", "fraclabel", "crystal", "crystalIF", "Label1", "Label2",
       "Label11", "Label12", "Label29", "Label38", "Toggle13"}},
-    {"IF Output Frequency", {"ifvcofreq", "ifref_freq", "Label36", "Label37"}},
-    {"Crystal Frequency", {"Label42"}},
+    {[](const DeviceProfile&) -> std::string_view { return "IF Output Frequency"; },
+     {"ifvcofreq", "ifref_freq", "Label36", "Label37"}},
+    {[](const DeviceProfile&) -> std::string_view { return "Crystal Frequency"; }, {"Label42"}},
+    {rf_current_window, {"currentsetting2", "Label6", "Label4"}},
+    {if_section_window<if_current_caption>, {"currentsetting1", "Label7", "Label30"}},
+    {if_section_window<mux_caption>, {"Label5"}},
+    {if_section_window<power_caption>, {"Label13", "Label10", "Label16"}},
 }};
 
 std::string bits_text(const BitRange& bits) {
@@ -105,11 +125,13 @@ void add_line(std::string& text, const std::string& line) {
     text += line;
 }
 
-std::string door_line(std::string_view control) {
+std::string door_line(std::string_view control, const DeviceProfile& device) {
     for (const Door& door : doors) {
-        if (std::find(door.controls.begin(), door.controls.end(), control) != door.controls.end()) {
-            return "Click to open \"" + std::string(door.window) + "\".";
+        if (std::find(door.controls.begin(), door.controls.end(), control) == door.controls.end()) {
+            continue;
         }
+        const std::string_view window = door.window(device);
+        return window.empty() ? std::string() : "Click to open \"" + std::string(window) + "\".";
     }
     return {};
 }
@@ -155,14 +177,14 @@ void set_panel_tooltips(Form& main, const DeviceProfile& device) {
             }
             continue;
         }
-        std::string door = door_line(row.control);
+        std::string door = door_line(row.control, device);
         add_line(door, lines);
         extend_tooltip(*main.find(row.control), door);
     }
     for (const Door& door : doors) {
         for (const std::string_view name : door.controls) {
             if (!name.empty() && !sets_fields(name)) {
-                extend_tooltip(*main.find(name), door_line(name));
+                extend_tooltip(*main.find(name), door_line(name, device));
             }
         }
     }

@@ -13,6 +13,14 @@ ViewRegistry default_views() {
     views.add("synthformIF", build_synth_if_view);
     views.add("crystalform", build_crystal_view);
     views.add("fastlockform", build_fast_lock_view);
+    views.add("testform", build_test_view);
+    views.add("iftestform", build_if_test_view);
+    for (const char* current :
+         {"current1form", "current2form", "currentform7310", "currentform7340"}) {
+        views.add(current, build_current_view);
+    }
+    views.add("dualpowerform", build_dual_power_view);
+    views.add("dualmuxform", build_dual_mux_view);
     views.add("buslog", build_bus_log_view);
     views.add("chipstate", build_chip_state_view);
     return views;

@@ -16,6 +16,11 @@ ViewParts build_synth_view(const Form& form, QWidget& window);
 ViewParts build_synth_if_view(const Form& form, QWidget& window);
 ViewParts build_crystal_view(const Form& form, QWidget& window);
 ViewParts build_fast_lock_view(const Form& form, QWidget& window);
+ViewParts build_test_view(const Form& form, QWidget& window);
+ViewParts build_if_test_view(const Form& form, QWidget& window);
+ViewParts build_current_view(const Form& form, QWidget& window);
+ViewParts build_dual_power_view(const Form& form, QWidget& window);
+ViewParts build_dual_mux_view(const Form& form, QWidget& window);
 ViewParts build_bus_log_view(const Form& form, QWidget& window);
 ViewParts build_chip_state_view(const Form& form, QWidget& window);
 

@@ -1,5 +1,6 @@
 #include "qt/widgets/rotary_knob.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -56,7 +57,31 @@ double RotaryKnob::angle_of(int position) const {
 
 QSizeF RotaryKnob::label_size(int position) const {
     const QString& label = labels_.at(position);
-    return fontMetrics().size(Qt::TextSingleLine, label.isEmpty() ? QStringLiteral(" ") : label);
+    // Room for the bold face the chosen position is drawn in.
+    QFont bold = font();
+    bold.setBold(true);
+    return QFontMetricsF(bold).size(Qt::TextSingleLine,
+                                    label.isEmpty() ? QStringLiteral(" ") : label);
+}
+
+double RotaryKnob::needed_radius() const {
+    constexpr double smallest = 28.0;
+    constexpr double largest = 400.0;
+    constexpr double spacing = 4.0; // on every side
+    for (double radius = smallest; radius < largest; radius += 2.0) {
+        bool apart = true;
+        for (int i = 0; i < positions() && apart; ++i) {
+            const QRectF a =
+                label_rect_at(i, {}, radius).adjusted(-spacing, -spacing, spacing, spacing);
+            for (int j = i + 1; j < positions() && apart; ++j) {
+                apart = !a.intersects(label_rect_at(j, {}, radius));
+            }
+        }
+        if (apart) {
+            return radius;
+        }
+    }
+    return largest;
 }
 
 QSize RotaryKnob::sizeHint() const {
@@ -67,7 +92,7 @@ QSize RotaryKnob::sizeHint() const {
         widest = std::max(widest, label_size(i).width());
         tallest = std::max(tallest, label_size(i).height());
     }
-    const double knob = 2 * 28.0;
+    const double knob = 2 * needed_radius();
     const int width = static_cast<int>(std::ceil(knob + 2 * (widest + label_gap + 8)));
     const int height = static_cast<int>(std::ceil(knob + 2 * (tallest + label_gap + 6)));
     return {width, height};
@@ -99,10 +124,14 @@ QPointF RotaryKnob::stop_point(int position) const {
 }
 
 QRectF RotaryKnob::label_rect(int position) const {
+    return label_rect_at(position, centre(), knob_radius());
+}
+
+QRectF RotaryKnob::label_rect_at(int position, QPointF centre, double radius) const {
     const double angle = angle_of(position);
     const QSizeF size = label_size(position);
-    const double r = knob_radius() + label_gap + 4;
-    const QPointF anchor = centre() + QPointF(r * std::cos(angle), -r * std::sin(angle));
+    const double r = radius + label_gap + 4;
+    const QPointF anchor = centre + QPointF(r * std::cos(angle), -r * std::sin(angle));
     // Labels hang away from the knob: left of it on the left side, right of it
     // on the right, centred at the top.
     const double c = std::cos(angle);
@@ -120,8 +149,15 @@ int RotaryKnob::position_at(QPointF point) const {
     }
     // On the knob face: the stop the direction points at.
     const QPointF d = point - centre();
-    const double distance = std::hypot(d.x(), d.y());
-    if (positions() == 0 || distance > knob_radius() + label_gap + 4 || distance < 3) {
+    if (std::hypot(d.x(), d.y()) > knob_radius() + label_gap + 4) {
+        return -1;
+    }
+    return position_towards(point);
+}
+
+int RotaryKnob::position_towards(QPointF point) const {
+    const QPointF d = point - centre();
+    if (positions() == 0 || std::hypot(d.x(), d.y()) < 3) {
         return -1;
     }
     int best = -1;
@@ -190,7 +226,25 @@ void RotaryKnob::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
-    ask_for(position_at(event->position()));
+    const int position = position_at(event->position());
+    // Grabbing the knob (not a label beside it) lets the pointer be dragged round.
+    dragging_ = position >= 0 && !label_rect(position).contains(event->position());
+    ask_for(position);
+}
+
+void RotaryKnob::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_ || !(event->buttons() & Qt::LeftButton)) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    ask_for(position_towards(event->position()));
+}
+
+void RotaryKnob::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragging_ = false;
+    }
+    QWidget::mouseReleaseEvent(event);
 }
 
 void RotaryKnob::wheelEvent(QWheelEvent* event) {

@@ -1,0 +1,97 @@
+#include "core/windows/dual_mux_form.h"
+
+#include "core/registers/field_check.h"
+#include "core/state/device_profile.h"
+#include "core/text/convert.h"
+#include "core/windows/main_form.h"
+#include "core/windows/planner_support.h"
+#include "core/windows/program.h"
+
+#include <array>
+
+namespace zqf {
+
+namespace {
+
+struct DividerEntry {
+    std::string_view label;
+    std::string_view caption;
+    std::string_view box;
+    FieldId field;
+};
+
+constexpr std::array<DividerEntry, 4> divider_entries{{
+    {"Label1", "RDivider Value", "Text1", FieldId::r_counter},
+    {"Label2", "INT Divider Value", "Text2", FieldId::int_val},
+    {"Label3", "FRAC Value", "Text3", FieldId::frac},
+    {"Label4", "Modulus Value", "Text4", FieldId::mod},
+}};
+
+constexpr std::string_view nothing_loaded = "Nothing was stored or written.";
+
+} // namespace
+
+DualMuxForm::DualMuxForm(Program& program)
+    : Form(program, "dualmuxform", "Muxout"), program_(program) {
+    for (const DividerEntry& entry : divider_entries) {
+        label(std::string(entry.label), std::string(entry.caption));
+        add<TextBox>(std::string(entry.box));
+    }
+    button("Command3", "Load Now").on_click = [this] { Command3_Click(); };
+    button("Command2", "Cancel").on_click = [this] { close(); };
+    auto& load_and_close = button("Command1");
+    load_and_close.set_tooltip("Load Now and close the window");
+    load_and_close.on_click = [this] { Command1_Click(); };
+}
+
+void DualMuxForm::Command3_Click() {
+    load_now();
+}
+
+void DualMuxForm::Command1_Click() {
+    // A refused entry keeps the window open, to be corrected.
+    if (load_now()) {
+        close();
+    }
+}
+
+bool DualMuxForm::load_now() {
+    std::array<double, divider_entries.size()> values{};
+    for (std::size_t i = 0; i < divider_entries.size(); ++i) {
+        const std::optional<double> value = entry_value(*this, divider_entries[i].box);
+        if (!value) {
+            program_.beep();
+            return false;
+        }
+        values[i] = *value;
+    }
+    // R is a 16-bit whole number, a half rounded to the even neighbour.
+    const std::optional<int16_t> r = to_int16(values[0]);
+    if (!r) {
+        program_.beep();
+        return false;
+    }
+    values[0] = *r;
+    // No divider goes out that its field of this device cannot carry.
+    SharedState& s = program_.state();
+    const DeviceProfile& device = device_profile(s.device_name);
+    for (std::size_t i = 0; i < divider_entries.size(); ++i) {
+        if (const auto misfit = check_field(device, divider_entries[i].field, values[i])) {
+            program_.beep();
+            warn(program_, misfit_text(*misfit, nothing_loaded));
+            return false;
+        }
+    }
+    s.r_count = *r;
+    s.int_val = values[1];
+    s.frac_val = values[2];
+    s.mod_val = values[3];
+    if (MainForm* main = program_.main_form()) {
+        main->refresh_registers();
+    }
+    program_.link().send(1);
+    program_.link().send(0);
+    return true;
+}
+
+} // namespace zqf
