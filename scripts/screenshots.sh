@@ -3,7 +3,7 @@
 # display (Xvfb), with the virtual board, then the main panel on a 1366x768
 # screen and at 150 % on a 1920x1080 one. Needs xvfb and imagemagick.
 # Stops named after the command are taken alone: start, zqf7310 ... zqf7620,
-# planners, auxiliary, panel-1366x768, panel-150, board-1366x768, board-150.
+# planners, auxiliary, exercisers, panel-1366x768, panel-150, board-1366x768, board-150.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}

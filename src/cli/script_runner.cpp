@@ -61,6 +61,8 @@ std::string_view kind_noun(ControlKind kind) {
         return "a rotary selector";
     case ControlKind::timer:
         return "a timer";
+    case ControlKind::progress:
+        return "a progress bar";
     }
     return "a control";
 }

@@ -25,6 +25,7 @@ void VirtualClock::adopt(Timer& timer) {
     entry.subscription = timer.subscribe([this, &timer] { changed(timer); });
     entry.enabled = timer.timer_enabled();
     entry.interval = timer.interval();
+    entry.starts = timer.starts();
     if (entry.enabled) {
         schedule(entry, now_);
     }
@@ -37,9 +38,11 @@ void VirtualClock::changed(Timer& timer) {
     }
     Entry& entry = it->second;
     const bool restarted =
-        timer.timer_enabled() && (!entry.enabled || timer.interval() != entry.interval);
+        timer.timer_enabled() &&
+        (!entry.enabled || timer.interval() != entry.interval || timer.starts() != entry.starts);
     entry.enabled = timer.timer_enabled();
     entry.interval = timer.interval();
+    entry.starts = timer.starts();
     if (!entry.enabled) {
         entry.due.reset();
     } else if (restarted) {

@@ -13,8 +13,9 @@ namespace zqf::cli {
 
 // The program's clock in a bench script: time passes only when the script
 // says so, and the timers of the open windows fire on it. A timer becomes due
-// one interval after it is enabled or its interval changes, and again one
-// interval after each firing; an interval of 0 or less never fires.
+// one interval after it is enabled or started afresh or its interval changes,
+// and again one interval after each firing; an interval of 0 or less never
+// fires.
 class VirtualClock {
   public:
     int64_t now_ms() const { return now_; }
@@ -35,6 +36,7 @@ class VirtualClock {
         Subscription subscription;
         bool enabled = false;
         int interval = 0;
+        uint64_t starts = 0;
         std::optional<int64_t> due;
         uint64_t order = 0; // when it was scheduled, for ties
     };

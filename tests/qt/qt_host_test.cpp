@@ -1,8 +1,10 @@
 // The desktop host: windows per form, modality without nested event loops,
 // close boxes that ask the model, blocking dialogs with the timers paused,
 // form timers, and freeing closed windows after the outermost action.
+#include "platform/linux/monotonic_timer.h"
 #include "qt/binder/binder.h"
 #include "qt/host/form_timers.h"
+#include "qt/host/precise_ticker.h"
 #include "qt/host/qt_host.h"
 #include "qt/views/views.h"
 #include "qt_test_support.h"
@@ -185,8 +187,42 @@ class QtHostTest : public QObject {
         QCOMPARE(timers.running(), 1);
         p.form.timer().set_timer_enabled(false);
         QCOMPARE(timers.running(), 0);
-        const auto* precise = p.host.window_of(p.form)->findChild<QTimer*>();
-        QCOMPARE(precise->timerType(), Qt::PreciseTimer);
+    }
+
+    // Due at start + k x interval: never early, a pause keeps the grid, a fresh
+    // start begins a new one. (How late they come is the benchmark's business.)
+    void ticks_keep_to_the_grid_of_their_start() {
+        std::vector<int64_t> ticks;
+        PreciseTicker ticker(nullptr, [&ticks] { ticks.push_back(monotonic_ns()); });
+        constexpr int64_t interval = 4'000'000;
+        const int64_t t0 = monotonic_ns();
+        ticker.schedule(4);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= 3, 5000);
+        ticker.set_paused(true);
+        QVERIFY(!ticker.running());
+        const std::size_t before_pause = ticks.size();
+        QTest::qWait(10);
+        QCOMPARE(ticks.size(), before_pause);
+        const int64_t resumed = monotonic_ns();
+        ticker.set_paused(false);
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= before_pause + 3, 5000);
+        for (std::size_t k = 0; k < before_pause; ++k) {
+            QVERIFY(ticks[k] >= t0 + static_cast<int64_t>(k + 1) * interval);
+        }
+        // After the pause the grid goes on from the first point after the resume,
+        // at most one tick per point.
+        const int64_t first_point = t0 + ((resumed - t0) / interval + 1) * interval;
+        for (std::size_t k = before_pause; k < ticks.size(); ++k) {
+            QVERIFY(ticks[k] >= first_point + static_cast<int64_t>(k - before_pause) * interval);
+        }
+
+        ticks.clear();
+        const int64_t t1 = monotonic_ns();
+        ticker.schedule(4);
+        QTRY_VERIFY_WITH_TIMEOUT(!ticks.empty(), 5000);
+        QVERIFY(ticks.front() >= t1 + interval);
+        ticker.unschedule();
+        QVERIFY(!ticker.scheduled());
     }
 
     void a_fault_in_a_handler_is_reported_not_fatal() {

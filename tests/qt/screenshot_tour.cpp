@@ -1,6 +1,6 @@
 // Walks the desktop program through its windows on a real display and saves a
 // picture of the screen at each stop: the start window, then the main window
-// of every device. Run it under Xvfb (scripts/screenshots.sh).
+// of every device, the planners and the exercisers. Run it under Xvfb (scripts/screenshots.sh).
 #include "core/windows/program.h"
 #include "platform/chip_geometry.h"
 #include "platform/virtual_board.h"
@@ -218,6 +218,50 @@ int main(int argc, char* argv[]) {
         window_of("Option4", "currentsetting2", "currentform7340", {}, "current-zqf7340.png");
         window_of("Option6", "Command2", "dualpowerform", {"Option2"}, "powerdown.png");
         window_of("Option6", "Command1", "dualmuxform", {}, "divider-entry.png");
+    }
+    if (wanted("exercisers")) {
+        // Each while its timer runs, part of the way through.
+        {
+            Session session;
+            session.confirm("Option1");
+            click(session.window("Main"), "Command9");
+            QWidget& sweep = session.window("sweepform");
+            retype(sweep, "Text4", "200");
+            click(sweep, "Command3");
+            QTest::qWait(1100);
+            shoot(out + "/sweep-window.png");
+        }
+        {
+            Session session;
+            session.confirm("Option5");
+            click(session.window("Main"), "Command9");
+            QWidget& sweep = session.window("sweepform");
+            retype(sweep, "Text3", "1750.0001");
+            retype(sweep, "Text4", "20");
+            click(sweep, "Command3");
+            QTest::qWait(900);
+            shoot(out + "/sweep-window-zqf7350.png");
+        }
+        {
+            Session session;
+            session.confirm("Option1");
+            click(session.window("Main"), "Command11");
+            QWidget& hopper = session.window("locktime");
+            retype(hopper, "Text3", "250");
+            click(hopper, "Command1");
+            QTest::qWait(1900);
+            shoot(out + "/hop-window.png");
+        }
+        {
+            Session session;
+            session.confirm("Option4");
+            click(session.window("Main"), "command14");
+            QWidget& phase = session.window("spur_opt");
+            retype(phase, "sweep_rate_box", "20");
+            click(phase, "Command1");
+            QTest::qWait(900);
+            shoot(out + "/spur-opt-window.png");
+        }
     }
     return 0;
 }

@@ -84,6 +84,19 @@ class ViewsTest : public QObject {
         four.confirm("Option2");
         four.click("Main", "Toggle32");
         check_window(four, "fastlockform");
+        four.click("fastlockform", "Command2");
+        for (const auto& [door, exerciser] :
+             {std::pair{"Command9", "sweepform"}, std::pair{"Command11", "locktime"}}) {
+            four.click("Main", door);
+            check_window(four, exerciser);
+            four.click(exerciser, "Command2");
+        }
+        test::flush_deleted();
+
+        test::GuiSession five;
+        five.confirm("Option4");
+        five.click("Main", "command14");
+        check_window(five, "spur_opt");
     }
 
     void every_auxiliary_window_has_its_widgets() {

@@ -112,6 +112,19 @@ struct SharedState {
     int16_t first_option1_done = 0;
     int16_t test_mode_index = 0;
     int16_t if_test_mode_index = 0;
+
+    // --- exercisers: kept between ticks and between openings -----------------
+    double sweep_position = 0.0;       // Hz, the frequency the sweep has reached
+    double sweep_stop = 0.0;           // Hz
+    double sweep_step = 0.0;           // Hz, chan_step as it was at Start
+    double sweep_position_fixed = 0.0; // Hz, the ZQF7350's own pair
+    double sweep_stop_fixed = 0.0;     // Hz
+    double hop_f1 = 0.0;               // MHz, as read at the last hop
+    double hop_f2 = 0.0;               // MHz
+    double hop_last_f1 = 0.0;          // MHz, refills the hopper's boxes
+    double hop_last_f2 = 0.0;          // MHz
+    int16_t hop_used = 0;              // 1 once any hop has run
+    double hop_current = 0.0;          // MHz, programmed by the last hop
 };
 
 } // namespace zqf

@@ -102,6 +102,18 @@ constexpr StateField state_field_rows[] = {
     ZQF_STATE_FIELD(first_option1_done),
     ZQF_STATE_FIELD(test_mode_index),
     ZQF_STATE_FIELD(if_test_mode_index),
+    // exercisers
+    ZQF_STATE_FIELD(sweep_position),
+    ZQF_STATE_FIELD(sweep_stop),
+    ZQF_STATE_FIELD(sweep_step),
+    ZQF_STATE_FIELD(sweep_position_fixed),
+    ZQF_STATE_FIELD(sweep_stop_fixed),
+    ZQF_STATE_FIELD(hop_f1),
+    ZQF_STATE_FIELD(hop_f2),
+    ZQF_STATE_FIELD(hop_last_f1),
+    ZQF_STATE_FIELD(hop_last_f2),
+    ZQF_STATE_FIELD(hop_used),
+    ZQF_STATE_FIELD(hop_current),
 };
 
 #undef ZQF_STATE_FIELD

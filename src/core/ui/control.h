@@ -23,6 +23,7 @@ enum class ControlKind {
     toggle,
     selector,
     timer,
+    progress,
 };
 
 // What a user action on a control came to.

@@ -2,6 +2,9 @@
 
 #include "core/ui/form.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace zqf {
 
 // ---- CaptionControl --------------------------------------------------------
@@ -276,12 +279,56 @@ void Timer::set_interval(int interval_ms) {
     notify();
 }
 
+void Timer::start() {
+    timer_enabled_ = true;
+    ++starts_;
+    notify();
+}
+
 std::optional<std::string> Timer::property(std::string_view name) const {
     if (name.empty() || name == "enabled") {
         return on_off(timer_enabled_);
     }
     if (name == "interval") {
         return std::to_string(interval_);
+    }
+    return Control::property(name);
+}
+
+// ---- ProgressBar -----------------------------------------------------------
+
+void ProgressBar::set_range(double low, double high) {
+    if (low_ == low && high_ == high) {
+        return;
+    }
+    low_ = low;
+    high_ = high;
+    notify();
+}
+
+void ProgressBar::set_value(double value, std::string text) {
+    if (value_ == value && text_ == text) {
+        return;
+    }
+    value_ = value;
+    text_ = std::move(text);
+    notify();
+}
+
+double ProgressBar::fraction() const {
+    if (!(high_ > low_)) {
+        return value_ >= high_ ? 1.0 : 0.0;
+    }
+    const double share = (value_ - low_) / (high_ - low_);
+    return std::isfinite(share) ? std::clamp(share, 0.0, 1.0) : 0.0;
+}
+
+std::optional<std::string> ProgressBar::property(std::string_view name) const {
+    if (name.empty() || name == "percent") {
+        return std::to_string(static_cast<int>(std::floor(fraction() * 100.0)));
+    }
+    if (name == "text") {
+        return text_;
     }
     return Control::property(name);
 }

@@ -172,9 +172,17 @@ class Timer : public Control {
         : Control(form, std::move(name), ControlKind::timer), interval_(interval_ms) {}
 
     bool timer_enabled() const { return timer_enabled_; }
+    // Enabled again while enabled, the schedule goes on; a change of interval
+    // starts it again from the moment of the change.
     void set_timer_enabled(bool enabled);
     int interval() const { return interval_; }
     void set_interval(int interval_ms);
+    // Enables the timer with a fresh schedule: the first firing one interval
+    // from now, also when it was running already.
+    void start();
+    // How many fresh schedules the timer has had; a host restarts its clock
+    // when this moves.
+    uint64_t starts() const { return starts_; }
 
     std::function<void()> on_timer;
     void fire() { run(on_timer); }
@@ -187,6 +195,35 @@ class Timer : public Control {
   private:
     bool timer_enabled_ = false;
     int interval_ = 0;
+    uint64_t starts_ = 0;
+};
+
+// How far a piece of work has come: a value between the two ends of a range,
+// and a short text the bar shows on it.
+class ProgressBar : public Control {
+  public:
+    ProgressBar(Form& form, std::string name)
+        : Control(form, std::move(name), ControlKind::progress) {}
+
+    double low() const { return low_; }
+    double high() const { return high_; }
+    double value() const { return value_; }
+    const std::string& text() const { return text_; }
+    void set_range(double low, double high);
+    void set_value(double value, std::string text);
+
+    // From 0 (at the low end or below) to 1 (at the high end or beyond). An
+    // empty range is all done once the value reaches it.
+    double fraction() const;
+
+    Action user_click() override { return Action::not_supported; }
+    std::optional<std::string> property(std::string_view name) const override;
+
+  private:
+    double low_ = 0.0;
+    double high_ = 0.0;
+    double value_ = 0.0;
+    std::string text_;
 };
 
 } // namespace zqf

@@ -80,6 +80,9 @@ class MainForm final : public Form {
 
     // Navigation to the other windows.
     void open_rf_planner();
+    // The lock-time hopper; "Frequency Hop" first puts the last frequencies hopped
+    // between into its boxes, "Lock ~ Time" opens it as designed.
+    void open_hopper(bool with_last_frequencies);
     void open_rf_test_modes();
     void open_fast_lock(std::function<void()> then);
     void open_rf_current();

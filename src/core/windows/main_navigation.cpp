@@ -8,8 +8,11 @@
 #include "core/windows/dual_power_form.h"
 #include "core/windows/fast_lock_form.h"
 #include "core/windows/help_form.h"
+#include "core/windows/lock_time_form.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
+#include "core/windows/spur_opt_form.h"
+#include "core/windows/sweep_form.h"
 #include "core/windows/synth_form.h"
 #include "core/windows/synth_if_form.h"
 #include "core/windows/test_mode_form.h"
@@ -54,6 +57,11 @@ void MainForm::create_navigation() {
              if_section_door([this] { open_modal<DualPowerForm>(); }));
     on_click({"Label7", "Label30", "currentsetting1"},
              if_section_door([this] { open_modal<Current1Form>(); }));
+    on_click({"Command9", "Command7", "mnufreqsweep"},
+             [this] { program_.show_modal(program_.load<SweepForm>()); });
+    on_click({"Command11", "mnufreqhop"}, [this] { open_hopper(true); });
+    on_click({"Command5"}, [this] { open_hopper(false); });
+    on_click({"command14"}, [this] { program_.show_modal(program_.load<SpurOptForm>()); });
     on_click({"aboutmenu"}, [this] { open_modal_help(true); });
     on_click({"mnuProg"}, [this] { open_modal_help(false); });
 
@@ -77,6 +85,14 @@ void MainForm::open_rf_planner() {
         get<ToggleSwitch>("Toggle13")
             .set_state(program_.state().doubler_field == bit_weight<int32_t>(19));
     });
+}
+
+void MainForm::open_hopper(bool with_last_frequencies) {
+    LockTimeForm& hopper = program_.load<LockTimeForm>();
+    if (with_last_frequencies) {
+        hopper.take_last_frequencies();
+    }
+    program_.show_modal(hopper);
 }
 
 void MainForm::open_rf_test_modes() {

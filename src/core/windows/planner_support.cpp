@@ -28,15 +28,19 @@ bool fields_fit(Program& program, std::span<const FieldId> fields,
     if (!misfit) {
         return true;
     }
+    warn_misfit(program, *misfit, advice);
+    return false;
+}
+
+void warn_misfit(Program& program, const FieldMisfit& misfit, std::span<const FieldAdvice> advice) {
     std::string_view what_to_change;
     for (const FieldAdvice& row : advice) {
-        if (row.id == misfit->id) {
-            what_to_change = misfit->value < 0.0 ? row.negative : row.too_large;
+        if (row.id == misfit.id) {
+            what_to_change = misfit.value < 0.0 ? row.negative : row.too_large;
         }
     }
     program.beep();
-    warn(program, misfit_text(*misfit, what_to_change));
-    return false;
+    warn(program, misfit_text(misfit, what_to_change));
 }
 
 void show_on_main(Program& program, std::string_view control, std::string text) {

@@ -30,6 +30,9 @@ struct FieldAdvice {
 bool fields_fit(Program& program, std::span<const FieldId> fields,
                 std::span<const FieldAdvice> advice);
 
+// The same beep and warning for a misfit found elsewhere (in a value not yet stored).
+void warn_misfit(Program& program, const FieldMisfit& misfit, std::span<const FieldAdvice> advice);
+
 // Shows a text in a read-out of the main window.
 void show_on_main(Program& program, std::string_view control, std::string text);
 

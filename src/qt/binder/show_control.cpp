@@ -10,7 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QSignalBlocker>
+
+#include <cmath>
 
 namespace zqf::qt {
 
@@ -149,6 +152,16 @@ void show_selector(const RotarySelector& control, QObject& target) {
     knob->set_position(control.position());
 }
 
+void show_progress(const ProgressBar& control, QObject& target) {
+    auto* bar = qobject_cast<QProgressBar*>(&target);
+    if (bar == nullptr) {
+        return;
+    }
+    bar->setValue(static_cast<int>(std::lround(control.fraction() * progress_steps)));
+    // The bar's format reads % as a placeholder.
+    bar->setFormat(to_qt(control.text()).replace(QLatin1Char('%'), QStringLiteral("%%")));
+}
+
 void show_control(const Control& control, QObject& target) {
     show_common(control, target);
     if (const auto* caption = dynamic_cast<const CaptionControl*>(&control)) {
@@ -163,6 +176,8 @@ void show_control(const Control& control, QObject& target) {
         show_toggle(*toggle, target);
     } else if (const auto* selector = dynamic_cast<const RotarySelector*>(&control)) {
         show_selector(*selector, target);
+    } else if (const auto* progress = dynamic_cast<const ProgressBar*>(&control)) {
+        show_progress(*progress, target);
     }
 }
 

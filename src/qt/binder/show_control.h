@@ -17,6 +17,9 @@ std::string from_qt(const QString& text);
 // muted shade between it and the window colour.
 QColor caption_colour(const QPalette& palette, CaptionColour colour);
 
+// The steps of a progress bar on screen between its two ends.
+inline constexpr int progress_steps = 10000;
+
 // Brings a widget (or action, or menu) into line with its control model.
 // Each knows the widget types that can show that model and leaves others as
 // they are. They hold nothing and decide nothing.
@@ -27,6 +30,7 @@ void show_list(const ListBox& control, QObject& target);
 void show_option(const OptionButton& control, QObject& target);
 void show_toggle(const ToggleSwitch& control, QObject& target);
 void show_selector(const RotarySelector& control, QObject& target);
+void show_progress(const ProgressBar& control, QObject& target);
 
 // The common part and whichever of the above fits the control.
 void show_control(const Control& control, QObject& target);

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include "qt/widgets/option_widget.h"
@@ -48,6 +49,8 @@ QWidget* make_widget(const Control& control, QWidget* parent) {
         return make_switch(parent, name);
     case ControlKind::selector:
         return make_selector(parent, name);
+    case ControlKind::progress:
+        return make_progress(parent, name);
     case ControlKind::frame:
     case ControlKind::menu:
     case ControlKind::timer:

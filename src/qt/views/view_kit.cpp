@@ -1,5 +1,7 @@
 #include "qt/views/view_kit.h"
 
+#include "qt/binder/show_control.h"
+
 #include "qt/widgets/option_widget.h"
 #include "qt/widgets/rotary_knob.h"
 #include "qt/widgets/switch_button.h"
@@ -11,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QSvgWidget>
@@ -71,6 +74,15 @@ QGroupBox* make_frame(QWidget* parent, const char* name) {
 
 RotaryKnob* make_selector(QWidget* parent, const char* name) {
     return named(new RotaryKnob(parent), name);
+}
+
+QProgressBar* make_progress(QWidget* parent, const char* name) {
+    auto* bar = named(new QProgressBar(parent), name);
+    // Fine steps, so a long sweep still moves the bar.
+    bar->setRange(0, progress_steps);
+    bar->setTextVisible(true);
+    bar->setAlignment(Qt::AlignCenter);
+    return bar;
 }
 
 QWidget* make_picture(QWidget* parent, const char* name, const QString& resource, int width,

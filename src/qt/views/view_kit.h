@@ -6,6 +6,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QWidget;
 
@@ -27,6 +28,7 @@ QComboBox* make_list(QWidget* parent, const char* name);
 QLineEdit* make_text_box(QWidget* parent, const char* name);
 QGroupBox* make_frame(QWidget* parent, const char* name);
 RotaryKnob* make_selector(QWidget* parent, const char* name);
+QProgressBar* make_progress(QWidget* parent, const char* name);
 // A picture from the program's resources (an SVG), drawn at `width` x `height`.
 QWidget* make_picture(QWidget* parent, const char* name, const QString& resource, int width,
                       int height);
