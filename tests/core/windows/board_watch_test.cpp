@@ -107,6 +107,44 @@ TEST(BoardWatch, ASessionLeavesTheChipBehindThePanelWhereTheWindowsSaySo) {
     EXPECT_EQ(log.row(7).word, *b.board.latched(0));
 }
 
+// The lock-time hopper writes R0 alone at every hop. After an LCD step the
+// chip keeps the reduced MOD in R1 while the hopper plans with the full one:
+// the chip hops between other frequencies than the panel's, and says why.
+TEST(BoardWatch, AHopAfterAnLcdStepLeavesTheModulusBehind) {
+    PlannerBench b("Option1", "synthmenu", "synthform");
+    b.type("Text1", "1750.4");
+    b.type("Text3", "100");
+    b.click("Command3");
+    b.click("Command4"); // 1750.5 MHz as 1/20
+    b.click("Command2");
+    b.main().find("Command11")->user_click(); // "Frequency Hop"
+    b.program.collect();
+    Form& hopper = b.form("locktime");
+    hopper.get<TextBox>("Text1").user_type("1850.4");
+    hopper.get<TextBox>("Text2").user_type("1860.2");
+    hopper.get<TextBox>("Text3").user_type("1");
+    b.ProgramBench::click("locktime", "Command1");
+    const std::size_t before = b.program.bus_log().size();
+
+    hopper.get<Timer>("Timer1").fire();
+    EXPECT_EQ(summary(b), "chip: 1852.00000 MHz, panel: 1850.40000 MHz, R1 not written since the "
+                          "last change");
+    hopper.get<Timer>("Timer1").fire();
+    EXPECT_EQ(summary(b), "chip: 1861.00000 MHz, panel: 1860.20000 MHz, R1 not written since the "
+                          "last change");
+    const BusLog& log = b.program.bus_log();
+    ASSERT_EQ(log.size(), before + 2);
+    EXPECT_EQ(cell(log, before, BusLogColumn::register_name), "R0");
+    EXPECT_EQ(cell(log, before + 1, BusLogColumn::register_name), "R0");
+    EXPECT_EQ(log.row(before + 1).word, *b.board.latched(0));
+
+    // Writing R1 brings the chip to the panel's frequency.
+    b.ProgramBench::click("locktime", "Command3");
+    b.ProgramBench::click("locktime", "Command2");
+    b.main().find("Toggle20")->user_click();
+    EXPECT_EQ(summary(b), "chip and panel: 1860.20000 MHz");
+}
+
 TEST(BoardWatch, ADualDeviceHasAnIfLineAndItsOwnSettings) {
     PlannerBench b("Option6", "ifvcofreq", "synthformIF", "option_usb");
     b.type("Text1", "540");
