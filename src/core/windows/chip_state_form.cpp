@@ -9,12 +9,16 @@ ChipStateForm::ChipStateForm(Program& program)
     button("cmdClose", "&Close").on_click = [this] { close(); };
 }
 
-ChipReport ChipStateForm::report() const {
+ChipReport chip_state(Program& program) {
     RegisterWords words{};
     for (int index = 0; index < static_cast<int>(words.size()); ++index) {
-        words[static_cast<std::size_t>(index)] = program_.chip_word(index);
+        words[static_cast<std::size_t>(index)] = program.chip_word(index);
     }
-    return chip_report(program_.state(), words);
+    return chip_report(program.state(), words);
+}
+
+ChipReport ChipStateForm::report() const {
+    return chip_state(program_);
 }
 
 } // namespace zqf
