@@ -46,7 +46,10 @@ void show_row(QTreeWidgetItem& item, const QStringList& texts, bool differs) {
             item.setText(c, texts[c]);
             item.setToolTip(c, texts[c]);
         }
-        item.setForeground(c, differs ? QBrush(Qt::red) : QBrush());
+        const QBrush brush = differs ? QBrush(Qt::red) : QBrush();
+        if (item.foreground(c) != brush) {
+            item.setForeground(c, brush);
+        }
     }
 }
 
