@@ -52,12 +52,13 @@ Outcome<Control*> open_control(const Program& program, std::span<const std::stri
 
 Outcome<std::string> read_window(const Program& program, std::string_view name) {
     const std::vector<std::string_view> parts = parts_of(name);
-    if (parts.size() == 2 && parts[1] == "focus") {
+    if (parts.size() == 2 && (parts[1] == "focus" || parts[1] == "caption")) {
         const Outcome<Form*> form = open_form(program, parts[0]);
         if (const Failure* failure = failure_of(form)) {
             return *failure;
         }
-        return std::get<Form*>(form)->focus();
+        const Form& window = *std::get<Form*>(form);
+        return parts[1] == "focus" ? window.focus() : window.caption();
     }
     if (parts.size() > 3 || (parts.size() == 3 && parts[2].empty())) {
         return Failure{"name a property as FORM.CONTROL.PROPERTY, not " + quote(name)};

@@ -9,11 +9,11 @@
 namespace zqf::cli {
 
 // Windows and controls as a script names them: FORM, FORM.CONTROL,
-// FORM.CONTROL.PROPERTY and FORM.focus.
+// FORM.CONTROL.PROPERTY, FORM.focus and FORM.caption.
 
 // What `print` shows of any open window, even one below a modal window: a
-// control's property (its default property when none is named) or the name of
-// the control that has the window's focus.
+// control's property (its default property when none is named), the name of
+// the control that has the window's focus, or the window's title.
 Outcome<std::string> read_window(const Program& program, std::string_view name);
 
 // A window the user can act on: open, shown and not below a modal window.

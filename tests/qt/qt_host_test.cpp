@@ -11,9 +11,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -171,6 +175,38 @@ class QtHostTest : public QObject {
         QCOMPARE(seen_icon, QMessageBox::Critical);
         QCOMPARE(seen_title, QString());
         QCOMPARE(seen_text, QString("Failed to determine operating system"));
+    }
+
+    // The settings dialogs open where the last file was chosen, also in the
+    // next run, which reads the same user settings.
+    void file_dialogs_start_in_the_folder_last_used() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("panels"));
+        const QString ini = dir.filePath("zqfeval.ini");
+        const QString panels = QDir(dir.path()).absoluteFilePath("panels");
+        const auto dialogs = [&ini] {
+            return QtDialogs(std::make_unique<QSettings>(ini, QSettings::IniFormat));
+        };
+        QString started_in;
+        const auto answer = [&started_in](const QString& name) {
+            QTimer::singleShot(0, [&started_in, name] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog != nullptr);
+                started_in = dialog->directory().absolutePath();
+                if (name.isEmpty()) {
+                    dialog->reject();
+                    return;
+                }
+                dialog->selectFile(name);
+                static_cast<QDialog*>(dialog)->accept();
+            });
+        };
+        answer(panels + "/a.txt");
+        const auto saved = dialogs().save_file(nullptr, "Test Files (*.txt)");
+        QCOMPARE(saved, std::optional<QString>(panels + "/a.txt"));
+        answer(QString());
+        QCOMPARE(dialogs().open_file(nullptr, "Test Files (*.txt)"), std::nullopt);
+        QCOMPARE(started_in, panels);
     }
 
     void form_timers_follow_their_model() {

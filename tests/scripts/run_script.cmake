@@ -9,6 +9,8 @@
 #   AFTER    comms_option.txt after the run, byte for byte; NO_FILE_AFTER: none
 #   EXPECTED NAME.expected and NAME.stderr without their endings
 #   STDIN    a file to give the run as standard input
+#   FILES    files to copy into the working folder, blank-separated
+#   SAVED    a file the run writes in the working folder, equal to NAME.saved
 # The folder of zqfctl shows as @PROGRAM_DIR@ in the expected output, the
 # script's folder as @SCRIPT_DIR@ in the expected errors.
 
@@ -36,6 +38,10 @@ if(DEFINED BEFORE)
     unescape(content "${BEFORE}")
     file(WRITE "${WORK}/comms_option.txt" "${content}")
 endif()
+separate_arguments(files UNIX_COMMAND "${FILES}")
+foreach(source ${files})
+    file(COPY "${source}" DESTINATION "${WORK}")
+endforeach()
 if(NOT DEFINED EXIT)
     set(EXIT 0)
 endif()
@@ -74,5 +80,22 @@ if(DEFINED AFTER)
     file(READ "${file}" actual_hex HEX)
     if(NOT actual_hex STREQUAL expected_hex)
         message(FATAL_ERROR "comms_option.txt holds bytes ${actual_hex}, not ${expected_hex}")
+    endif()
+endif()
+
+if(DEFINED SAVED)
+    set(saved "${WORK}/${SAVED}")
+    if(NOT EXISTS "${saved}")
+        message(FATAL_ERROR "${SAVED} was not written")
+    endif()
+    file(READ "${saved}" actual_hex HEX)
+    file(READ "${EXPECTED}.saved" expected_hex HEX)
+    if(NOT actual_hex STREQUAL expected_hex)
+        file(READ "${saved}" actual)
+        message(FATAL_ERROR "${SAVED} differs from ${EXPECTED}.saved\n--- actual\n${actual}")
+    endif()
+    file(GLOB left_over "${WORK}/.*")
+    if(left_over)
+        message(FATAL_ERROR "temporary files left beside ${SAVED}: ${left_over}")
     endif()
 endif()

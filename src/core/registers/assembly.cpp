@@ -40,24 +40,23 @@ std::optional<double> sum_terms(const SharedState& state, const DeviceProfile& d
 // say would be latched by the chip all the same, possibly into another register.
 std::optional<std::string> refusal_of(const SharedState& state, Family family, int index,
                                       double word) {
-    const std::string not_sent = "R" + std::to_string(index) + " was not sent: ";
     if (!std::isfinite(word)) {
-        return not_sent + "its word is not a finite number.";
+        return "its word is not a finite number.";
     }
     if (word != std::floor(word)) {
-        return not_sent + "its word " + general_form(word) + " is not a whole number.";
+        return "its word " + general_form(word) + " is not a whole number.";
     }
     if (word < 0.0) {
-        return not_sent + "its word " + general_form(word) + " is negative.";
+        return "its word " + general_form(word) + " is negative.";
     }
     const uint32_t address_mask = (1U << control_bits(family)) - 1U;
     const uint32_t address = word_bits(word) & address_mask;
     if (address != static_cast<uint32_t>(index)) {
-        return not_sent + "its word, hex " + word_hex(word) + ", carries the address of R" +
+        return "its word, hex " + word_hex(word) + ", carries the address of R" +
                std::to_string(address) + ".";
     }
     if (const std::optional<FieldMisfit> misfit = check_register_fields(state, index)) {
-        return not_sent + misfit_text(*misfit);
+        return misfit_text(*misfit);
     }
     return std::nullopt;
 }
@@ -121,24 +120,25 @@ Assembled assemble_register(SharedState& state) {
     const int index = state.reg_index;
     // No device confirmed yet: there is no chip to write.
     if (index > 7 || state.device_name.empty()) {
-        return {Assembly::skipped, {}};
+        return {Assembly::skipped, {}, {}};
     }
     const DeviceProfile& device = device_profile(state.device_name);
     // R0 to R4 go to every device, stored words where it has no such register;
     // the registers above exist on the devices whose maps hold them only.
     if (index >= 5 && index >= device.register_count) {
-        return {Assembly::skipped, {}};
+        return {Assembly::skipped, {}, {}};
     }
     const auto i = static_cast<std::size_t>(index);
     Assembly result = Assembly::resent;
     if (const RegisterMap* map = register_map(device.family, index)) {
         const std::optional<double> sum = sum_terms(state, device, *map);
         if (!sum) {
-            return {Assembly::overflow, {}};
+            return {Assembly::overflow, {}, {}};
         }
         const double word = *sum + index;
-        if (std::optional<std::string> refusal = refusal_of(state, device.family, index, word)) {
-            return {Assembly::refused, std::move(*refusal)};
+        if (std::optional<std::string> reason = refusal_of(state, device.family, index, word)) {
+            return {Assembly::refused, "R" + std::to_string(index) + " was not sent: " + *reason,
+                    std::move(*reason)};
         }
         state.reg_word[i] = word;
         result = Assembly::assembled;
@@ -148,7 +148,7 @@ Assembled assemble_register(SharedState& state) {
         state.reg_text_bin[i] = bits_text(state.tx_word, display_length(device.family, index));
         state.reg_text_hex[i] = word_hex(state.tx_word);
     }
-    return {result, {}};
+    return {result, {}, {}};
 }
 
 } // namespace zqf

@@ -20,6 +20,7 @@ enum class Assembly {
 struct Assembled {
     Assembly outcome;
     std::string refusal; // why the word was refused, naming the register
+    std::string reason;  // the same without the register's name ("its word ... is negative.")
 };
 
 // Assembles the word of register state.reg_index for state.device_name: the

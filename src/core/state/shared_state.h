@@ -125,6 +125,9 @@ struct SharedState {
     double hop_last_f2 = 0.0;          // MHz
     int16_t hop_used = 0;              // 1 once any hop has run
     double hop_current = 0.0;          // MHz, programmed by the last hop
+
+    // Member by member; what tests compare to show that nothing changed.
+    bool operator==(const SharedState&) const = default;
 };
 
 } // namespace zqf

@@ -131,6 +131,7 @@ void MainForm::create_controls() {
     create_switches();
     create_noise_modes();
     create_navigation();
+    create_settings_commands();
 }
 
 void MainForm::create_menus() {

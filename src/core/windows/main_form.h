@@ -89,6 +89,13 @@ class MainForm final : public Form {
     template <typename F> void open_modal();
     void open_modal_help(bool about);
 
+    // File > Get Settings and Save Settings (and Command12, the same as Save).
+    void create_settings_commands();
+    void mnuGet_Click();
+    void mnuSave_Click();
+    // The title bar names the file last loaded or saved.
+    void show_settings_file(const std::string& path);
+
     // The Board menu: recording the bus.
     void mnuRecordBus_Click();
     void mnuStopRecording_Click();

@@ -3,7 +3,7 @@
 #include "core/registers/field_check.h"
 #include "core/state/bit_weight.h"
 #include "core/state/device_profile.h"
-#include "core/text/convert.h"
+#include "core/state/list_choices.h"
 #include "core/text/number_entry.h"
 #include "core/text/number_text.h"
 #include "core/windows/main_form.h"
@@ -26,27 +26,11 @@ struct ListRule {
 };
 
 const ListRule list_rules[] = {
-    {"Combo1",
-     [](SharedState& s, int n) {
-         s.resync_value = static_cast<int16_t>(n);
-         s.load_control = p2(23);
-     },
-     {r2, all_rf}},
+    {"Combo1", choose_resync, {r2, all_rf}},
     {"Combo2", [](SharedState& s, int n) { s.test_mode = n; }, {r3, all_rf}},
     {"Combo3", [](SharedState& s, int n) { s.sd_test_mode = n; }, {r3, all_rf}},
-    {"Combo4",
-     [](SharedState& s, int n) {
-         s.prescaler_p = n == 0 ? 4 : 8;
-         s.prescaler_field = n == 0 ? 0 : bit_weight<int32_t>(20);
-         s.prescaler_bit = n == 0 ? 0.0 : 1.0;
-     },
-     {r2, all_rf, all}},
-    {"Combo5",
-     [](SharedState& s, int n) {
-         s.if_prescaler = 8 << n;
-         s.if_prescaler_field = n * bit_weight<int32_t>(21);
-     },
-     {r4, all, all_if}},
+    {"Combo4", choose_rf_prescaler, {r2, all_rf, all}},
+    {"Combo5", choose_if_prescaler, {r4, all, all_if}},
     {"Combo7",
      [](SharedState& s, int n) {
          s.muxout_code = n * p2(7);
@@ -120,18 +104,15 @@ void MainForm::list_chosen(std::string_view name) {
 bool MainForm::set_if_counters() {
     SharedState& s = program_.state();
     // A zero or unusable IF PFD leaves the counters as they were.
-    const auto r = to_int32(s.refin_freq / 1000.0 / s.if_pfd_freq);
-    const auto n = to_int32(s.if_vco_freq * 1000.0 / s.if_pfd_freq);
-    const std::optional<SwallowCounters> counters =
-        n ? split_counter(*n, s.if_prescaler) : std::nullopt;
-    if (!r || !counters) {
+    const std::optional<IfCounters> counters = counters_from_if_plan(s);
+    if (!counters) {
         program_.beep();
         return false;
     }
-    s.if_r = *r;
-    s.if_n = *n;
-    s.if_b = counters->b;
-    s.if_a = counters->a;
+    s.if_r = counters->r;
+    s.if_n = counters->n;
+    s.if_b = counters->swallow.b;
+    s.if_a = counters->swallow.a;
     // The plan stays stored, as after a planner's limit failure, but is
     // neither refreshed nor lit for writing.
     return fields_fit(program_, if_counter_fields, if_counter_advice);

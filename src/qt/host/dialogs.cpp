@@ -1,7 +1,9 @@
 #include "qt/host/dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace zqf::qt {
 
@@ -25,14 +27,30 @@ QMessageBox::Icon box_icon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-std::optional<QString> answer(const QString& file) {
+const QString folder_key = QStringLiteral("dialogs/folder");
+
+} // namespace
+
+QtDialogs::QtDialogs()
+    : QtDialogs(std::make_unique<QSettings>(QStringLiteral("zqfeval"), QStringLiteral("zqfeval"))) {
+}
+
+QtDialogs::QtDialogs(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
+
+QtDialogs::~QtDialogs() = default;
+
+QString QtDialogs::last_folder() const {
+    return settings_->value(folder_key).toString();
+}
+
+std::optional<QString> QtDialogs::remember_folder(const QString& file) {
     if (file.isEmpty()) {
         return std::nullopt;
     }
+    settings_->setValue(folder_key, QFileInfo(file).absolutePath());
+    settings_->sync();
     return file;
 }
-
-} // namespace
 
 void QtDialogs::message_box(QWidget* parent, MessageIcon icon, const QString& title,
                             const QString& text) {
@@ -43,11 +61,11 @@ void QtDialogs::message_box(QWidget* parent, MessageIcon icon, const QString& ti
 }
 
 std::optional<QString> QtDialogs::open_file(QWidget* parent, const QString& filter) {
-    return answer(QFileDialog::getOpenFileName(parent, QString(), QString(), filter));
+    return remember_folder(QFileDialog::getOpenFileName(parent, QString(), last_folder(), filter));
 }
 
 std::optional<QString> QtDialogs::save_file(QWidget* parent, const QString& filter) {
-    return answer(QFileDialog::getSaveFileName(parent, QString(), QString(), filter));
+    return remember_folder(QFileDialog::getSaveFileName(parent, QString(), last_folder(), filter));
 }
 
 } // namespace zqf::qt
