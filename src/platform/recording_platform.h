@@ -35,7 +35,7 @@ std::unique_ptr<RecordingSink> open_recording_file(const std::string& path, std:
 int64_t steady_nanoseconds();
 
 // Wraps any platform and, while a recording runs, draws every port write and
-// every word request that the platform accepted into a Value Change Dump
+// every word request that the platform took into a Value Change Dump
 // (BusWaveform). It forwards every call unchanged.
 class RecordingPlatform final : public Platform, public BusRecording {
   public:
