@@ -10,8 +10,11 @@ PACKAGES := cmake ninja-build g++ pkg-config clang-format \
             libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-svg-dev libusb-1.0-0-dev \
             clang libclang-rt-dev srecord sigrok-cli
+# What `make package` needs besides: dpkg-shlibdeps (and the file command it
+# runs) for the dependencies, lintian to check the result.
+PACKAGE_TOOLS := dpkg-dev file lintian
 
-.PHONY: deps configure build test test-plain test-asan test-fuzz fuzz run bench format install clean
+.PHONY: deps configure build test test-plain test-asan test-fuzz fuzz run bench format install package clean
 
 deps:
 	@scripts/install-deps.sh $(PACKAGES)
@@ -66,6 +69,12 @@ format:
 
 install: build
 	cmake --install $(BUILD)
+
+# The Debian package (zqfeval_VERSION_ARCH.deb in $(BUILD)), checked by lintian.
+package: build
+	@scripts/install-deps.sh $(PACKAGE_TOOLS)
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error $(BUILD)/zqfeval_*.deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

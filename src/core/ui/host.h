@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -18,6 +19,17 @@ inline constexpr std::string_view program_title = "Norvik Evaluation Software";
 // The filter of the settings-file dialogs.
 inline constexpr std::string_view settings_file_filter = "Test Files (*.txt)|*.txt";
 
+// What a save dialog that offers several filters gave: the file, and the
+// position of the filter the user left chosen.
+struct SaveChoice {
+    std::string path;
+    std::size_t filter = 0;
+};
+
+// The position of the filter ("Text (*.x)|*.x|Text (*.y)|*.y") whose pattern
+// the file's name ends with; the first when none does.
+std::size_t filter_of_path(std::string_view filters, std::string_view path);
+
 // Everything a form needs from its surroundings. The desktop program
 // implements it with real windows; the bench-script runner with a virtual clock.
 class Host {
@@ -31,6 +43,9 @@ class Host {
     // The file the user picks, or nothing when the dialog is cancelled.
     virtual std::optional<std::string> open_file_dialog(std::string_view filter) = 0;
     virtual std::optional<std::string> save_file_dialog(std::string_view filter) = 0;
+    // A save dialog with several filters, "Text (*.x)|*.x|Text (*.y)|*.y". By
+    // default the plain save dialog, its filter told by the file's name.
+    virtual std::optional<SaveChoice> save_file_choosing(std::string_view filters);
 
     // A window appears. A modal window blocks the windows below it.
     virtual void show(Form& form, bool modal) = 0;

@@ -138,6 +138,7 @@ void MainForm::create_menus() {
     menu("mnuFile", "&File");
     menu("mnuGet", "&Get Settings");
     menu("mnuSave", "&Save Settings");
+    create_export_menu();
     menu("Exitmenu", "E&xit").on_click = [this] { end_program(); };
     menu("mnuSettings", "&Settings");
     menu("synthmenu", "Synthesizer &RF Section");

@@ -96,6 +96,10 @@ class MainForm final : public Form {
     // The title bar names the file last loaded or saved.
     void show_settings_file(const std::string& path);
 
+    // File > Export Registers...: the words a full write would send now.
+    void create_export_menu();
+    void mnuExport_Click();
+
     // The Board menu: recording the bus.
     void mnuRecordBus_Click();
     void mnuStopRecording_Click();

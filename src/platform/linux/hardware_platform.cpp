@@ -126,14 +126,14 @@ std::string HardwarePlatform::kept_reason(std::string_view prefix) const {
     return reason;
 }
 
-std::unique_ptr<Platform> make_hardware_platform(int32_t port_address) {
+std::unique_ptr<Platform> make_hardware_platform(int32_t port_address, std::ostream& log) {
     HardwareParts parts;
     parts.ports = make_linux_port_system();
     parts.usb = make_libusb_transport();
     const auto config = adapter_config_path(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     parts.adapter_ids = load_adapter_ids(config, std::cerr);
     parts.sleep = [](std::chrono::milliseconds pause) { std::this_thread::sleep_for(pause); };
-    return std::make_unique<HardwarePlatform>(std::move(parts), port_address, std::cerr);
+    return std::make_unique<HardwarePlatform>(std::move(parts), port_address, log);
 }
 
 } // namespace zqf

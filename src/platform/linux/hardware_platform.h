@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <ostream>
 #include <streambuf>
@@ -83,7 +84,9 @@ class HardwarePlatform final : public Platform {
 };
 
 // The platform on the real system, with the adapter ids of the user's
-// ~/.config/zqfeval/usb-adapter.conf (read now) and messages on stderr.
-std::unique_ptr<Platform> make_hardware_platform(int32_t port_address = 888);
+// ~/.config/zqfeval/usb-adapter.conf (read now, its faults told on stderr)
+// and its messages on `log`.
+std::unique_ptr<Platform> make_hardware_platform(int32_t port_address = 888,
+                                                 std::ostream& log = std::cerr);
 
 } // namespace zqf

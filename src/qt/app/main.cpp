@@ -9,12 +9,16 @@
 #include "qt/views/views.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
+#include <span>
+#include <string_view>
 
 namespace {
 
@@ -68,6 +72,20 @@ int run(const zqf::qt::Options& options) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // --help and --version print and end before a display is opened, so
+    // they answer where there is none (a build machine, a package check).
+    const std::span<char*> arguments(argv, static_cast<std::size_t>(argc));
+    const bool only_print = std::any_of(arguments.begin() + 1, arguments.end(), [](const char* a) {
+        const std::string_view arg(a);
+        return arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" ||
+               arg == "--version";
+    });
+    if (only_print) {
+        const QCoreApplication reader(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("zqfeval"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(ZQF_VERSION));
+        zqf::qt::parse_options(QCoreApplication::arguments());
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zqfeval"));
     QApplication::setApplicationVersion(QStringLiteral(ZQF_VERSION));

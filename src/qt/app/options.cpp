@@ -7,7 +7,10 @@ namespace zqf::qt {
 Options parse_options(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Evaluation and control program for the ZQF7xx0 PLL frequency synthesizers."));
+        "Evaluation and control program for the ZQF7xx0 PLL frequency synthesizers.\n"
+        "\n"
+        "Exit status: 0 when the program is ended from its main window, and after\n"
+        "--help or --version; 1 for an option it does not know (nothing is started)."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption virtual_board(

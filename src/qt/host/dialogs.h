@@ -3,6 +3,7 @@
 #include "core/ui/host.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -16,6 +17,16 @@ namespace zqf::qt {
 // The filter text a file dialog shows for a filter given as "Text (*.x)|*.x".
 QString file_dialog_filter(std::string_view filter);
 
+// The filters of a file dialog for filters given as "Text (*.x)|*.x|Text (*.y)|*.y".
+QStringList file_dialog_filters(std::string_view filters);
+
+// A file to save and the position of the filter the user left chosen, or -1
+// when the dialog cannot tell.
+struct SaveAnswer {
+    QString file;
+    int filter = -1;
+};
+
 // The blocking dialogs of the Host interface. The desktop uses real ones;
 // tests answer them without a screen.
 class Dialogs {
@@ -25,6 +36,9 @@ class Dialogs {
                              const QString& text) = 0;
     virtual std::optional<QString> open_file(QWidget* parent, const QString& filter) = 0;
     virtual std::optional<QString> save_file(QWidget* parent, const QString& filter) = 0;
+    // A save dialog offering several filters; by default the plain one.
+    virtual std::optional<SaveAnswer> save_file_choosing(QWidget* parent,
+                                                         const QStringList& filters);
 };
 
 // QMessageBox with an OK button and QFileDialog, each returning when answered.
@@ -40,6 +54,8 @@ class QtDialogs final : public Dialogs {
                      const QString& text) override;
     std::optional<QString> open_file(QWidget* parent, const QString& filter) override;
     std::optional<QString> save_file(QWidget* parent, const QString& filter) override;
+    std::optional<SaveAnswer> save_file_choosing(QWidget* parent,
+                                                 const QStringList& filters) override;
 
   private:
     QString last_folder() const;

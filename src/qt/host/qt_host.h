@@ -52,6 +52,7 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     void beep() override;
     std::optional<std::string> open_file_dialog(std::string_view filter) override;
     std::optional<std::string> save_file_dialog(std::string_view filter) override;
+    std::optional<SaveChoice> save_file_choosing(std::string_view filters) override;
     void show(Form& form, bool modal) override;
     void closed(Form& form) override;
     int64_t now_ms() override { return clock_.elapsed(); }

@@ -25,6 +25,7 @@ QMenuBar* build_main_menus(QWidget& window) {
     QMenu* file = add_menu(bar, "mnuFile");
     add_entry(file, "mnuGet");
     add_entry(file, "mnuSave");
+    add_entry(file, "mnuExport");
     file->addSeparator();
     add_entry(file, "Exitmenu");
 
