@@ -4,7 +4,9 @@
 // the monotonic clock. Tick k is due at t0 + k x interval; its error is how far
 // the k-th latch lies from that, the drift is the last tick's signed error.
 //
-//   hop_timing [RUNS]   runs each interval RUNS times (default 1), one line a run
+//   hop_timing [RUNS] [--bus-log]   runs each interval RUNS times (default 1),
+//                                   one line a run; --bus-log hops with the
+//                                   bus log window open beside the panel
 #include "core/windows/program.h"
 #include "platform/chip_geometry.h"
 #include "platform/linux/monotonic_timer.h"
@@ -22,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -100,7 +103,7 @@ void report(int interval_ms, int64_t t0, const std::vector<int64_t>& latches) {
     std::fflush(stdout);
 }
 
-void measure(int interval_ms, int duration_ms) {
+void measure(int interval_ms, int duration_ms, bool bus_log) {
     const QTemporaryDir folder;
     qt::QtHost host(qt::default_views(), std::make_unique<qt::QtDialogs>());
     Program* running = nullptr;
@@ -118,6 +121,9 @@ void measure(int interval_ms, int duration_ms) {
     click(program, "deviceform", "Option1");
     click(program, "deviceform", "option_par");
     click(program, "deviceform", "Command1");
+    if (bus_log) {
+        click(program, "Main", "mnuBusLog");
+    }
     click(program, "Main", "Command11");
     program.find("locktime")->find("Text3")->user_type(std::to_string(interval_ms));
 
@@ -145,9 +151,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
+    const bool bus_log = argc > 2 && std::string_view(argv[2]) == "--bus-log";
+    std::printf("bus log window: %s\n", bus_log ? "open" : "closed");
     for (const auto& [interval_ms, duration_ms] : {std::pair{10, 10'000}, std::pair{1, 2'000}}) {
         for (int run = 0; run < runs; ++run) {
-            measure(interval_ms, duration_ms);
+            measure(interval_ms, duration_ms, bus_log);
         }
     }
     return 0;

@@ -35,7 +35,8 @@ inline constexpr std::string_view run_usage =
     "  file PATH|cancel (answers the next file dialog; without one it is cancelled)\n"
     "  let state.NAME[K] VALUE             send K\n"
     "  print WHAT    check WHAT VALUE      WHAT: FORM.CONTROL[.PROPERTY], FORM.focus,\n"
-    "                                      FORM.caption, state.NAME[K], board (print only)\n"
+    "                                      FORM.caption, state.NAME[K];\n"
+    "                                      print only: board, buslog, chip\n"
     "Exit status: 0 at the end, 1 after a failed check, 2 after a line that cannot be\n"
     "carried out or when the --vcd recording could not be written.\n";
 

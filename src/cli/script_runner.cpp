@@ -1,10 +1,12 @@
 #include "cli/script_runner.h"
 
+#include "cli/board_text.h"
 #include "cli/script_words.h"
 #include "cli/state_text.h"
 #include "cli/whole_number.h"
 #include "cli/window_targets.h"
 #include "core/text/number_text.h"
+#include "core/windows/chip_state_form.h"
 
 #include <limits>
 
@@ -296,6 +298,15 @@ Outcome<std::string> ScriptRunner::read(const std::string& what) const {
 }
 
 ScriptRunner::LineOutcome ScriptRunner::print(const Words& words) {
+    // What the Board menu's windows show, whether they are open or not.
+    if (words[1] == "buslog") {
+        out_ << bus_log_lines(program_.bus_log());
+        return {};
+    }
+    if (words[1] == "chip") {
+        out_ << chip_lines(chip_state(program_));
+        return {};
+    }
     if (words[1] == "board") {
         if (board_ == nullptr) {
             return Failure{"print board reads the virtual board; there is none with --board "

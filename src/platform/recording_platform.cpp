@@ -51,13 +51,18 @@ RecordingPlatform::~RecordingPlatform() {
 }
 
 void RecordingPlatform::out_byte(int32_t port, int32_t value) {
+    const uint64_t failed_before = inner_.failed_transfers();
+    inner_.out_byte(port, value);
+    // A write the port did not take (one never claimed) left the lines as they were.
+    if (inner_.failed_transfers() != failed_before) {
+        return;
+    }
     const auto lines = static_cast<uint8_t>(value & 0xFF);
     if (recording()) {
         waveform_->port_write(lines);
         drain();
     }
     port_lines_ = lines;
-    inner_.out_byte(port, value);
 }
 
 int16_t RecordingPlatform::vendor_request(int16_t request, int32_t value1, int32_t value2,

@@ -35,7 +35,7 @@ std::unique_ptr<RecordingSink> open_recording_file(const std::string& path, std:
 int64_t steady_nanoseconds();
 
 // Wraps any platform and, while a recording runs, draws every port write and
-// every word request that the platform accepted into a Value Change Dump
+// every word request that the platform took into a Value Change Dump
 // (BusWaveform). It forwards every call unchanged.
 class RecordingPlatform final : public Platform, public BusRecording {
   public:
@@ -53,6 +53,10 @@ class RecordingPlatform final : public Platform, public BusRecording {
     int16_t vendor_request(int16_t request, int32_t value1, int32_t value2, int16_t value3,
                            int16_t length, uint8_t* buffer) override;
     int16_t os_version() override { return inner_.os_version(); }
+    std::string failure_reason() const override { return inner_.failure_reason(); }
+    uint64_t failed_transfers() const override { return inner_.failed_transfers(); }
+    std::string transfer_failure() const override { return inner_.transfer_failure(); }
+    std::optional<uint32_t> held_word(int index) const override { return inner_.held_word(index); }
 
     std::optional<std::string> start(const std::string& path) override;
     std::optional<std::string> stop() override;

@@ -22,6 +22,9 @@ class TracingPlatform final : public Platform {
                            int16_t length, uint8_t* buffer) override;
     int16_t os_version() override { return inner_.os_version(); }
     std::string failure_reason() const override { return inner_.failure_reason(); }
+    uint64_t failed_transfers() const override { return inner_.failed_transfers(); }
+    std::string transfer_failure() const override { return inner_.transfer_failure(); }
+    std::optional<uint32_t> held_word(int index) const override { return inner_.held_word(index); }
 
   private:
     Platform& inner_;

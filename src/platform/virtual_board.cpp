@@ -13,14 +13,26 @@ bool rose(int32_t before, int32_t after, int32_t line) {
 } // namespace
 
 int16_t VirtualBoard::claim_parallel_port(int32_t, int32_t) {
+    port_refused_ = claim_result_ == 0;
     return claim_result_;
 }
 
 int16_t VirtualBoard::load_firmware(const uint8_t*) {
+    adapter_absent_ = firmware_result_ < 0;
     return firmware_result_;
 }
 
+void VirtualBoard::refuse(std::string reason) {
+    ++failed_transfers_;
+    transfer_failure_ = std::move(reason);
+}
+
 void VirtualBoard::out_byte(int32_t, int32_t value) {
+    if (port_refused_) {
+        refuse(failure_reason_.empty() ? "the parallel port was never claimed"
+                                       : "the parallel port was never claimed: " + failure_reason_);
+        return;
+    }
     const int32_t before = lines_;
     lines_ = value & 0xFF;
     if (rose(before, lines_, clock_line)) {
@@ -34,7 +46,13 @@ void VirtualBoard::out_byte(int32_t, int32_t value) {
 
 int16_t VirtualBoard::vendor_request(int16_t, int32_t, int32_t, int16_t, int16_t length,
                                      uint8_t* buffer) {
+    if (adapter_absent_) {
+        refuse(failure_reason_.empty() ? "no USB adapter is ready"
+                                       : "no USB adapter is ready: " + failure_reason_);
+        return -1;
+    }
     if (buffer == nullptr || length < 5) {
+        refuse("the request carried no word");
         return -1;
     }
     const uint64_t word = uint64_t{buffer[0]} | uint64_t{buffer[1]} << 8 |

@@ -21,6 +21,8 @@ struct ChipGeometry {
 // shifted in on each rising edge of the clock D0; a rising edge of load-enable
 // D2 latches the bits shifted since the last latch into the register named by
 // the word's control bits. A USB request latches the word of its buffer.
+// Like the real link, it takes no port write once a claim of the port was
+// refused, and no request once the adapter's firmware load failed.
 class VirtualBoard final : public Platform {
   public:
     explicit VirtualBoard(std::function<ChipGeometry()> mounted_chip)
@@ -33,6 +35,9 @@ class VirtualBoard final : public Platform {
                            int16_t length, uint8_t* buffer) override;
     int16_t os_version() override { return os_code_; }
     std::string failure_reason() const override { return failure_reason_; }
+    uint64_t failed_transfers() const override { return failed_transfers_; }
+    std::string transfer_failure() const override { return transfer_failure_; }
+    std::optional<uint32_t> held_word(int index) const override { return latched(index); }
 
     // What the board reports to the program.
     void set_claim_result(int16_t result) { claim_result_ = result; }
@@ -48,12 +53,17 @@ class VirtualBoard final : public Platform {
 
   private:
     void latch(uint64_t word, int length);
+    void refuse(std::string reason);
 
     std::function<ChipGeometry()> mounted_chip_;
     int16_t claim_result_ = 1;
     int16_t firmware_result_ = 0;
     int16_t os_code_ = native_os_version;
     std::string failure_reason_;
+    bool port_refused_ = false;
+    bool adapter_absent_ = false;
+    uint64_t failed_transfers_ = 0;
+    std::string transfer_failure_;
     int32_t lines_ = 0;
     uint64_t shift_register_ = 0;
     int pending_bits_ = 0;

@@ -157,6 +157,26 @@ TEST(BusRecording, DrawsOnlyTheWordsTheAdapterAccepted) {
     EXPECT_EQ(refused.changes(), "$end\n#1\n");
 }
 
+// The program sees the board through the recorder: the start window's reasons,
+// the bus log's outcomes and the chip state's words must come through it.
+TEST(BusRecording, ThePlatformsReportsPassThrough) {
+    Recorder r;
+    r.board.set_failure_reason("/dev/parport0 is in use");
+    EXPECT_EQ(r.platform.failure_reason(), "/dev/parport0 is in use");
+    r.request(0x2BC000, 24);
+    EXPECT_EQ(r.platform.held_word(0), 0x2BC000U);
+    r.board.set_claim_result(0);
+    r.platform.claim_parallel_port(1, -1);
+    ASSERT_EQ(r.platform.start("bus.vcd"), std::nullopt);
+    r.platform.out_byte(888, 24);
+    EXPECT_EQ(r.platform.failed_transfers(), 1U);
+    EXPECT_EQ(r.platform.transfer_failure(),
+              "the parallel port was never claimed: /dev/parport0 is in use");
+    // The lines of a port never claimed never moved: nothing to draw.
+    r.platform.stop();
+    EXPECT_EQ(r.changes(), "$end\n#1\n");
+}
+
 TEST(BusRecording, AFailedWriteStopsTheRecordingOnceAndTheLinkGoesOn) {
     Recorder r;
     std::vector<std::string> told;

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -111,6 +112,38 @@ int main(int argc, char* argv[]) {
             session.window("Main").findChild<QAction*>("aboutmenu")->trigger();
             shoot(out + "/about.png");
         }
+    }
+    // The bus log and the chip state beside the panel, after a bench session
+    // that leaves the chip behind it: the planner, an LCD step, "Lock Time"
+    // (R0 alone) and a switch whose register waits for its indicator.
+    for (const char* stop : {"board-1366x768", "board-150"}) {
+        if (!only.contains(QString::fromLatin1(stop))) {
+            continue;
+        }
+        Session session;
+        session.confirm("Option1");
+        click(session.window("Main"), "vcofreq");
+        QWidget& planner = session.window("synthform");
+        retype(planner, "Text1", "1750.4");
+        retype(planner, "Text3", "100");
+        click(planner, "Command3");
+        click(planner, "Command4");
+        retype(planner, "Text2", "5000");
+        click(planner, "Command6");
+        click(planner, "Command2");
+        settle();
+        click(session.window("Main"), "Toggle1");
+        session.window("Main").findChild<QAction*>("mnuBusLog")->trigger();
+        session.window("Main").findChild<QAction*>("mnuChipState")->trigger();
+        settle();
+        // Side by side where the screen allows: the chip state at the right,
+        // the bus log at the bottom left, the panel behind them.
+        const QRect screen = session.window("Main").screen()->availableGeometry();
+        QWidget& chip = session.window("chipstate");
+        chip.move(screen.right() - chip.frameGeometry().width() + 1, screen.top());
+        QWidget& log = session.window("buslog");
+        log.move(screen.left(), screen.bottom() - 48 - log.frameGeometry().height() + 1);
+        shoot(out + "/" + stop + ".png");
     }
     const std::pair<const char*, const char*> devices[] = {
         {"Option1", "zqf7310"}, {"Option2", "zqf7320"}, {"Option4", "zqf7340"},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace zqf {
@@ -37,6 +38,17 @@ class Platform {
     // platform's words (device node and error, missing group or file); empty
     // after a success or when the platform has nothing to add.
     virtual std::string failure_reason() const { return {}; }
+
+    // How many port writes and word requests have not reached the board so
+    // far, and why the last of them did not, in the platform's words (a port
+    // that was never claimed, an adapter that refused the request). A
+    // platform that cannot tell counts none.
+    virtual uint64_t failed_transfers() const { return 0; }
+    virtual std::string transfer_failure() const { return {}; }
+
+    // The word the board holds in register `index` (0 to 7), where the
+    // platform can read it back; real hardware cannot, a virtual board can.
+    virtual std::optional<uint32_t> held_word(int /*index*/) const { return std::nullopt; }
 };
 
 // The code os_version yields on this platform. Linux gives port access only

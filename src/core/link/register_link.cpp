@@ -5,6 +5,7 @@
 #include "core/link/write_orders.h"
 #include "core/registers/assembly.h"
 #include "core/state/device_profile.h"
+#include "core/text/convert.h"
 
 namespace zqf {
 
@@ -31,12 +32,44 @@ void RegisterLink::send_register() {
             observer(sent);
         }
     }
+    const Transfer done = transfer(index);
+    if (!transfer_observers_.empty()) {
+        const auto observers = transfer_observers_;
+        for (const auto& [id, observer] : observers) {
+            observer(done);
+        }
+    }
+}
+
+Transfer RegisterLink::transfer(int index) {
+    Transfer done{index, word_bits(state_.tx_word), LinkKind::none, Delivery::not_sent, {}};
+    const uint64_t failed_before = platform_.failed_transfers();
+    bool refused = false;
     if (state_.comm_link == "par") {
+        done.link = LinkKind::parallel_port;
         shift_word_parallel(state_, platform_);
         pulse_le_parallel(state_, platform_);
     } else if (state_.comm_link == "usb") {
-        shift_word_usb(state_, platform_);
+        done.link = LinkKind::usb_adapter;
+        const int16_t result = shift_word_usb(state_, platform_);
+        refused = result < 0;
+        if (refused) {
+            done.reason = "the adapter answered " + std::to_string(result);
+        }
+    } else {
+        return done;
     }
+    if (!refused && platform_.failed_transfers() == failed_before) {
+        done.delivery = Delivery::sent;
+        return done;
+    }
+    done.delivery = Delivery::failed;
+    if (std::string reason = platform_.transfer_failure(); !reason.empty()) {
+        done.reason = std::move(reason);
+    } else if (done.reason.empty()) {
+        done.reason = "the port did not take every write";
+    }
+    return done;
 }
 
 int RegisterLink::add_observer(std::function<void(const SentWord&)> observer) {
@@ -45,8 +78,15 @@ int RegisterLink::add_observer(std::function<void(const SentWord&)> observer) {
     return id;
 }
 
+int RegisterLink::add_transfer_observer(std::function<void(const Transfer&)> observer) {
+    const int id = next_observer_++;
+    transfer_observers_.emplace_back(id, std::move(observer));
+    return id;
+}
+
 void RegisterLink::remove_observer(int id) {
     std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
+    std::erase_if(transfer_observers_, [id](const auto& entry) { return entry.first == id; });
 }
 
 void RegisterLink::set_observer(std::function<void(const SentWord&)> observer) {

@@ -3,6 +3,7 @@
 #include "core/link/platform.h"
 #include "core/state/shared_state.h"
 
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
@@ -19,6 +20,22 @@ struct SentWord {
     std::string hex;
 };
 
+// The link a word was handed to, as comm_link named it.
+enum class LinkKind : uint8_t { parallel_port, usb_adapter, none };
+
+// What the platform reported for a word: every call taken, some refused, or
+// no link at all (display only).
+enum class Delivery : uint8_t { sent, failed, not_sent };
+
+// What became of one word, told once its transfer is over.
+struct Transfer {
+    int index;
+    uint32_t word;
+    LinkKind link;
+    Delivery delivery;
+    std::string reason; // why it failed, in the platform's words; empty otherwise
+};
+
 // The one road to the chip: every register write, from anywhere, goes through
 // send_register with reg_index set just before.
 class RegisterLink {
@@ -28,6 +45,9 @@ class RegisterLink {
     // Told after each word is assembled and shown, before it is transferred.
     // Returns an id for remove_observer.
     int add_observer(std::function<void(const SentWord&)> observer);
+    // Told after each word's transfer, with what the platform reported.
+    int add_transfer_observer(std::function<void(const Transfer&)> observer);
+    // Ends an observer of either kind.
     void remove_observer(int id);
     // Replaces every observer with this one.
     void set_observer(std::function<void(const SentWord&)> observer);
@@ -55,10 +75,13 @@ class RegisterLink {
 
   private:
     void send_each(std::span<const int> order);
+    // Hands tx_word to the link of comm_link and says what became of it.
+    Transfer transfer(int index);
 
     SharedState& state_;
     Platform& platform_;
     std::vector<std::pair<int, std::function<void(const SentWord&)>>> observers_;
+    std::vector<std::pair<int, std::function<void(const Transfer&)>>> transfer_observers_;
     std::function<void(const std::string&)> refusal_handler_;
     int next_observer_ = 1;
 };

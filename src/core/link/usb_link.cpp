@@ -7,7 +7,7 @@
 
 namespace zqf {
 
-void shift_word_usb(SharedState& state, Platform& platform) {
+int16_t shift_word_usb(SharedState& state, Platform& platform) {
     state.usb_bits = static_cast<int16_t>(transfer_bits(state.device_name));
     const uint32_t w = word_bits(state.tx_word);
     state.usb_buffer[0] = static_cast<uint8_t>(w & 0xFFU);
@@ -15,7 +15,7 @@ void shift_word_usb(SharedState& state, Platform& platform) {
     state.usb_buffer[2] = static_cast<uint8_t>((w >> 16) & 0xFFU);
     state.usb_buffer[3] = static_cast<uint8_t>((w >> 24) & 0xFFU);
     state.usb_buffer[4] = static_cast<uint8_t>(state.usb_bits);
-    platform.vendor_request(usb_word_request, 0, 0, 0, 5, state.usb_buffer.data());
+    return platform.vendor_request(usb_word_request, 0, 0, 0, 5, state.usb_buffer.data());
 }
 
 FirmwareLoad load_firmware(SharedState& state, Platform& platform, std::string_view program_dir) {

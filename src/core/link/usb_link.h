@@ -12,8 +12,9 @@ inline constexpr std::string_view firmware_file_name = "zqf7xxx_usb_fw_1_0.hex";
 inline constexpr int16_t usb_word_request = 221;
 
 // Builds usb_buffer from tx_word (four bytes little-endian and the word
-// length) and sends it as one vendor request. No strobe follows.
-void shift_word_usb(SharedState& state, Platform& platform);
+// length) and sends it as one vendor request. No strobe follows. Returns what
+// the request returned (negative: the adapter did not take it).
+int16_t shift_word_usb(SharedState& state, Platform& platform);
 
 // What the firmware load reports beyond usb_status.
 struct FirmwareLoad {

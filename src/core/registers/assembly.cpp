@@ -99,6 +99,23 @@ std::string word_hex(double word) {
     return hex_text(word_bits(word));
 }
 
+std::optional<uint32_t> compose_register(const SharedState& state, int index) {
+    if (index < 0 || index > 7 || state.device_name.empty()) {
+        return std::nullopt;
+    }
+    const DeviceProfile& device = device_profile(state.device_name);
+    const RegisterMap* map =
+        index < device.register_count ? register_map(device.family, index) : nullptr;
+    if (map == nullptr) {
+        return std::nullopt;
+    }
+    const std::optional<double> sum = sum_terms(state, device, *map);
+    if (!sum || refusal_of(state, device.family, index, *sum + index)) {
+        return std::nullopt;
+    }
+    return word_bits(*sum + index);
+}
+
 Assembled assemble_register(SharedState& state) {
     const int index = state.reg_index;
     // No device confirmed yet: there is no chip to write.

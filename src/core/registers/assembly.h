@@ -3,6 +3,8 @@
 #include "core/state/devices.h"
 #include "core/state/shared_state.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace zqf {
@@ -28,6 +30,12 @@ struct Assembled {
 // Otherwise it is stored in reg_word, copied to tx_word and rendered into
 // reg_text_bin/reg_text_hex (R0 to R6).
 Assembled assemble_register(SharedState& state);
+
+// The word register `index` would carry if it were sent now, as a whole
+// number below 2^32, without storing, showing or sending anything; nothing
+// when no word would go (no such register on the device, or a word the
+// assembly refuses).
+std::optional<uint32_t> compose_register(const SharedState& state, int index);
 
 // Number of bits the display pair of register `index` shows for the family.
 int display_length(Family family, int index);

@@ -137,4 +137,11 @@ std::string hex_text(uint32_t value) {
     return buf;
 }
 
+std::string padded_hex(uint32_t value, int bits) {
+    const int digits = bits >= 32 ? 8 : bits <= 0 ? 1 : (bits + 3) / 4;
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%0*X", digits, static_cast<unsigned>(value));
+    return buf;
+}
+
 } // namespace zqf

@@ -29,4 +29,8 @@ std::string format_template(double value, std::string_view pattern);
 // Upper-case hexadecimal digits without leading zeros ("0" for zero).
 std::string hex_text(uint32_t value);
 
+// A word of `bits` bits in upper-case hexadecimal, zero-padded to the digits
+// that width takes ("0440C9" for 24 bits, "00C80011" for 32).
+std::string padded_hex(uint32_t value, int bits);
+
 } // namespace zqf

@@ -1,7 +1,9 @@
 // The Board menu: what goes to the evaluation board, watched beside the panel.
-// Recording the bus writes a Value Change Dump of the serial interface.
+// The bus log and the chip state are windows that stay open beside it;
+// recording the bus writes a Value Change Dump of the serial interface.
+#include "core/windows/bus_log_form.h"
+#include "core/windows/chip_state_form.h"
 #include "core/windows/main_form.h"
-
 #include "core/windows/program.h"
 
 namespace zqf {
@@ -15,10 +17,23 @@ void warn(Program& program, const std::string& text) {
     program.message(MessageIcon::exclamation, program_title, text);
 }
 
+// Opens a window beside the panel, once: a second opening leaves it as it is.
+template <typename F> void open_beside(Program& program, std::string_view name) {
+    if (program.find(name) == nullptr) {
+        program.show(program.load<F>());
+    }
+}
+
 } // namespace
 
 void MainForm::create_board_menu() {
     menu("mnuBoard", "&Board");
+    menu("mnuBusLog", "Bus &Log").on_click = [this] {
+        open_beside<BusLogForm>(program_, "buslog");
+    };
+    menu("mnuChipState", "&Chip State").on_click = [this] {
+        open_beside<ChipStateForm>(program_, "chipstate");
+    };
     menu("mnuRecordBus", "&Record Bus...").on_click = [this] { mnuRecordBus_Click(); };
     menu("mnuStopRecording", "&Stop Recording").on_click = [this] { mnuStopRecording_Click(); };
     if (BusRecording* recording = program_.bus_recording()) {

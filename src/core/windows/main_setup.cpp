@@ -2,6 +2,7 @@
 #include "core/state/device_profile.h"
 #include "core/windows/main_form.h"
 #include "core/windows/main_list_items.h"
+#include "core/windows/panel_tooltips.h"
 #include "core/windows/program.h"
 
 namespace zqf {
@@ -37,6 +38,7 @@ void MainForm::main_setup() {
     case Family::none:
         break;
     }
+    set_panel_tooltips(*this, device_profile(program_.state().device_name));
 }
 
 void MainForm::setup_single_synthesizer() {

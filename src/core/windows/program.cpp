@@ -1,5 +1,6 @@
 #include "core/windows/program.h"
 
+#include "core/state/devices.h"
 #include "core/windows/device_form.h"
 #include "core/windows/main_form.h"
 
@@ -8,7 +9,16 @@
 namespace zqf {
 
 Program::Program(Host& host, Platform& platform, ProgramPaths paths)
-    : host_(host), platform_(platform), paths_(std::move(paths)), link_(state_, platform) {
+    : host_(host), platform_(platform), paths_(std::move(paths)), link_(state_, platform),
+      bus_log_([this] { return host_.now_ms(); },
+               [this] { return transfer_bits(state_.device_name); }) {
+    // The bus log and the chip state watch the link; they change nothing it sends.
+    link_.add_transfer_observer([this](const Transfer& transfer) {
+        bus_log_.add(transfer);
+        if (transfer.delivery == Delivery::sent && transfer.index >= 0 && transfer.index <= 7) {
+            delivered_[static_cast<std::size_t>(transfer.index)] = transfer.word;
+        }
+    });
     // A word the chip could not trust stays off the wire; the user is told why.
     link_.set_refusal_handler([this](const std::string& reason) {
         beep();
@@ -17,6 +27,16 @@ Program::Program(Host& host, Platform& platform, ProgramPaths paths)
 }
 
 Program::~Program() = default;
+
+std::optional<uint32_t> Program::chip_word(int index) const {
+    if (index < 0 || index > 7) {
+        return std::nullopt;
+    }
+    if (const std::optional<uint32_t> held = platform_.held_word(index)) {
+        return held;
+    }
+    return delivered_[static_cast<std::size_t>(index)];
+}
 
 void Program::start() {
     DeviceForm& start_window = load<DeviceForm>();

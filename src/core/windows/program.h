@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/link/bus_log.h"
 #include "core/link/bus_recording.h"
 #include "core/link/platform.h"
 #include "core/link/register_link.h"
@@ -7,8 +8,11 @@
 #include "core/ui/form.h"
 #include "core/ui/host.h"
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +49,14 @@ class Program final : public WindowManager {
     // The recording of the bus the surroundings offer, or nullptr.
     BusRecording* bus_recording() const { return bus_recording_; }
     void set_bus_recording(BusRecording* recording) { bus_recording_ = recording; }
+    // Every word handed to the link since the program started, the last
+    // ten thousand kept.
+    BusLog& bus_log() { return bus_log_; }
+    const BusLog& bus_log() const { return bus_log_; }
+    // What the chip holds in register `index`: the word the board latched,
+    // where the platform can read it back, or else the last word the link
+    // delivered; nothing before the first.
+    std::optional<uint32_t> chip_word(int index) const;
 
     // Creates a window with its designed values and runs its load handler;
     // an open window of the same name closes first.
@@ -102,6 +114,8 @@ class Program final : public WindowManager {
     ProgramPaths paths_;
     SharedState state_;
     RegisterLink link_;
+    BusLog bus_log_;
+    std::array<std::optional<uint32_t>, 8> delivered_{};
     std::vector<Window> windows_;
     std::vector<std::unique_ptr<Form>> retired_;
     std::vector<std::function<void()>> posted_;

@@ -48,17 +48,26 @@ int16_t HardwarePlatform::claim_parallel_port(int32_t, int32_t) {
     keeping_.forget();
     const bool claimed = parallel_.claim();
     failure_reason_ = claimed ? std::string() : kept_reason("parallel port: ");
+    claim_reason_ = failure_reason_;
     return claimed ? 1 : 0;
 }
 
 void HardwarePlatform::out_byte(int32_t port, int32_t value) {
-    parallel_.write(port, value);
+    if (!parallel_.write(port, value)) {
+        failed(parallel_.failure(), claim_reason_);
+    }
+}
+
+void HardwarePlatform::failed(const std::string& failure, const std::string& cause) {
+    ++failed_transfers_;
+    transfer_failure_ = cause.empty() ? failure : failure + ": " + cause;
 }
 
 int16_t HardwarePlatform::load_firmware(const uint8_t* path) {
     keeping_.forget();
     const int16_t status = load_firmware_from(path);
     failure_reason_ = status < 0 ? kept_reason("USB adapter: ") : std::string();
+    load_reason_ = failure_reason_;
     return status;
 }
 
@@ -88,11 +97,16 @@ int16_t HardwarePlatform::vendor_request(int16_t request, int32_t value1, int32_
     if (!fits) {
         log_ << "USB adapter: request " << request << " (" << value1 << ", " << value2 << ", "
              << length << " bytes) cannot be sent\n";
+        failed("request " + std::to_string(request) + " cannot be sent", {});
         return -1;
     }
     const std::span<const uint8_t> data(buffer, static_cast<std::size_t>(length));
-    return adapter_.send(static_cast<uint8_t>(request), static_cast<uint16_t>(value1),
-                         static_cast<uint16_t>(value2), data);
+    const int16_t sent = adapter_.send(static_cast<uint8_t>(request), static_cast<uint16_t>(value1),
+                                       static_cast<uint16_t>(value2), data);
+    if (sent < 0) {
+        failed(adapter_.failure(), load_reason_);
+    }
+    return sent;
 }
 
 std::string HardwarePlatform::kept_reason(std::string_view prefix) const {

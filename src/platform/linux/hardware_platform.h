@@ -59,11 +59,15 @@ class HardwarePlatform final : public Platform {
                            int16_t length, uint8_t* buffer) override;
     int16_t os_version() override { return native_os_version; }
     std::string failure_reason() const override { return failure_reason_; }
+    uint64_t failed_transfers() const override { return failed_transfers_; }
+    std::string transfer_failure() const override { return transfer_failure_; }
 
   private:
     int16_t load_firmware_from(const uint8_t* path);
     // The lines logged since `forget`, without `prefix`, on one line.
     std::string kept_reason(std::string_view prefix) const;
+    // A transfer did not reach the board: `failure`, with the `cause` behind it when known.
+    void failed(const std::string& failure, const std::string& cause);
 
     // Declared before the users that hold references to them.
     const std::unique_ptr<PortSystem> ports_;
@@ -71,6 +75,10 @@ class HardwarePlatform final : public Platform {
     KeepingLog keeping_;
     std::ostream log_;
     std::string failure_reason_;
+    std::string claim_reason_; // why the port claim failed, if it did
+    std::string load_reason_;  // why the firmware load failed, if it did
+    uint64_t failed_transfers_ = 0;
+    std::string transfer_failure_;
     ParallelPort parallel_;
     UsbAdapter adapter_;
 };

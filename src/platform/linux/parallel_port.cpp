@@ -100,9 +100,10 @@ bool ParallelPort::claim_direct() {
     return true;
 }
 
-void ParallelPort::write(int32_t port, int32_t value) {
+bool ParallelPort::write(int32_t port, int32_t value) {
     if (access_ == Access::none) {
-        return;
+        failure_ = "the parallel port was never claimed";
+        return false;
     }
     if (port != address_) {
         if (!reported_other_address_) {
@@ -110,19 +111,26 @@ void ParallelPort::write(int32_t port, int32_t value) {
                  << address_ << '\n';
             reported_other_address_ = true;
         }
-        return;
+        failure_ =
+            "port " + std::to_string(port) + " is not the claimed port " + std::to_string(address_);
+        return false;
     }
     uint8_t byte = static_cast<uint8_t>(value & 0xFF);
     if (access_ == Access::direct) {
         system_.write_port(static_cast<uint16_t>(address_), byte);
-        return;
+        return true;
     }
     const int written = system_.control(fd_, PPWDATA, &byte);
-    if (written != 0 && !reported_write_failure_) {
+    if (written == 0) {
+        return true;
+    }
+    if (!reported_write_failure_) {
         log_ << "parallel port: a write failed: " << std::strerror(-written)
              << " (further failures are not reported)\n";
         reported_write_failure_ = true;
     }
+    failure_ = std::string("a write to the port failed: ") + std::strerror(-written);
+    return false;
 }
 
 } // namespace zqf

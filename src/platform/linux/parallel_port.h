@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <iosfwd>
+#include <string>
 
 namespace zqf {
 
@@ -23,8 +24,11 @@ class ParallelPort {
     bool claim();
 
     // One byte on D0..D7 of the port at `port`, at once. A write to an unclaimed
-    // port, or to another address than the claimed one, is skipped.
-    void write(int32_t port, int32_t value);
+    // port, or to another address than the claimed one, is skipped. False
+    // when the byte did not reach the lines (see failure()).
+    bool write(int32_t port, int32_t value);
+    // Why the last write that failed did not reach the lines.
+    const std::string& failure() const { return failure_; }
 
   private:
     bool claim_ppdev();
@@ -41,6 +45,7 @@ class ParallelPort {
     bool ppdev_openable_ = false;
     bool reported_write_failure_ = false;
     bool reported_other_address_ = false;
+    std::string failure_;
 };
 
 } // namespace zqf

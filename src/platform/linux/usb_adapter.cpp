@@ -87,12 +87,14 @@ int16_t UsbAdapter::send(uint8_t request, uint16_t value, uint16_t index,
             log_ << "USB adapter: no board is ready; requests are dropped\n";
             reported_not_ready_ = true;
         }
+        failure_ = "no USB adapter is ready";
         return adapter_not_found;
     }
     const int sent = ready_->control_out(request, value, index, data, std::chrono::seconds(1));
     if (sent < 0) {
         log_ << "USB adapter: request " << int{request} << " failed: " << usb_error_text(sent)
              << '\n';
+        failure_ = "request " + std::to_string(int{request}) + " failed: " + usb_error_text(sent);
         return static_cast<int16_t>(std::max(sent, int{std::numeric_limits<int16_t>::min()}));
     }
     return static_cast<int16_t>(std::min(sent, int{std::numeric_limits<int16_t>::max()}));

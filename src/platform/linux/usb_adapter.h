@@ -50,6 +50,8 @@ class UsbAdapter {
     // One vendor control transfer out to the ready board, one second at most.
     // Returns the bytes sent, or a negative code (no board ready, transfer failed).
     int16_t send(uint8_t request, uint16_t value, uint16_t index, std::span<const uint8_t> data);
+    // Why the last request that failed did not reach the board.
+    const std::string& failure() const { return failure_; }
 
   private:
     std::optional<UsbDeviceInfo> find(const std::vector<UsbDeviceInfo>& present,
@@ -66,6 +68,7 @@ class UsbAdapter {
     const UploadOptions upload_;
     std::unique_ptr<UsbHandle> ready_;
     bool reported_not_ready_ = false;
+    std::string failure_;
 };
 
 } // namespace zqf

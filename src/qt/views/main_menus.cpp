@@ -38,6 +38,9 @@ QMenuBar* build_main_menus(QWidget& window) {
     add_entry(settings, "mnufreqsweep");
 
     QMenu* board = add_menu(bar, "mnuBoard");
+    add_entry(board, "mnuBusLog");
+    add_entry(board, "mnuChipState");
+    board->addSeparator();
     for (const char* entry : {"mnuRecordBus", "mnuStopRecording"}) {
         add_entry(board, entry);
     }

@@ -24,6 +24,8 @@ ViewRegistry default_views() {
     views.add("sweepform", build_sweep_view);
     views.add("locktime", build_lock_time_view);
     views.add("spur_opt", build_spur_opt_view);
+    views.add("buslog", build_bus_log_view);
+    views.add("chipstate", build_chip_state_view);
     return views;
 }
 

@@ -24,5 +24,7 @@ ViewParts build_dual_mux_view(const Form& form, QWidget& window);
 ViewParts build_sweep_view(const Form& form, QWidget& window);
 ViewParts build_lock_time_view(const Form& form, QWidget& window);
 ViewParts build_spur_opt_view(const Form& form, QWidget& window);
+ViewParts build_bus_log_view(const Form& form, QWidget& window);
+ViewParts build_chip_state_view(const Form& form, QWidget& window);
 
 } // namespace zqf::qt

@@ -98,5 +98,30 @@ TEST_F(PlatformTest, AFailedClaimOrLoadKeepsItsReasonForTheUser) {
     EXPECT_EQ(platform->failure_reason(), "");
 }
 
+// The bus log shows these beside each word that did not reach the board.
+TEST_F(PlatformTest, TransfersThatMissTheBoardAreCountedWithTheirReason) {
+    uint8_t buffer[5] = {1, 0, 0, 0, 24};
+    EXPECT_LT(platform->vendor_request(221, 0, 0, 0, 5, buffer), 0);
+    EXPECT_EQ(platform->failed_transfers(), 1U);
+    EXPECT_EQ(platform->transfer_failure(), "no USB adapter is ready");
+
+    ASSERT_GE(load(), 0);
+    usb->failures[static_cast<int>(usb->transfers.size())] = -9;
+    EXPECT_LT(platform->vendor_request(221, 0, 0, 0, 5, buffer), 0);
+    EXPECT_EQ(platform->failed_transfers(), 2U);
+    EXPECT_EQ(platform->transfer_failure().rfind("request 221 failed: ", 0), 0U)
+        << platform->transfer_failure();
+    EXPECT_EQ(platform->vendor_request(221, 0, 0, 0, 5, buffer), 5);
+    EXPECT_EQ(platform->failed_transfers(), 2U);
+
+    ports->open_result = -EACCES;
+    ports->access_result = -EPERM;
+    EXPECT_EQ(platform->claim_parallel_port(1, -1), 0);
+    platform->out_byte(888, 24);
+    EXPECT_EQ(platform->failed_transfers(), 3U);
+    EXPECT_EQ(platform->transfer_failure(),
+              "the parallel port was never claimed: " + platform->failure_reason());
+}
+
 } // namespace
 } // namespace zqf

@@ -1,0 +1,24 @@
+#include "core/windows/chip_state_form.h"
+
+#include "core/windows/program.h"
+
+namespace zqf {
+
+ChipStateForm::ChipStateForm(Program& program)
+    : Form(program, "chipstate", "Chip State"), program_(program) {
+    button("cmdClose", "&Close").on_click = [this] { close(); };
+}
+
+ChipReport chip_state(Program& program) {
+    RegisterWords words{};
+    for (int index = 0; index < static_cast<int>(words.size()); ++index) {
+        words[static_cast<std::size_t>(index)] = program.chip_word(index);
+    }
+    return chip_report(program.state(), words);
+}
+
+ChipReport ChipStateForm::report() const {
+    return chip_state(program_);
+}
+
+} // namespace zqf

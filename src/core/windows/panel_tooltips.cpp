@@ -1,0 +1,193 @@
+// Tooltips of the main panel, drawn from the bit tables, never written by hand.
+#include "core/windows/panel_tooltips.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace zqf {
+
+namespace {
+
+using S = SharedState;
+
+// The members each control stores when the user sets it.
+struct ControlFields {
+    std::string_view control;
+    std::array<FieldRef, 4> members;
+};
+
+constexpr std::monostate none{};
+
+constexpr std::array<ControlFields, 37> control_fields{{
+    {"Toggle1", {&S::rf_pd_polarity, none, none, none}},
+    {"Toggle2", {&S::if_pd_polarity, none, none, none}},
+    {"Toggle3", {&S::if_counter_reset, none, none, none}},
+    {"Toggle4", {&S::cp_gain, none, none, none}},
+    {"Toggle5", {&S::rf_cp_three_state, none, none, none}},
+    {"Toggle6", {&S::if_cp_three_state, none, none, none}},
+    {"Toggle7", {&S::counter_reset, none, none, none}},
+    {"Toggle8", {&S::cp_three_state, none, none, none}},
+    {"Toggle9", {&S::rf_counter_reset, none, none, none}},
+    {"Toggle10", {&S::xo_disable, none, none, none}},
+    {"Toggle13", {&S::doubler_field, &S::doubler_field_5, none, none}},
+    {"Toggle14", {&S::if_ref_doubler, &S::if_r, none, none}},
+    {"Toggle15", {&S::rf_powerdown, none, none, none}},
+    {"Toggle16", {&S::fastlock_4r, none, none, none}},
+    {"Toggle27", {&S::if_ldp, none, none, none}},
+    {"Toggle28", {&S::rf_phase_resync, none, none, none}},
+    {"Toggle31", {&S::ldp_bit, none, none, none}},
+    {"Toggle32", {&S::load_control, &S::fastlock_5r, none, none}},
+    {"Toggle33", {&S::rf_if_powerdown, none, none, none}},
+    {"Toggle34", {&S::if_powerdown, none, none, none}},
+    {"Toggle36", {&S::phase_value, none, none, none}},
+    {"dec_sel_toggle", {&S::dec_sel, none, none, none}},
+    {"phase_reg_textbox", {&S::phase_value, none, none, none}},
+    {"clock_divider_value_textbox", {&S::clk_div_value, none, none, none}},
+    {"Combo1", {&S::resync_value, &S::load_control, none, none}},
+    {"Combo2", {&S::test_mode, none, none, none}},
+    {"Combo3", {&S::sd_test_mode, none, none, none}},
+    {"Combo4", {&S::prescaler_bit, &S::prescaler_field, none, none}},
+    {"Combo5", {&S::if_prescaler_field, &S::if_b, &S::if_a, &S::if_r}},
+    {"Combo7", {&S::muxout_code, none, none, none}},
+    {"Combo8", {&S::muxout_code, none, none, none}},
+    {"Combo9", {&S::muxout_code, none, none, none}},
+    {"Combo10", {&S::clk_div_mode, none, none, none}},
+    {"Combo11", {&S::muxout_code, none, none, none}},
+    {"Combo12", {&S::sd_test_mode, none, none, none}},
+    {"Combo13", {&S::test_mode, none, none, none}},
+    // The noise-and-spur buttons: one entry stands for the three.
+    {"noise", {&S::ns_bits_4r, &S::ns_bits_5r, &S::ns_bits_dual, none}},
+}};
+
+constexpr std::array<std::string_view, 3> noise_options{"Option1", "Option2", "Option3"};
+
+// Where the fast-lock switch opens the timer window, closing that window also
+// turns the muxout to the fast-lock switch.
+constexpr std::array<FieldRef, 3> timer_window_fields{&S::load_control, &S::fastlock_5r,
+                                                      &S::muxout_code};
+
+std::span<const FieldRef> members_of(const ControlFields& row, const DeviceProfile& device) {
+    if (row.control == "Toggle32" && device.fast_lock_switch == FastLockSwitch::timer_window) {
+        return timer_window_fields;
+    }
+    return row.members;
+}
+
+bool sets_fields(std::string_view control) {
+    return std::any_of(control_fields.begin(), control_fields.end(),
+                       [control](const ControlFields& row) { return row.control == control; });
+}
+
+// The read-outs, and their captions, that open a window when clicked: the
+// caption of the window each opens on the device, or nothing where it opens none.
+struct Door {
+    std::string_view (*window)(const DeviceProfile& device);
+    std::array<std::string_view, 13> controls;
+};
+
+std::string_view rf_current_window(const DeviceProfile& device) {
+    return device.rf_current_window == RfCurrentWindow::current2form ? "Current Setting 2"
+                                                                     : "Current Setting";
+}
+
+// Windows of the IF section's devices only.
+template <const char* caption> std::string_view if_section_window(const DeviceProfile& device) {
+    return device.if_section ? caption : "";
+}
+
+constexpr char mux_caption[] = "Muxout";
+constexpr char power_caption[] = "PowerDown";
+constexpr char if_current_caption[] = "Current Setting One";
+
+const std::array<Door, 7> doors{{
+    {[](const DeviceProfile&) -> std::string_view { return "RF Output Frequency"; },
+     {"vcofreq", "ref_freq", "modulus", "fraclabel", "crystal", "crystalIF", "Label1", "Label2",
+      "Label11", "Label12", "Label29", "Label38", "Toggle13"}},
+    {[](const DeviceProfile&) -> std::string_view { return "IF Output Frequency"; },
+     {"ifvcofreq", "ifref_freq", "Label36", "Label37"}},
+    {[](const DeviceProfile&) -> std::string_view { return "Crystal Frequency"; }, {"Label42"}},
+    {rf_current_window, {"currentsetting2", "Label6", "Label4"}},
+    {if_section_window<if_current_caption>, {"currentsetting1", "Label7", "Label30"}},
+    {if_section_window<mux_caption>, {"Label5"}},
+    {if_section_window<power_caption>, {"Label13", "Label10", "Label16"}},
+}};
+
+std::string bits_text(const BitRange& bits) {
+    return bits.width == 1 ? "bit " + std::to_string(bits.low)
+                           : "bits " + std::to_string(bits.high()) + "-" + std::to_string(bits.low);
+}
+
+void add_line(std::string& text, const std::string& line) {
+    if (!text.empty()) {
+        text += '\n';
+    }
+    text += line;
+}
+
+std::string door_line(std::string_view control, const DeviceProfile& device) {
+    for (const Door& door : doors) {
+        if (std::find(door.controls.begin(), door.controls.end(), control) == door.controls.end()) {
+            continue;
+        }
+        const std::string_view window = door.window(device);
+        return window.empty() ? std::string() : "Click to open \"" + std::string(window) + "\".";
+    }
+    return {};
+}
+
+void extend_tooltip(Control& control, const std::string& lines) {
+    if (lines.empty()) {
+        return;
+    }
+    std::string text = control.tooltip();
+    add_line(text, lines);
+    control.set_tooltip(std::move(text));
+}
+
+} // namespace
+
+std::string bits_tooltip(const DeviceProfile& device, std::span<const FieldRef> members) {
+    std::string text;
+    for (int index = 0; index < device.register_count; ++index) {
+        const RegisterMap* map = register_map(device.family, index);
+        if (map == nullptr) {
+            continue;
+        }
+        for_each_term(*map, [&](const Term& term) {
+            const bool set_here =
+                term.placement != Placement::reading && term_applies(device, term) &&
+                !std::holds_alternative<std::monostate>(term.member) &&
+                std::find(members.begin(), members.end(), term.member) != members.end();
+            if (set_here) {
+                add_line(text, "R" + std::to_string(index) + " " + bits_text(term.bits) + ": " +
+                                   std::string(field_info(term.id).meaning));
+            }
+        });
+    }
+    return text;
+}
+
+void set_panel_tooltips(Form& main, const DeviceProfile& device) {
+    for (const ControlFields& row : control_fields) {
+        const std::string lines = bits_tooltip(device, members_of(row, device));
+        if (row.control == "noise") {
+            for (const std::string_view option : noise_options) {
+                extend_tooltip(*main.find(option), lines);
+            }
+            continue;
+        }
+        std::string door = door_line(row.control, device);
+        add_line(door, lines);
+        extend_tooltip(*main.find(row.control), door);
+    }
+    for (const Door& door : doors) {
+        for (const std::string_view name : door.controls) {
+            if (!name.empty() && !sets_fields(name)) {
+                extend_tooltip(*main.find(name), door_line(name, device));
+            }
+        }
+    }
+}
+
+} // namespace zqf
