@@ -9,12 +9,12 @@ namespace zqf::cli {
 namespace {
 
 const OptionSpec* find_spec(std::span<const OptionSpec> specs, std::string_view arg) {
-    for (const OptionSpec& spec : specs) {
-        const bool long_form = arg.starts_with("--") && arg.substr(2) == spec.name;
-        const bool short_form =
-            spec.short_name != 0 && arg.size() == 2 && arg[0] == '-' && arg[1] == spec.short_name;
+    for (const OptionSpec& option : specs) {
+        const bool long_form = arg.starts_with("--") && arg.substr(2) == option.name;
+        const bool short_form = option.short_name != 0 && arg.size() == 2 && arg[0] == '-' &&
+                                arg[1] == option.short_name;
         if (long_form || short_form) {
-            return &spec;
+            return &option;
         }
     }
     return nullptr;
@@ -54,15 +54,15 @@ Outcome<CommandArgs> parse_command_args(std::span<const std::string_view> args,
             inline_value = arg.substr(equals + 1);
             arg = arg.substr(0, equals);
         }
-        const OptionSpec* spec = find_spec(specs, arg);
-        if (spec == nullptr) {
+        const OptionSpec* option = find_spec(specs, arg);
+        if (option == nullptr) {
             return Failure{"unknown option " + quote(arg)};
         }
-        const std::string name(spec->name);
+        const std::string name(option->name);
         if (parsed.flag(name) || parsed.value(name)) {
             return Failure{"--" + name + " is given twice"};
         }
-        if (!spec->takes_value) {
+        if (!option->takes_value) {
             if (inline_value) {
                 return Failure{"--" + name + " takes no value"};
             }
