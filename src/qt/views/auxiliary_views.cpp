@@ -23,21 +23,6 @@ namespace zqf::qt {
 
 namespace {
 
-constexpr int button_width = 96;
-
-// The buttons at the foot of a window, on the right. The button without a
-// caption (load and close) shows the dialog's OK symbol instead.
-QHBoxLayout* button_row(QWidget* parent, std::initializer_list<const char*> names) {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    for (const char* name : names) {
-        QPushButton* button = make_button(parent, name);
-        button->setMinimumWidth(button_width);
-        row->addWidget(button);
-    }
-    return row;
-}
-
 QPushButton* make_load_and_close(QWidget* parent) {
     QPushButton* button = make_button(parent, "Command1");
     button->setIcon(parent->style()->standardIcon(QStyle::SP_DialogOkButton));
@@ -47,7 +32,7 @@ QPushButton* make_load_and_close(QWidget* parent) {
 
 // Load Now, Cancel and the captionless load-and-close button.
 QHBoxLayout* load_buttons(QWidget* parent) {
-    QHBoxLayout* row = button_row(parent, {"Command3", "Command2"});
+    QHBoxLayout* row = make_button_row(parent, {"Command3", "Command2"});
     row->insertWidget(1, make_load_and_close(parent));
     return row;
 }
@@ -129,7 +114,7 @@ ViewParts build_current_view(const Form& form, QWidget& window) {
         switch_row->addStretch();
         column->addLayout(switch_row);
     }
-    column->addLayout(button_row(body, {"Command3", "Command2"}));
+    column->addLayout(make_button_row(body, {"Command3", "Command2"}));
     return {body, nullptr, {}};
 }
 

@@ -20,7 +20,6 @@ namespace {
 // Room for fifteen significant digits, a point and a sign.
 constexpr int entry_width = 150;
 constexpr int note_width = 380;
-constexpr int button_width = 96;
 
 using Row = std::pair<const char*, const char*>;
 
@@ -36,17 +35,6 @@ QGridLayout* entry_rows(QWidget* parent, std::initializer_list<Row> rows) {
     }
     grid->setColumnStretch(2, 1);
     return grid;
-}
-
-QHBoxLayout* button_row(QWidget* parent, std::initializer_list<const char*> names) {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    for (const char* name : names) {
-        QPushButton* button = make_button(parent, name);
-        button->setMinimumWidth(button_width);
-        row->addWidget(button);
-    }
-    return row;
 }
 
 QProgressBar* progress(QWidget* parent, const char* name) {
@@ -91,7 +79,7 @@ ViewParts build_sweep_view(const Form&, QWidget& window) {
     column->addWidget(rate);
 
     column->addWidget(progress(body, "sweep_progress"));
-    column->addLayout(button_row(body, {"Command3", "Command4", "Command2"}));
+    column->addLayout(make_button_row(body, {"Command3", "Command4", "Command2"}));
     return {body, nullptr, {}};
 }
 
@@ -116,7 +104,7 @@ ViewParts build_lock_time_view(const Form&, QWidget& window) {
     column->addWidget(readouts);
 
     column->addWidget(note(body, "Label4"));
-    column->addLayout(button_row(body, {"Command1", "Command3", "Command2"}));
+    column->addLayout(make_button_row(body, {"Command1", "Command3", "Command2"}));
     return {body, nullptr, {}};
 }
 

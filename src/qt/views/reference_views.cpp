@@ -12,27 +12,12 @@
 
 namespace zqf::qt {
 
-namespace {
-
-QHBoxLayout* button_row(QWidget* parent, std::initializer_list<const char*> names) {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    for (const char* name : names) {
-        QPushButton* button = make_button(parent, name);
-        button->setMinimumWidth(96);
-        row->addWidget(button);
-    }
-    return row;
-}
-
-} // namespace
-
 ViewParts build_crystal_view(const Form&, QWidget& window) {
     auto* body = new QWidget(&window);
     auto* column = new QVBoxLayout(body);
     column->addWidget(make_label(body, "Label1"));
     column->addWidget(make_text_box(body, "Text1"));
-    column->addLayout(button_row(body, {"Command3", "Command1", "Command2"}));
+    column->addLayout(make_button_row(body, {"Command3", "Command1", "Command2"}));
     return {body, nullptr, {}};
 }
 
@@ -50,7 +35,7 @@ ViewParts build_fast_lock_view(const Form&, QWidget& window) {
         grid->addWidget(edit, row++, 1);
     }
     column->addLayout(grid);
-    column->addLayout(button_row(body, {"Command3", "Command2"}));
+    column->addLayout(make_button_row(body, {"Command3", "Command2"}));
     return {body, nullptr, {}};
 }
 

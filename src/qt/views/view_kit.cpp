@@ -11,6 +11,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -46,6 +47,17 @@ QPushButton* make_button(QWidget* parent, const char* name) {
     auto* button = named(new QPushButton(parent), name);
     button->setAutoDefault(false);
     return button;
+}
+
+QHBoxLayout* make_button_row(QWidget* parent, std::initializer_list<const char*> names) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (const char* name : names) {
+        QPushButton* button = make_button(parent, name);
+        button->setMinimumWidth(button_width);
+        row->addWidget(button);
+    }
+    return row;
 }
 
 SwitchButton* make_switch(QWidget* parent, const char* name) {

@@ -2,8 +2,11 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -22,6 +25,10 @@ QLabel* make_label(QWidget* parent, const char* name);
 // A label that wraps its text over several lines.
 QLabel* make_note(QWidget* parent, const char* name);
 QPushButton* make_button(QWidget* parent, const char* name);
+// The least width of a window's foot buttons, so a row of them lines up.
+constexpr int button_width = 96;
+// The buttons at the foot of a window, on the right, in the order given.
+QHBoxLayout* make_button_row(QWidget* parent, std::initializer_list<const char*> names);
 SwitchButton* make_switch(QWidget* parent, const char* name);
 OptionWidget* make_option(QWidget* parent, const char* name);
 QComboBox* make_list(QWidget* parent, const char* name);
