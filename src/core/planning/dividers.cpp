@@ -46,6 +46,10 @@ double fraction25(const SharedState& s) {
     return fraction_lsb_units * s.frac_msb + s.frac_lsb;
 }
 
+double fraction25(const FixedModulusPlan& plan) {
+    return fraction_lsb_units * plan.frac_msb + plan.frac_lsb;
+}
+
 double synthesised_fixed_modulus_rf(const SharedState& s) {
     return (fraction25(s) / fixed_modulus + s.int_val) * s.pfd_freq;
 }
@@ -59,6 +63,10 @@ bool compute_dividers(SharedState& s) {
         s.int_val = plan->int_val;
         s.frac_msb = plan->frac_msb;
         s.frac_lsb = plan->frac_lsb;
+        // The whole fraction over the fixed modulus too: a settings file holds
+        // FRAC and MOD, not the halves, and the read-outs divide FRAC by MOD.
+        s.frac_val = fraction25(*plan);
+        s.mod_val = fixed_modulus;
         return true;
     }
     const std::optional<DividerPlan> plan = plan_dividers(s.rf_freq, s.pfd_freq, s.chan_step);

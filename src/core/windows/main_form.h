@@ -25,6 +25,9 @@ class MainForm final : public Form {
 
     // Shows, hides, enables and presets the controls for state.device_name.
     void main_setup();
+    // What a device's defaults ask of the panel beyond the shared state: the
+    // prescaler list at its first entry, the modulus shown, a refresh.
+    void preset_panel();
     // Brings the read-outs and switch states into line with the field values.
     void refresh_registers();
 

@@ -4,6 +4,7 @@
 #include "core/state/bit_weight.h"
 #include "core/state/device_profile.h"
 #include "core/state/list_choices.h"
+#include "core/state/stored_values.h"
 #include "core/text/number_entry.h"
 #include "core/text/number_text.h"
 #include "core/windows/main_form.h"
@@ -41,8 +42,7 @@ const ListRule list_rules[] = {
     {"Combo9", [](SharedState& s, int n) { s.muxout_code = n * p2(7); }, {r3, all_rf, all, all_if}},
     {"Combo10",
      [](SharedState& s, int n) {
-         static constexpr int32_t modes[] = {0, bit_weight<int32_t>(19), bit_weight<int32_t>(20)};
-         s.clk_div_mode = modes[n];
+         s.clk_div_mode = clock_divider_modes[static_cast<std::size_t>(n)];
      },
      {r4, all_rf}},
     {"Combo11", [](SharedState& s, int n) { s.muxout_code = n * p2(20); }, {r0, all_rf}},
