@@ -36,17 +36,29 @@ bool whole_and_exact(double value) {
            value < exact_limit;
 }
 
+// "bit 23", "bits 13-2", "bits 17-13 and 10-2": the runs of set bits, highest first.
 std::string bits_text_of(uint64_t mask) {
-    int high = 63;
-    while (high > 0 && ((mask >> high) & 1U) == 0) {
-        --high;
+    std::vector<std::string> runs;
+    int bits = 0;
+    for (int high = 63; high >= 0; --high) {
+        if (((mask >> high) & 1U) == 0) {
+            continue;
+        }
+        int low = high;
+        while (low > 0 && ((mask >> (low - 1)) & 1U) != 0) {
+            --low;
+        }
+        bits += high - low + 1;
+        runs.push_back(high == low ? std::to_string(low)
+                                   : std::to_string(high) + "-" + std::to_string(low));
+        high = low;
     }
-    int low = 0;
-    while (low < high && ((mask >> low) & 1U) == 0) {
-        ++low;
+    std::string text = bits == 1 ? "bit " : "bits ";
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == runs.size() ? " and " : ", ";
+        text += runs[i];
     }
-    return high == low ? "bit " + std::to_string(low)
-                       : "bits " + std::to_string(high) + "-" + std::to_string(low);
+    return text;
 }
 
 // "sigma-delta test mode = 15, test mode = 31 and noise and spur mode = 964"
@@ -126,9 +138,8 @@ std::optional<WordRefusal> check_word(const SharedState& state, const DeviceProf
             return;
         }
         const double value = field_value(state, term.member);
-        const double share = std::holds_alternative<std::monostate>(term.member)
-                                 ? term.factor
-                                 : value * term.factor;
+        const double share =
+            std::holds_alternative<std::monostate>(term.member) ? term.factor : value * term.factor;
         if (is_window_test_mode(device, term, value)) {
             refusal = uncarried_test_mode(value);
             return;
@@ -159,6 +170,18 @@ std::optional<WordRefusal> check_word(const SharedState& state, const DeviceProf
         }
     });
 
+    // A share beyond its own bits is its member's fault, whatever it meets.
+    for (const Share& share : shares) {
+        if ((share.value & ~share.mask) != 0) {
+            const double value = field_value(state, share.term->member);
+            const std::optional<FieldMisfit> misfit = check_term(*share.term, value);
+            return WordRefusal{misfit ? misfit_text(*misfit)
+                                      : std::string(field_info(share.term->id).name) + " = " +
+                                            general_form(value) + " does not fit its " +
+                                            bits_text_of(share.mask) + "."};
+        }
+    }
+
     // Shares whose bits meet are compared together.
     for (std::size_t i = 0; i < shares.size(); ++i) {
         for (std::size_t j = i + 1; j < shares.size(); ++j) {
@@ -167,44 +190,29 @@ std::optional<WordRefusal> check_word(const SharedState& state, const DeviceProf
             }
         }
     }
-
-    if (std::optional<WordRefusal> shape = check_word_shape(device, index, word)) {
-        // A sum beyond the chip's width names the member that put it there.
-        for (const Share& share : shares) {
-            if (share.value >= (uint64_t{1} << device.transfer_bits)) {
-                const double value = field_value(state, share.term->member);
-                return WordRefusal{misfit_text(*check_term(*share.term, value))};
-            }
+    std::vector<uint64_t> sums(shares.size(), 0);
+    std::vector<uint64_t> masks(shares.size(), 0);
+    for (const Share& share : shares) {
+        sums[share.group] += share.value;
+        masks[share.group] |= share.mask;
+    }
+    for (std::size_t group = 0; group < shares.size(); ++group) {
+        if ((sums[group] & ~masks[group]) != 0) {
+            return WordRefusal{group_text(state, shares, group) + " add up to more than their " +
+                               bits_text_of(masks[group]) + " hold."};
         }
-        return shape;
     }
 
-    // The decoded word must give back each group's values within its bits.
+    if (std::optional<WordRefusal> shape = check_word_shape(device, index, word)) {
+        return shape;
+    }
+    // What the chip decodes from the word is what every group holds.
     const auto bits = static_cast<uint64_t>(word);
     for (std::size_t group = 0; group < shares.size(); ++group) {
-        uint64_t sum = 0;
-        uint64_t mask = 0;
-        const Share* first = nullptr;
-        int members = 0;
-        for (const Share& share : shares) {
-            if (share.group == group) {
-                sum += share.value;
-                mask |= share.mask;
-                first = first == nullptr ? &share : first;
-                ++members;
-            }
+        if ((bits & masks[group]) != sums[group]) {
+            return WordRefusal{"its word, hex " + word_hex(word) + ", does not give back " +
+                               group_text(state, shares, group) + "."};
         }
-        if (first == nullptr || ((sum & ~mask) == 0 && (bits & mask) == sum)) {
-            continue;
-        }
-        if (members == 1) {
-            const double value = field_value(state, first->term->member);
-            if (std::optional<FieldMisfit> misfit = check_term(*first->term, value)) {
-                return WordRefusal{misfit_text(*misfit)};
-            }
-        }
-        return WordRefusal{group_text(state, shares, group) + " add up to more than their " +
-                           bits_text_of(mask) + " hold."};
     }
     return std::nullopt;
 }

@@ -22,7 +22,7 @@ TickOutcome plan_at(SharedState& s, SharedState next, std::optional<double> rf_h
     if (!compute_dividers(next)) {
         return {TickKind::fault};
     }
-    return keep_if_fit(s, std::move(next), checked);
+    return keep_plan_if_fit(s, std::move(next), checked);
 }
 
 } // namespace

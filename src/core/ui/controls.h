@@ -66,6 +66,8 @@ class ListBox : public Control {
     // Set by the program: the click handler runs every time, even when the
     // list already shows that entry. Positions outside -1..count-1 are refused.
     bool set_index(int index);
+    // Puts back the entry a refused choice replaced: no handler runs.
+    void revert_to(int index);
 
     // Runs when an entry is chosen (by the user or by the program).
     std::function<void()> on_choose;

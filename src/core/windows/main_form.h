@@ -60,6 +60,8 @@ class MainForm final : public Form {
     void list_chosen(std::string_view name);
     // False (after a beep) when the IF plan gives no usable counters.
     bool set_if_counters();
+    // The IF prescaler list's entry for the prescaler the state holds, or -1.
+    static int if_prescaler_position(const SharedState& state);
     void clock_divider_changed();
     void Picture1_DblClick();
 

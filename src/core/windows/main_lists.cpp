@@ -89,16 +89,33 @@ void MainForm::create_lists() {
 
 void MainForm::list_chosen(std::string_view name) {
     const ListRule* rule = rule_of(name);
-    const ListBox& list = get<ListBox>(name);
+    ListBox& list = get<ListBox>(name);
     const int n = list.index();
     if (n >= 0 && n < list.count()) {
-        rule->store(program_.state(), n);
+        SharedState& s = program_.state();
+        const SharedState before = s;
+        rule->store(s, n);
+        // IF counters that cannot be used refuse the choice: nothing is
+        // stored and the list shows the prescaler the state still holds.
         if (name == "Combo5" && !set_if_counters()) {
+            s = before;
+            list.revert_to(if_prescaler_position(s));
             return;
         }
     }
     refresh_registers();
     run_steps(rule->steps);
+}
+
+int MainForm::if_prescaler_position(const SharedState& s) {
+    for (int position = 0; position < 4; ++position) {
+        SharedState choice;
+        choose_if_prescaler(choice, position);
+        if (choice.if_prescaler == s.if_prescaler) {
+            return position;
+        }
+    }
+    return -1;
 }
 
 bool MainForm::set_if_counters() {

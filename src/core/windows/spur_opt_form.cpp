@@ -86,6 +86,9 @@ void SpurOptForm::step(double direction) {
     }
     if (outcome.kind != TickKind::stored) {
         program_.beep();
+        if (!outcome.reason.empty()) {
+            warn(program_, outcome.reason);
+        }
         return;
     }
     program_.link().send(0);
