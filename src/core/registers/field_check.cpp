@@ -48,8 +48,29 @@ std::optional<FieldPlace> find_field(const DeviceProfile& device, FieldId id) {
     return std::nullopt;
 }
 
+std::optional<FieldPlace> find_field_anywhere(const DeviceProfile& device, FieldId id) {
+    if (std::optional<FieldPlace> place = find_field(device, id)) {
+        return place;
+    }
+    // No chip behind a name outside the catalogue; the fixed-modulus device
+    // keeps its own fraction in FRAC and MOD.
+    if (device.family == Family::none) {
+        return std::nullopt;
+    }
+    if (device.fraction == FractionKind::fixed_25_bit &&
+        (id == FieldId::frac || id == FieldId::mod)) {
+        return std::nullopt;
+    }
+    for (const DeviceProfile& other : catalogue_profiles()) {
+        if (std::optional<FieldPlace> place = find_field(other, id)) {
+            return place;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<FieldMisfit> check_field(const DeviceProfile& device, FieldId id, double value) {
-    const std::optional<FieldPlace> place = find_field(device, id);
+    const std::optional<FieldPlace> place = find_field_anywhere(device, id);
     if (!place) {
         return std::nullopt;
     }
@@ -60,7 +81,7 @@ std::optional<FieldMisfit> check_stored_fields(const SharedState& state,
                                                std::span<const FieldId> ids) {
     const DeviceProfile& device = device_profile(state.device_name);
     for (const FieldId id : ids) {
-        const std::optional<FieldPlace> place = find_field(device, id);
+        const std::optional<FieldPlace> place = find_field_anywhere(device, id);
         if (!place) {
             continue;
         }

@@ -20,6 +20,12 @@ struct FieldPlace {
 // the catalogue). Overlays and readings are not places.
 std::optional<FieldPlace> find_field(const DeviceProfile& device, FieldId id);
 
+// Where the device places the field, or where the first device that places it
+// does: a value the device keeps for a field it has not (the IF counters of a
+// single synthesizer) still takes only what the field takes. Nothing for the
+// fixed-modulus device's FRAC and MOD, which hold its whole 25-bit fraction.
+std::optional<FieldPlace> find_field_anywhere(const DeviceProfile& device, FieldId id);
+
 // A value a field cannot carry.
 struct FieldMisfit {
     FieldId id;
@@ -35,8 +41,8 @@ struct FieldMisfit {
 std::optional<FieldMisfit> check_term(const Term& term, double value);
 
 // Whether `value`, as the field's member holds it, fits the field on this
-// device: its code (value x factor / 2^low) must be a whole number from 0 to
-// 2^width - 1. A field the device's map does not place is not checked.
+// device (find_field_anywhere): its code (value x factor / 2^low) must be a
+// whole number from 0 to 2^width - 1.
 std::optional<FieldMisfit> check_field(const DeviceProfile& device, FieldId id, double value);
 
 // The first of `ids` whose value in the shared state does not fit its field

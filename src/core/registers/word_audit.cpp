@@ -82,9 +82,10 @@ std::optional<std::string> audit_word(const SharedState& state, int index, uint3
         const auto code = static_cast<long double>((word >> term.bits.low) &
                                                    ((uint64_t{1} << term.bits.width) - 1U));
         if (code * std::ldexp(1.0L, term.bits.low) != share) {
-            difference = where + std::string(field_info(term.id).name) + " decodes to " +
-                         std::to_string(static_cast<uint64_t>(code)) + ", the panel holds " +
-                         std::to_string(static_cast<double>(share / std::ldexp(1.0L, term.bits.low)));
+            difference =
+                where + std::string(field_info(term.id).name) + " decodes to " +
+                std::to_string(static_cast<uint64_t>(code)) + ", the panel holds " +
+                std::to_string(static_cast<double>(share / std::ldexp(1.0L, term.bits.low)));
         }
     });
     if (difference) {

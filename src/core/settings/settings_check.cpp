@@ -86,7 +86,7 @@ std::vector<FieldId> counter_fields() {
 // value the file does not hold (the phase, say), which the load keeps.
 std::string misfit_reason(const SharedState& state, const FieldMisfit& misfit) {
     const std::optional<FieldPlace> place =
-        find_field(device_profile(state.device_name), misfit.id);
+        find_field_anywhere(device_profile(state.device_name), misfit.id);
     const SettingsItem* item = place ? item_of(place->term->member) : nullptr;
     const std::string where = item != nullptr ? item_label(*item) : "the panel's value";
     return where + ": " + without_period(misfit_text(misfit));
@@ -154,7 +154,6 @@ std::optional<std::string> derive_if_counters(SharedState& state, int position) 
     }
     return std::nullopt;
 }
-
 
 // The member of a file item as a register member, or nothing for a text.
 std::optional<FieldRef> field_ref_of(const ItemMember& member) {
@@ -226,7 +225,8 @@ std::optional<std::string> check_sense(const SharedState& s) {
     if (!fault) {
         return std::nullopt;
     }
-    const std::optional<FieldPlace> place = find_field(device_profile(s.device_name), fault->id);
+    const std::optional<FieldPlace> place =
+        find_field_anywhere(device_profile(s.device_name), fault->id);
     const SettingsItem* item = place ? item_of(place->term->member) : nullptr;
     const std::string where = item != nullptr ? item_label(*item) : "the panel's value";
     return where + ": " + without_period(fault->text);

@@ -170,8 +170,8 @@ TEST(SendRegisterGuard, RefusedWordsNeverReachTheWire) {
              s.ns_bits_dual = 34880; // the lowest-noise pattern adds test code 17 again
          },
          2,
-         "R2 was not sent: Noise and spur mode = 34880 and Test mode = 34816 add up to more "
-         "than their bits 15-6 hold."},
+         "R2 was not sent: Noise and spur mode = 34880, Test mode = 34816, CP current = 1536 "
+         "and PD polarity = 128 add up to more than their bits 15-6 hold."},
         {"ZQF7620", [](SharedState& s) { s.if_b = 5625; }, 4,
          "R4 was not sent: IF B counter = 5625 does not fit its 12-bit field, which takes a "
          "whole number from 0 to 4095."},
