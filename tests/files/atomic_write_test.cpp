@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace zqf {
@@ -59,12 +61,72 @@ TEST(AtomicWrite, NeverWritesThroughALink) {
     EXPECT_EQ(write_atomically(target.string(), "par\r\n"), "");
     EXPECT_EQ(content_of(victim), "precious");
     EXPECT_EQ(content_of(target), "par\r\n");
+}
 
-    // A target that is itself a link is replaced, not written through.
-    fs::create_symlink(victim, dir.path() / "linked.txt");
-    EXPECT_EQ(write_atomically((dir.path() / "linked.txt").string(), "usb\r\n"), "");
-    EXPECT_EQ(content_of(victim), "precious");
-    EXPECT_FALSE(fs::is_symlink(dir.path() / "linked.txt"));
+// A link to a regular file is followed: the file it names is replaced (its
+// permissions kept, nothing left beside it) and the link stays a link.
+TEST(AtomicWrite, ALinkedTargetReplacesTheFileTheLinkNames) {
+    TempDir dir;
+    const fs::path named = dir.write("runs/run42.vcd", "old");
+    ::chmod(named.c_str(), 0604);
+    const fs::path link = dir.path() / "latest.vcd";
+    fs::create_symlink("runs/run42.vcd", link);
+    EXPECT_EQ(write_atomically(link.string(), "new"), "");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(content_of(named), "new");
+    EXPECT_EQ(mode_of(named), 0604U);
+    EXPECT_EQ(names_in(dir.path() / "runs"), std::vector<std::string>{"run42.vcd"});
+}
+
+// Renaming over a device node, a named pipe or a socket would swap the
+// system's entry for a plain file: each is refused by name and stays.
+TEST(AtomicWrite, AnythingButARegularFileIsRefusedAndKept) {
+    TempDir dir;
+    const fs::path pipe = dir.path() / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path socket_file = dir.path() / "sock";
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socket_file.string().copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(listener);
+    fs::create_symlink(pipe, dir.path() / "to_pipe");
+    fs::create_symlink("absent.txt", dir.path() / "dangling");
+    const struct {
+        std::string path;
+        std::string reason;
+        bool (*kept)(const fs::path&);
+    } cases[] = {
+        {pipe.string(), "it is a named pipe, not a regular file",
+         [](const fs::path& p) { return fs::is_fifo(fs::symlink_status(p)); }},
+        {socket_file.string(), "it is a socket, not a regular file",
+         [](const fs::path& p) { return fs::is_socket(fs::symlink_status(p)); }},
+        {(dir.path() / "to_pipe").string(),
+         "it is a symbolic link to a named pipe, not to a regular file",
+         [](const fs::path& p) { return fs::is_symlink(p) && fs::is_fifo(p); }},
+        {(dir.path() / "dangling").string(), "it is a symbolic link to a file that does not exist",
+         [](const fs::path& p) { return fs::is_symlink(p) && !fs::exists(p); }},
+        {"/dev/null", "it is a character device, not a regular file",
+         [](const fs::path& p) { return fs::is_character_file(fs::symlink_status(p)); }},
+    };
+    const std::vector<std::string> before = names_in(dir.path());
+    for (const auto& c : cases) {
+        EXPECT_EQ(write_atomically(c.path, "x"), "cannot write '" + c.path + "': " + c.reason);
+        EXPECT_TRUE(c.kept(c.path)) << c.path;
+    }
+    EXPECT_EQ(names_in(dir.path()), before);
+
+    // A pipe that takes the target's place while the content is written.
+    const fs::path late = dir.path() / "late.txt";
+    AtomicWriter writer(late.string());
+    ASSERT_TRUE(writer.append("content"));
+    ASSERT_EQ(::mkfifo(late.c_str(), 0600), 0);
+    EXPECT_FALSE(writer.commit());
+    EXPECT_EQ(writer.error(), "cannot write '" + late.string() +
+                                  "': it is a named pipe, not a "
+                                  "regular file");
+    EXPECT_TRUE(fs::is_fifo(late));
 }
 
 TEST(AtomicWrite, FailuresLeaveTheTargetAndTheFolderAsTheyWere) {
