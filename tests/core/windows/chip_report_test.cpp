@@ -6,13 +6,13 @@
 namespace zqf {
 namespace {
 
-std::optional<std::string> chip_side(const ChipReport& report, std::string_view name) {
+std::string chip_side(const ChipReport& report, std::string_view name) {
     for (const SettingReport& setting : report.settings) {
         if (setting.name == name) {
-            return setting.chip;
+            return setting.chip.value_or("(none)");
         }
     }
-    return std::nullopt;
+    return "(no such setting)";
 }
 
 // The ZQF7350 splits its 25-bit fraction: the upper 12 bits in R0 (bits
