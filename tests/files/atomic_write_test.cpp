@@ -80,62 +80,45 @@ TEST(AtomicWrite, ALinkedTargetReplacesTheFileTheLinkNames) {
 }
 
 // Renaming over a device node, a named pipe or a socket would swap the
-// system's entry for a plain file: each is refused by name and stays.
+// system's entry for a plain file: each is refused by name and stays as it was.
 TEST(AtomicWrite, AnythingButARegularFileIsRefusedAndKept) {
     TempDir dir;
-    const fs::path pipe = dir.path() / "pipe";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    const fs::path socket_file = dir.path() / "sock";
+    const fs::path folder = dir.path();
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
     const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    socket_file.string().copy(address.sun_path, sizeof address.sun_path - 1);
+    sockaddr_un address{AF_UNIX, {}};
+    (folder / "sock").string().copy(address.sun_path, sizeof address.sun_path - 1);
     ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     ::close(listener);
-    fs::create_symlink(pipe, dir.path() / "to_pipe");
-    fs::create_symlink("absent.txt", dir.path() / "dangling");
-    const struct {
-        std::string path;
-        std::string reason;
-        bool (*kept)(const fs::path&);
-    } cases[] = {
-        {pipe.string(), "it is a named pipe, not a regular file",
-         [](const fs::path& p) { return fs::is_fifo(fs::symlink_status(p)); }},
-        {socket_file.string(), "it is a socket, not a regular file",
-         [](const fs::path& p) { return fs::is_socket(fs::symlink_status(p)); }},
-        {(dir.path() / "to_pipe").string(),
-         "it is a symbolic link to a named pipe, not to a regular file",
-         [](const fs::path& p) { return fs::is_symlink(p) && fs::is_fifo(p); }},
-        {(dir.path() / "dangling").string(), "it is a symbolic link to a file that does not exist",
-         [](const fs::path& p) { return fs::is_symlink(p) && !fs::exists(p); }},
+    fs::create_symlink(folder / "pipe", folder / "to_pipe");
+    fs::create_symlink("absent.txt", folder / "dangling");
+    std::vector<std::pair<std::string, std::string>> cases = {
+        {"pipe", "it is a named pipe, not a regular file"},
+        {"sock", "it is a socket, not a regular file"},
+        {"to_pipe", "it is a symbolic link to a named pipe, not to a regular file"},
+        {"dangling", "it is a symbolic link to a file that does not exist"},
     };
-    // A device node of its own (the null device's numbers), where one may be
-    // made: a writer that went wrong must never get to replace a real one.
-    const fs::path device = dir.path() / "null";
-    const bool have_device = ::mknod(device.c_str(), S_IFCHR | 0600, ::makedev(1, 3)) == 0;
-    const std::vector<std::string> before = names_in(dir.path());
-    if (have_device) {
-        EXPECT_EQ(write_atomically(device.string(), "x"),
-                  "cannot write '" + device.string() +
-                      "': it is a character device, not a regular file");
-        EXPECT_TRUE(fs::is_character_file(fs::symlink_status(device)));
+    // A device node of its own, where one may be made: a writer gone wrong
+    // must never get the chance to replace the system's.
+    if (::mknod((folder / "null").c_str(), S_IFCHR | 0600, ::makedev(1, 3)) == 0) {
+        cases.emplace_back("null", "it is a character device, not a regular file");
     }
-    for (const auto& c : cases) {
-        EXPECT_EQ(write_atomically(c.path, "x"), "cannot write '" + c.path + "': " + c.reason);
-        EXPECT_TRUE(c.kept(c.path)) << c.path;
+    const std::vector<std::string> names = names_in(folder);
+    for (const auto& [name, reason] : cases) {
+        const std::string path = (folder / name).string();
+        const fs::file_type type = fs::symlink_status(path).type();
+        EXPECT_EQ(write_atomically(path, "x"), "cannot write '" + path + "': " + reason);
+        EXPECT_EQ(fs::symlink_status(path).type(), type) << name;
     }
-    EXPECT_EQ(names_in(dir.path()), before);
+    EXPECT_EQ(names_in(folder), names);
 
     // A pipe that takes the target's place while the content is written.
-    const fs::path late = dir.path() / "late.txt";
-    AtomicWriter writer(late.string());
+    AtomicWriter writer((folder / "late.txt").string());
     ASSERT_TRUE(writer.append("content"));
-    ASSERT_EQ(::mkfifo(late.c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((folder / "late.txt").c_str(), 0600), 0);
     EXPECT_FALSE(writer.commit());
-    EXPECT_EQ(writer.error(), "cannot write '" + late.string() +
-                                  "': it is a named pipe, not a "
-                                  "regular file");
-    EXPECT_TRUE(fs::is_fifo(late));
+    EXPECT_TRUE(writer.error().ends_with("late.txt': it is a named pipe, not a regular file"));
+    EXPECT_TRUE(fs::is_fifo(folder / "late.txt"));
 }
 
 TEST(AtomicWrite, FailuresLeaveTheTargetAndTheFolderAsTheyWere) {
