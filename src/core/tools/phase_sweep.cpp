@@ -33,8 +33,12 @@ TickOutcome start_phase_sweep(SharedState& s, double phase, double rf_hz) {
     return plan_at(s, std::move(next), finite(rf_hz), phase_and_dividers);
 }
 
+bool phase_sweep_holds(const SharedState& s) {
+    return !(s.phase_value < s.mod_val - 1.0);
+}
+
 TickOutcome phase_tick(SharedState& s) {
-    if (!(s.phase_value < s.mod_val - 1.0)) {
+    if (phase_sweep_holds(s)) {
         return {TickKind::holding};
     }
     SharedState next = s;

@@ -188,6 +188,11 @@ class Timer : public Control {
 
     std::function<void()> on_timer;
     void fire() { run(on_timer); }
+    // Set by a window whose timer can hold: true while a firing would change
+    // nothing at all (no value, no word sent, no text, no timer setting), so a
+    // clock may pass over such firings without running them.
+    std::function<bool()> holds;
+    bool holding() const { return holds && holds(); }
 
     Action user_click() override { return Action::not_supported; }
     Action user_dblclick() override { return Action::not_supported; }
