@@ -5,6 +5,7 @@
 #include "core/registers/field_access.h"
 #include "core/registers/field_check.h"
 #include "core/registers/member_domain.h"
+#include "core/registers/readouts.h"
 #include "core/settings/loaded_state.h"
 #include "core/settings/settings_layout.h"
 #include "core/state/bit_weight.h"
@@ -214,6 +215,15 @@ std::optional<std::string> check_pairs(const SharedState& f) {
         if ((pattern.ns_bits_dual == f.ns_bits_dual) != (pattern.ns_bits_4r == f.ns_bits_4r)) {
             return std::string("lines 23 (ns_bits_dual) and 62 (ns_bits_4r) hold the patterns of "
                                "different noise and spur modes; a mode stores both together");
+        }
+    }
+    // Every refresh selects the mode such a test mode holds, and stores its pattern.
+    if (const std::optional<std::size_t> held = noise_mode_of_test_mode(f)) {
+        const NoisePattern& pattern = noise_patterns[*held];
+        if (pattern.ns_bits_4r != f.ns_bits_4r) {
+            return "line 20 (test_mode) holds the RF test mode of the \"" +
+                   std::string(pattern.caption) +
+                   "\", whose patterns lines 23 (ns_bits_dual) and 62 (ns_bits_4r) do not hold";
         }
     }
     return std::nullopt;

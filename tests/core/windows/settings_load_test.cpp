@@ -162,6 +162,28 @@ TEST(SettingsLoad, ARefusedFileChangesNothingAtAll) {
     EXPECT_TRUE(b.state() == state);
 }
 
+// What the file holds may fit item by item and still make a word the chip
+// cannot trust with what the panel keeps beside it: here the sigma-delta test
+// mode, which no file holds, with the file's test mode and noise pattern
+// carries out of R3's test bits.
+TEST(SettingsLoad, AFileWhoseWordsTheGuardWouldRefuseIsRefused) {
+    ProgramBench b;
+    b.confirm("Option1");
+    b.state().sd_test_mode = 15;
+    const std::string lowest_noise = with_line(fresh_file("Option1"), 20, " 31 ");
+    const fs::path file = b.folder.write("s.txt", lowest_noise);
+    b.record_sends();
+    b.host.events.clear();
+    get_settings(b, file);
+    EXPECT_EQ(b.host.events,
+              (std::vector<std::string>{
+                  "beep", not_loaded(file, "the values for R3 (lines 20 and 62) would not give a "
+                                           "word the chip can trust: Sigma-delta test mode = 15, "
+                                           "Test mode = 31 and Noise and spur mode = 964 add up "
+                                           "to more than their bits 17-13 and 10-2 hold")}));
+    EXPECT_TRUE(b.sent.empty());
+}
+
 TEST(SettingsLoad, FinishesAsTheFilesDeviceSays) {
     struct Case {
         const char* file_device;
