@@ -12,24 +12,12 @@
 namespace zqf {
 namespace {
 
+using testing::display_of;
 using testing::ProgramBench;
 using Order = std::vector<int>;
 namespace fs = std::filesystem;
 
 constexpr const char* title = "Norvik Evaluation Software";
-
-// Everything the main panel shows: its title and every property of every control.
-std::vector<std::string> display_of(const Form& form) {
-    std::vector<std::string> out{form.caption()};
-    for (const auto& control : form.controls()) {
-        for (const char* property :
-             {"", "caption", "text", "visible", "enabled", "color", "index", "value", "state"}) {
-            out.push_back(control->name() + "." + property + "=" +
-                          control->property(property).value_or("-"));
-        }
-    }
-    return out;
-}
 
 // The file of a fresh session of that device.
 std::string fresh_file(std::string_view device_option) {

@@ -23,6 +23,7 @@
 namespace zqf {
 namespace {
 
+using testing::display_of;
 using testing::ProgramBench;
 namespace fs = std::filesystem;
 
@@ -52,18 +53,6 @@ struct WireWatch {
     int words = 0;
     std::vector<std::string> faults;
 };
-
-std::vector<std::string> display_of(const Form& form) {
-    std::vector<std::string> out{form.caption()};
-    for (const auto& control : form.controls()) {
-        for (const char* property :
-             {"", "caption", "text", "visible", "enabled", "color", "index", "value", "state"}) {
-            out.push_back(control->name() + "." + property + "=" +
-                          control->property(property).value_or("-"));
-        }
-    }
-    return out;
-}
 
 std::vector<std::string> reachable_controls(const Form& form) {
     std::vector<std::string> out;
