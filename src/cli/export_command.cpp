@@ -8,6 +8,7 @@
 #include "core/link/full_write.h"
 #include "core/registers/register_export.h"
 #include "files/atomic_write.h"
+#include "files/file_identity.h"
 #include "platform/null_platform.h"
 
 namespace zqf::cli {
@@ -82,9 +83,15 @@ int export_command(std::span<const std::string_view> args, const std::string& pr
     const std::string text =
         export_registers(request.format, {device_profile(state.device_name), request.file},
                          std::get<std::vector<RegisterWord>>(words));
-    if (!request.output) {
+    if (!request.output || *request.output == "-") {
         out << text;
         return command_done;
+    }
+    // The settings would be lost for a form the program cannot load back.
+    const std::optional<FileIdentity> source = identity_of(request.file);
+    if (source && identity_of(*request.output) == source) {
+        return refuse("cannot write '" + *request.output +
+                      "': it is the settings file being exported");
     }
     if (const std::string failure = write_atomically(*request.output, text); !failure.empty()) {
         return refuse(failure);

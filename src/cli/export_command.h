@@ -18,7 +18,9 @@ inline constexpr std::string_view export_usage =
     "  --format c      a C header: #define per register, uint32_t array in write order\n"
     "  --format csv    register, word, bits, one column per field (key[high:low])\n"
     "  --format json   device, transfer width, every register's fields with their bits\n"
-    "  -o, --output OUT  write to OUT (replaced atomically) instead of standard output\n"
+    "  -o, --output OUT  write to OUT (replaced atomically) instead of standard output;\n"
+    "                  - is standard output. OUT must be a regular file or none yet (a\n"
+    "                  link is followed to the file it names), and not FILE itself\n"
     "Exit status: 0 when written; 2 for bad usage, a settings file the program refuses\n"
     "(with its reason), a word that would not be sent, or an OUT that cannot be written.\n";
 

@@ -36,7 +36,21 @@ std::optional<std::string> HeadlessHost::open_file_dialog(std::string_view) {
 }
 
 std::optional<std::string> HeadlessHost::save_file_dialog(std::string_view) {
-    return take_file_answer("a save");
+    std::optional<std::string> answer = take_file_answer("a save");
+    if (answer) {
+        if (std::optional<std::string> refusal = refusal_to_write(*answer)) {
+            refusal_ = std::move(refusal);
+            return std::nullopt;
+        }
+    }
+    return answer;
+}
+
+std::optional<std::string> HeadlessHost::refusal_to_write(const std::string& path) const {
+    if (!script_ || identity_of(path) != script_) {
+        return std::nullopt;
+    }
+    return "cannot write '" + path + "': it is the script being run";
 }
 
 std::optional<std::string> HeadlessHost::take_file_answer(std::string_view dialog) {

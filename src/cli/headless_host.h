@@ -2,10 +2,12 @@
 
 #include "cli/virtual_clock.h"
 #include "core/ui/host.h"
+#include "files/file_identity.h"
 
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace zqf::cli {
 
@@ -31,6 +33,14 @@ class HeadlessHost final : public Host {
     void set_file_answer(std::optional<std::string> path);
     // The script line being carried out, named in notes.
     void set_line(int line) { line_ = line; }
+    // The script being run: a save dialog answered with it is cancelled and
+    // the line refused, so no Save, export or recording replaces it.
+    void set_script(std::optional<FileIdentity> script) { script_ = script; }
+    // Why `path` may not be written (it is the script being run); nothing
+    // when it may.
+    std::optional<std::string> refusal_to_write(const std::string& path) const;
+    // Why the last line's save dialog was refused, once; nothing when it was not.
+    std::optional<std::string> take_refusal() { return std::exchange(refusal_, std::nullopt); }
 
     bool ended() const { return ended_; }
     VirtualClock& clock() { return clock_; }
@@ -45,6 +55,8 @@ class HeadlessHost final : public Host {
     std::optional<std::optional<std::string>> file_answer_;
     int line_ = 0;
     bool ended_ = false;
+    std::optional<FileIdentity> script_;
+    std::optional<std::string> refusal_;
 };
 
 } // namespace zqf::cli

@@ -130,8 +130,11 @@ int ScriptRunner::run(const NextLine& next_line) {
         if (words != nullptr && words->empty()) {
             continue;
         }
-        const LineOutcome outcome =
+        LineOutcome outcome =
             words == nullptr ? Failure{std::get<WordsError>(split).reason} : perform(*words);
+        if (std::optional<std::string> refusal = host_.take_refusal()) {
+            outcome = Failure{std::move(*refusal)};
+        }
         settle();
         if (const auto* mismatch = std::get_if<Mismatch>(&outcome)) {
             out_ << "check failed: line " << number << ": " << printable((*words)[1]) << " = "

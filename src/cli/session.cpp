@@ -11,8 +11,14 @@ Session::Session(const RunOptions& options, ProgramPaths paths, std::ostream& ou
     Platform& platform = platform_for(options, out);
     program_ = std::make_unique<Program>(host_, platform, std::move(paths));
     program_->set_bus_recording(recorder_.get());
+    // A script read from standard input is kept too when that is a file.
+    host_.set_script(options.script == "-" ? regular_file_on(0) : identity_of(options.script));
     if (!vcd_.empty()) {
-        if (const std::optional<std::string> failure = recorder_->start(vcd_)) {
+        std::optional<std::string> failure = host_.refusal_to_write(vcd_);
+        if (!failure) {
+            failure = recorder_->start(vcd_);
+        }
+        if (failure) {
             err_ << "error: cannot record the bus: " << *failure << '\n';
             vcd_refused_ = true;
         }

@@ -1,5 +1,6 @@
 #include "cli/virtual_clock.h"
 
+#include <algorithm>
 #include <set>
 
 namespace zqf::cli {
@@ -75,6 +76,28 @@ Timer* VirtualClock::next_due(int64_t until) {
     return best;
 }
 
+// Passes over the firings of a holding timer that come before any other
+// timer is due (or up to `until`): nothing else runs in between, so it holds
+// throughout. Afterwards its schedule stands where those firings would have
+// left it, a fresh order included, so that at a tie the other timer goes
+// first as it would have. False when no firing comes before that.
+bool VirtualClock::pass_over(Entry& entry, int64_t until) {
+    int64_t bound = until + 1; // the firings before this moment are passed over
+    for (const auto& [timer, other] : entries_) {
+        if (&other != &entry && other.due) {
+            bound = std::min(bound, *other.due);
+        }
+    }
+    const int64_t first = *entry.due;
+    if (first >= bound) {
+        return false;
+    }
+    const int64_t passed = (bound - 1 - first) / entry.interval + 1;
+    now_ = first + (passed - 1) * entry.interval;
+    schedule(entry, now_);
+    return true;
+}
+
 void VirtualClock::advance(int64_t ms, const std::function<std::vector<Form*>()>& open_forms,
                            const std::function<bool()>& settle) {
     const int64_t until = now_ + ms;
@@ -86,6 +109,9 @@ void VirtualClock::advance(int64_t ms, const std::function<std::vector<Form*>()>
             return;
         }
         Entry& entry = entries_.at(timer);
+        if (timer->holding() && pass_over(entry, until)) {
+            continue;
+        }
         now_ = *entry.due;
         // Rescheduled before it runs, so a handler that stops the timer or
         // changes its interval has the last word.

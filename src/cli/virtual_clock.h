@@ -27,7 +27,9 @@ class VirtualClock {
     // Moves the clock `ms` forward, firing each due timer in time order (timers
     // due at the same moment in the order they were scheduled). After each
     // firing the open windows are tracked again and `settle` runs; when it
-    // returns false the clock stops where it is.
+    // returns false the clock stops where it is. Firings of a holding timer
+    // (see Timer::holds) are passed over at once up to the next moment
+    // another timer is due, as running them would change nothing.
     void advance(int64_t ms, const std::function<std::vector<Form*>()>& open_forms,
                  const std::function<bool()>& settle);
 
@@ -45,6 +47,7 @@ class VirtualClock {
     void changed(Timer& timer);
     void schedule(Entry& entry, int64_t from);
     Timer* next_due(int64_t until);
+    bool pass_over(Entry& entry, int64_t until);
 
     int64_t now_ = 0;
     uint64_t next_order_ = 0;

@@ -11,11 +11,17 @@ namespace zqf {
 // a power cut after commit returned), the target holds either its old content
 // or the complete new one, never a mixture.
 //
+// Only a regular file is ever replaced. A target that is a symbolic link is
+// followed to the regular file it names, which is replaced while the link
+// stays; a device node, a named pipe, a socket or a link to one of them (or
+// to nothing) is refused before anything is written, since renaming over it
+// would swap the system's entry for a plain file.
+//
 // The new content goes into a temporary file created exclusively beside the
-// target under a fresh random name (so no link planted there is followed, and
-// no other writer's temporary is touched). Commit flushes it to disk, gives it
-// the target's permissions when the target exists, and renames it over the
-// target. A writer that is destroyed or abandoned before commit removes its
+// file it replaces under a fresh random name (so no link planted there is
+// followed, and no other writer's temporary is touched). Commit flushes it to
+// disk, gives it the replaced file's permissions, and renames it over that
+// file. A writer that is destroyed or abandoned before commit removes its
 // temporary and leaves the target untouched.
 //
 // Fed in pieces, it also serves a file that grows while the program runs (a
@@ -46,6 +52,8 @@ class AtomicWriter {
     bool fail(std::string_view what, int error_number);
 
     const std::string target_;
+    // The file the content replaces: the target, or the file its link names.
+    std::string destination_;
     std::string temporary_;
     Descriptor file_{-1};
     std::string error_;

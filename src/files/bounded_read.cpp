@@ -1,6 +1,7 @@
 #include "files/bounded_read.h"
 
 #include "files/descriptor.h"
+#include "files/file_identity.h"
 
 #include <cerrno>
 #include <cstring>
@@ -23,25 +24,6 @@ std::string size_text(std::size_t bytes) {
         return std::to_string(bytes / kibibyte) + " KiB";
     }
     return std::to_string(bytes) + " bytes";
-}
-
-std::string_view file_type(mode_t mode) {
-    if (S_ISDIR(mode)) {
-        return "a folder";
-    }
-    if (S_ISFIFO(mode)) {
-        return "a named pipe";
-    }
-    if (S_ISCHR(mode)) {
-        return "a character device";
-    }
-    if (S_ISBLK(mode)) {
-        return "a block device";
-    }
-    if (S_ISSOCK(mode)) {
-        return "a socket";
-    }
-    return "a file of an unknown kind";
 }
 
 FileRead refused(Fault fault, const FileKind& kind, const std::string& source,
@@ -112,7 +94,8 @@ FileRead read_bounded(const std::string& path, const FileKind& kind) {
     // have effects of its own.
     if (!S_ISREG(before.st_mode)) {
         return refused(Fault::not_regular, kind, source,
-                       "it is " + std::string(file_type(before.st_mode)) + ", not a regular file");
+                       "it is " + std::string(file_type_text(before.st_mode)) +
+                           ", not a regular file");
     }
     if (static_cast<std::size_t>(before.st_size) > kind.limit) {
         return refused(Fault::too_large, kind, source, too_large(kind));

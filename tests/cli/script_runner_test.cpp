@@ -173,6 +173,33 @@ TEST_F(BenchFormTest, TimersFireInTimeOrderOnTheVirtualClock) {
     EXPECT_EQ(log(), "fast@30;slow@50;slow@100;fast@130;");
 }
 
+// A holding timer's firings are passed over, not run, and its schedule stays
+// where they would have left it: every 30 ms from its start.
+TEST_F(BenchFormTest, AHoldingTimerIsPassedOverOnItsOwnSchedule) {
+    bool held = true;
+    Timer& fast = form.get<Timer>("Fast");
+    Timer& slow = form.get<Timer>("Slow");
+    fast.holds = [&held] { return held; };
+    slow.on_timer = [this, &held] {
+        const int64_t now = bench.program().host().now_ms();
+        auto& log_label = form.get<CaptionControl>("Log");
+        log_label.set_caption(log_label.caption() + "slow@" + std::to_string(now) + ";");
+        held = now < 100;
+    };
+    fast.set_timer_enabled(true);
+    slow.set_timer_enabled(true);
+    EXPECT_EQ(bench.run("wait 150\n"), 0);
+    // Held at 30, 60 and 90; released at 100; at 150 Slow, scheduled first, goes first.
+    EXPECT_EQ(log(), "slow@50;slow@100;fast@120;slow@150;fast@150;");
+
+    slow.set_timer_enabled(false);
+    held = true;
+    EXPECT_EQ(bench.run("wait 1000000\n"), 0);
+    held = false;
+    EXPECT_EQ(bench.run("wait 30\n"), 0);
+    EXPECT_EQ(log(), "slow@50;slow@100;fast@120;slow@150;fast@150;fast@1000170;");
+}
+
 TEST_F(BenchFormTest, WindowsOpenedAndClosedDuringAWaitTakeTheirTimersAlong) {
     form.get<Timer>("Fast").set_timer_enabled(true);
     form.get<Timer>("Renew").set_timer_enabled(true);

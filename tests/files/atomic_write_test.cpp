@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace zqf {
@@ -59,12 +62,63 @@ TEST(AtomicWrite, NeverWritesThroughALink) {
     EXPECT_EQ(write_atomically(target.string(), "par\r\n"), "");
     EXPECT_EQ(content_of(victim), "precious");
     EXPECT_EQ(content_of(target), "par\r\n");
+}
 
-    // A target that is itself a link is replaced, not written through.
-    fs::create_symlink(victim, dir.path() / "linked.txt");
-    EXPECT_EQ(write_atomically((dir.path() / "linked.txt").string(), "usb\r\n"), "");
-    EXPECT_EQ(content_of(victim), "precious");
-    EXPECT_FALSE(fs::is_symlink(dir.path() / "linked.txt"));
+// A link to a regular file is followed: the file it names is replaced (its
+// permissions kept, nothing left beside it) and the link stays a link.
+TEST(AtomicWrite, ALinkedTargetReplacesTheFileTheLinkNames) {
+    TempDir dir;
+    const fs::path named = dir.write("runs/run42.vcd", "old");
+    ::chmod(named.c_str(), 0604);
+    const fs::path link = dir.path() / "latest.vcd";
+    fs::create_symlink("runs/run42.vcd", link);
+    EXPECT_EQ(write_atomically(link.string(), "new"), "");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(content_of(named), "new");
+    EXPECT_EQ(mode_of(named), 0604U);
+    EXPECT_EQ(names_in(dir.path() / "runs"), std::vector<std::string>{"run42.vcd"});
+}
+
+// Renaming over a device node, a named pipe or a socket would swap the
+// system's entry for a plain file: each is refused by name and stays as it was.
+TEST(AtomicWrite, AnythingButARegularFileIsRefusedAndKept) {
+    TempDir dir;
+    const fs::path folder = dir.path();
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{AF_UNIX, {}};
+    (folder / "sock").string().copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(listener);
+    fs::create_symlink(folder / "pipe", folder / "to_pipe");
+    fs::create_symlink("absent.txt", folder / "dangling");
+    std::vector<std::pair<std::string, std::string>> cases = {
+        {"pipe", "it is a named pipe, not a regular file"},
+        {"sock", "it is a socket, not a regular file"},
+        {"to_pipe", "it is a symbolic link to a named pipe, not to a regular file"},
+        {"dangling", "it is a symbolic link to a file that does not exist"},
+    };
+    // A device node of its own, where one may be made: a writer gone wrong
+    // must never get the chance to replace the system's.
+    if (::mknod((folder / "null").c_str(), S_IFCHR | 0600, ::makedev(1, 3)) == 0) {
+        cases.emplace_back("null", "it is a character device, not a regular file");
+    }
+    const std::vector<std::string> names = names_in(folder);
+    for (const auto& [name, reason] : cases) {
+        const std::string path = (folder / name).string();
+        const fs::file_type type = fs::symlink_status(path).type();
+        EXPECT_EQ(write_atomically(path, "x"), "cannot write '" + path + "': " + reason);
+        EXPECT_EQ(fs::symlink_status(path).type(), type) << name;
+    }
+    EXPECT_EQ(names_in(folder), names);
+
+    // A pipe that takes the target's place while the content is written.
+    AtomicWriter writer((folder / "late.txt").string());
+    ASSERT_TRUE(writer.append("content"));
+    ASSERT_EQ(::mkfifo((folder / "late.txt").c_str(), 0600), 0);
+    EXPECT_FALSE(writer.commit());
+    EXPECT_TRUE(writer.error().ends_with("late.txt': it is a named pipe, not a regular file"));
+    EXPECT_TRUE(fs::is_fifo(folder / "late.txt"));
 }
 
 TEST(AtomicWrite, FailuresLeaveTheTargetAndTheFolderAsTheyWere) {

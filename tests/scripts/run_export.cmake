@@ -6,11 +6,15 @@
 #   - the array of the C header, compiled into a small C program that prints it;
 #   - the fields of the CSV table and of the JSON document, re-assembled;
 #   - the fields `zqfctl decode --json` gives each word, re-assembled.
+# The header and the JSON document name the file they come from, whatever
+# that name holds: the header must still compile, the document must still be
+# valid JSON in UTF-8.
 #
 #   ZQFCTL    the zqfctl executable     SETTINGS  the settings file
 #   DEVICE    the device it names       OPTION    its start-window option
 #   SEND_ALL  the main window's send-all switch for the device
 #   CC        a C compiler              WORK      the working folder to make
+#   PYTHON    a Python 3, to judge JSON on its own
 
 function(run_zqfctl out)
     execute_process(COMMAND "${ZQFCTL}" ${ARGN} WORKING_DIRECTORY "${WORK}"
@@ -75,8 +79,17 @@ foreach(send IN LISTS sends)
 endforeach()
 expect_words("zqfctl run, Get Settings and ${SEND_ALL}" "${sent_words}")
 
+# The settings under odd names: "*/" and "/*" would end the header's comment
+# early or open another; C0 80 and C1 BF are overlong forms, no UTF-8.
+file(MAKE_DIRECTORY "${WORK}/odd*")
+set(c_source "odd*/*settings.txt")
+string(ASCII 192 128 193 191 overlong)
+set(json_source "odd*/settings${overlong}.txt")
+file(COPY_FILE "${SETTINGS}" "${WORK}/${c_source}")
+file(COPY_FILE "${SETTINGS}" "${WORK}/${json_source}")
+
 # The C header in a C program that prints its array.
-run_zqfctl(ignored export "${SETTINGS}" --format c -o "${WORK}/registers.h")
+run_zqfctl(ignored export "${c_source}" --format c -o "${WORK}/registers.h")
 string(TOLOWER "${DEVICE}" lower)
 file(WRITE "${WORK}/print_words.c"
      "#include <inttypes.h>\n#include <stdio.h>\n#include \"registers.h\"\n"
@@ -164,6 +177,18 @@ function(json_words out json)
     set(${out} "${words}" PARENT_SCOPE)
 endfunction()
 
+run_zqfctl(ignored export "${json_source}" --format json -o "${WORK}/odd.json")
+execute_process(
+    COMMAND "${PYTHON}" -c [=[
+import json, sys
+document = json.loads(open(sys.argv[1], "rb").read().decode("utf-8"))
+sys.exit(document["source"] != "odd*/settings\ufffd\ufffd\ufffd\ufffd.txt")
+]=] odd.json
+    WORKING_DIRECTORY "${WORK}" RESULT_VARIABLE status ERROR_VARIABLE errors)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the JSON export of ${json_source} is no valid JSON in UTF-8 with each "
+                        "stray byte as U+FFFD:\n${errors}")
+endif()
 run_zqfctl(json export "${SETTINGS}" --format json)
 string(JSON device GET "${json}" device)
 if(NOT device STREQUAL DEVICE)

@@ -1,12 +1,26 @@
 #include "core/planning/dividers.h"
 
 #include "core/planning/arithmetic.h"
+#include "core/planning/channel_grid.h"
 #include "core/state/device_profile.h"
 #include "core/text/convert.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zqf {
+
+namespace {
+
+// The integer part, but a quotient that is a whole number save for the
+// rounding of its division counts as that number: a step of PFD / 77 typed to
+// fifteen digits gives MOD 77, not 76.
+double whole_part(double quotient) {
+    const std::optional<double> whole = whole_ratio(quotient);
+    return (whole ? *whole : std::floor(quotient)) + 0.0; // never -0
+}
+
+} // namespace
 
 std::optional<DividerPlan> plan_dividers(double rf, double pfd, double step) {
     const std::optional<double> n = quotient(rf, pfd);
@@ -14,12 +28,12 @@ std::optional<DividerPlan> plan_dividers(double rf, double pfd, double step) {
     if (!n || !mod) {
         return std::nullopt;
     }
-    const double int_val = std::floor(*n);
+    const double int_val = whole_part(*n);
     const std::optional<double> frac = quotient(rf - int_val * pfd, step);
     if (!frac) {
         return std::nullopt;
     }
-    return DividerPlan{int_val, std::floor(*mod), std::floor(*frac)};
+    return DividerPlan{int_val, whole_part(*mod), std::max(0.0, whole_part(*frac))};
 }
 
 std::optional<FixedModulusPlan> plan_fixed_modulus(double rf, double pfd) {
@@ -46,6 +60,10 @@ double fraction25(const SharedState& s) {
     return fraction_lsb_units * s.frac_msb + s.frac_lsb;
 }
 
+double fraction25(const FixedModulusPlan& plan) {
+    return fraction_lsb_units * plan.frac_msb + plan.frac_lsb;
+}
+
 double synthesised_fixed_modulus_rf(const SharedState& s) {
     return (fraction25(s) / fixed_modulus + s.int_val) * s.pfd_freq;
 }
@@ -59,6 +77,10 @@ bool compute_dividers(SharedState& s) {
         s.int_val = plan->int_val;
         s.frac_msb = plan->frac_msb;
         s.frac_lsb = plan->frac_lsb;
+        // The whole fraction over the fixed modulus too: a settings file holds
+        // FRAC and MOD, not the halves, and the read-outs divide FRAC by MOD.
+        s.frac_val = fraction25(*plan);
+        s.mod_val = fixed_modulus;
         return true;
     }
     const std::optional<DividerPlan> plan = plan_dividers(s.rf_freq, s.pfd_freq, s.chan_step);

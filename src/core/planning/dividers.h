@@ -38,12 +38,14 @@ std::optional<FixedModulusPlan> plan_fixed_modulus(double rf, double pfd);
 
 // The ZQF7350's 25-bit fraction, 8192 x frac_msb + frac_lsb.
 double fraction25(const SharedState& state);
+double fraction25(const FixedModulusPlan& plan);
 
 // The frequency the ZQF7350's dividers synthesise, in Hz.
 double synthesised_fixed_modulus_rf(const SharedState& state);
 
 // compute_dividers: from rf_freq, pfd_freq and chan_step, stores int_val and
-// either mod_val and frac_val or, on the ZQF7350, frac_msb and frac_lsb.
+// either mod_val and frac_val or, on the ZQF7350, frac_msb and frac_lsb and
+// the whole 25-bit fraction as frac_val over mod_val = 2^25.
 // On an arithmetic fault (a zero PFD or step) it stores nothing and returns false.
 [[nodiscard]] bool compute_dividers(SharedState& state);
 

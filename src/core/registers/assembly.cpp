@@ -1,7 +1,7 @@
 #include "core/registers/assembly.h"
 
-#include "core/registers/field_check.h"
 #include "core/registers/register_maps.h"
+#include "core/registers/word_check.h"
 #include "core/state/device_profile.h"
 #include "core/text/convert.h"
 #include "core/text/number_text.h"
@@ -36,29 +36,9 @@ std::optional<double> sum_terms(const SharedState& state, const DeviceProfile& d
     return word;
 }
 
-// The last guard before the wire: a word whose bits are not what its fields
-// say would be latched by the chip all the same, possibly into another register.
-std::optional<std::string> refusal_of(const SharedState& state, Family family, int index,
-                                      double word) {
-    if (!std::isfinite(word)) {
-        return "its word is not a finite number.";
-    }
-    if (word != std::floor(word)) {
-        return "its word " + general_form(word) + " is not a whole number.";
-    }
-    if (word < 0.0) {
-        return "its word " + general_form(word) + " is negative.";
-    }
-    const uint32_t address_mask = (1U << control_bits(family)) - 1U;
-    const uint32_t address = word_bits(word) & address_mask;
-    if (address != static_cast<uint32_t>(index)) {
-        return "its word, hex " + word_hex(word) + ", carries the address of R" +
-               std::to_string(address) + ".";
-    }
-    if (const std::optional<FieldMisfit> misfit = check_register_fields(state, index)) {
-        return misfit_text(*misfit);
-    }
-    return std::nullopt;
+Assembled refused(int index, WordRefusal refusal) {
+    return {Assembly::refused, "R" + std::to_string(index) + " was not sent: " + refusal.reason,
+            std::move(refusal.reason), refusal.uncarried_test_mode};
 }
 
 } // namespace
@@ -110,7 +90,7 @@ std::optional<uint32_t> compose_register(const SharedState& state, int index) {
         return std::nullopt;
     }
     const std::optional<double> sum = sum_terms(state, device, *map);
-    if (!sum || refusal_of(state, device.family, index, *sum + index)) {
+    if (!sum || check_word(state, device, index, *map, *sum + index)) {
         return std::nullopt;
     }
     return word_bits(*sum + index);
@@ -136,12 +116,15 @@ Assembled assemble_register(SharedState& state) {
             return {Assembly::overflow, {}, {}};
         }
         const double word = *sum + index;
-        if (std::optional<std::string> reason = refusal_of(state, device.family, index, word)) {
-            return {Assembly::refused, "R" + std::to_string(index) + " was not sent: " + *reason,
-                    std::move(*reason)};
+        if (std::optional<WordRefusal> refusal = check_word(state, device, index, *map, word)) {
+            return refused(index, std::move(*refusal));
         }
         state.reg_word[i] = word;
         result = Assembly::assembled;
+    } else if (std::optional<WordRefusal> refusal =
+                   check_word_shape(device, index, state.reg_word[i])) {
+        // A word kept from another device's session would land in another register.
+        return refused(index, std::move(*refusal));
     }
     state.tx_word = state.reg_word[i];
     if (index <= 6) {

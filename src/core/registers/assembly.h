@@ -21,12 +21,13 @@ struct Assembled {
     Assembly outcome;
     std::string refusal; // why the word was refused, naming the register
     std::string reason;  // the same without the register's name ("its word ... is negative.")
+    // Refused only because the device cannot carry the test-mode window's value.
+    bool uncarried_test_mode = false;
 };
 
 // Assembles the word of register state.reg_index for state.device_name: the
-// sum of the family's terms plus the register number. A new word that is not
-// a finite whole number from 0 up, whose address bits name another register,
-// or whose counter fields hold a value their bits cannot carry, is refused.
+// sum of the family's terms plus the register number. A word that does not
+// decode to exactly what the members hold (check_word) is refused.
 // Otherwise it is stored in reg_word, copied to tx_word and rendered into
 // reg_text_bin/reg_text_hex (R0 to R6).
 Assembled assemble_register(SharedState& state);

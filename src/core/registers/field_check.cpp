@@ -17,15 +17,16 @@ bool code_fits(double code, const BitRange& bits) {
            code <= bits.max_code();
 }
 
+} // namespace
+
 std::optional<FieldMisfit> check_term(const Term& term, double value) {
-    const double code = value * term.factor / bit_weight(term.bits.low);
+    const double unit = bit_weight(term.bits.low) / term.factor;
+    const double code = value / unit;
     if (code_fits(code, term.bits)) {
         return std::nullopt;
     }
-    return FieldMisfit{term.id, value, term.bits};
+    return FieldMisfit{term.id, value, term.bits, unit};
 }
-
-} // namespace
 
 std::optional<FieldPlace> find_field(const DeviceProfile& device, FieldId id) {
     for (int index = 0; index < max_registers; ++index) {
@@ -47,8 +48,29 @@ std::optional<FieldPlace> find_field(const DeviceProfile& device, FieldId id) {
     return std::nullopt;
 }
 
+std::optional<FieldPlace> find_field_anywhere(const DeviceProfile& device, FieldId id) {
+    if (std::optional<FieldPlace> place = find_field(device, id)) {
+        return place;
+    }
+    // No chip behind a name outside the catalogue; the fixed-modulus device
+    // keeps its own fraction in FRAC and MOD.
+    if (device.family == Family::none) {
+        return std::nullopt;
+    }
+    if (device.fraction == FractionKind::fixed_25_bit &&
+        (id == FieldId::frac || id == FieldId::mod)) {
+        return std::nullopt;
+    }
+    for (const DeviceProfile& other : catalogue_profiles()) {
+        if (std::optional<FieldPlace> place = find_field(other, id)) {
+            return place;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<FieldMisfit> check_field(const DeviceProfile& device, FieldId id, double value) {
-    const std::optional<FieldPlace> place = find_field(device, id);
+    const std::optional<FieldPlace> place = find_field_anywhere(device, id);
     if (!place) {
         return std::nullopt;
     }
@@ -59,7 +81,7 @@ std::optional<FieldMisfit> check_stored_fields(const SharedState& state,
                                                std::span<const FieldId> ids) {
     const DeviceProfile& device = device_profile(state.device_name);
     for (const FieldId id : ids) {
-        const std::optional<FieldPlace> place = find_field(device, id);
+        const std::optional<FieldPlace> place = find_field_anywhere(device, id);
         if (!place) {
             continue;
         }
@@ -90,9 +112,15 @@ std::optional<FieldMisfit> check_register_fields(const SharedState& state, int i
 std::string misfit_text(const FieldMisfit& misfit, std::string_view advice) {
     std::string text = std::string(field_info(misfit.id).name) + " = " +
                        general_form(misfit.value) + " does not fit its " +
-                       std::to_string(misfit.bits.width) +
-                       "-bit field, which takes a whole number from 0 to " +
-                       general_form(misfit.bits.max_code()) + ".";
+                       std::to_string(misfit.bits.width) + "-bit field, which takes ";
+    if (misfit.unit == 1.0) {
+        text += "a whole number from 0 to " + general_form(misfit.bits.max_code()) + ".";
+    } else if (misfit.bits.width == 1) {
+        text += "0 or " + general_form(misfit.unit) + ".";
+    } else {
+        text += "a multiple of " + general_form(misfit.unit) + " from 0 to " +
+                general_form(misfit.unit * misfit.bits.max_code()) + ".";
+    }
     if (!advice.empty()) {
         text += ' ';
         text += advice;

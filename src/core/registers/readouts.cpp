@@ -3,6 +3,7 @@
 #include "core/registers/field_access.h"
 #include "core/state/bit_weight.h"
 #include "core/state/devices.h"
+#include "core/state/noise_patterns.h"
 #include "core/text/number_text.h"
 
 #include <array>
@@ -153,6 +154,22 @@ std::optional<std::string> muxout_name(const SharedState& s) {
     return std::nullopt;
 }
 
+std::optional<std::size_t> noise_mode_of_test_mode(const SharedState& s) {
+    const int32_t rf_code_23 = bit_weight<int32_t>(15) + bit_weight<int32_t>(13) +
+                               bit_weight<int32_t>(12) + bit_weight<int32_t>(11);
+    const int32_t rf_code_17 = bit_weight<int32_t>(15) + bit_weight<int32_t>(11);
+    if (s.if_test_mode != 0) {
+        return std::nullopt;
+    }
+    if (s.test_mode == rf_code_23) {
+        return 1;
+    }
+    if (s.test_mode == rf_code_17) {
+        return 2;
+    }
+    return std::nullopt;
+}
+
 Readouts compute_readouts(const SharedState& s) {
     Readouts r;
     const bool dual = family_of(s.device_name) == Family::dual;
@@ -183,13 +200,8 @@ Readouts compute_readouts(const SharedState& s) {
     if (dual) {
         r.toggle4 = apply(s, {"Toggle4", &S::cp_gain, p2(23), Rule::three_way});
     }
-    const int32_t rf_code_23 = bit_weight<int32_t>(15) + bit_weight<int32_t>(13) +
-                               bit_weight<int32_t>(12) + bit_weight<int32_t>(11);
-    const int32_t rf_code_17 = bit_weight<int32_t>(15) + bit_weight<int32_t>(11);
-    if (s.test_mode == rf_code_23 && s.if_test_mode == 0) {
-        r.noise_option = "Option2";
-    } else if (s.test_mode == rf_code_17 && s.if_test_mode == 0) {
-        r.noise_option = "Option3";
+    if (const std::optional<std::size_t> mode = noise_mode_of_test_mode(s)) {
+        r.noise_option = std::string(noise_patterns[*mode].option);
     }
     r.muxout_name = muxout_name(s);
     if (dual) {

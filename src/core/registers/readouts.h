@@ -2,6 +2,7 @@
 
 #include "core/state/shared_state.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,5 +39,10 @@ Readouts compute_readouts(const SharedState& state);
 
 // The muxout name of a code, or nothing when the device has no name for it.
 std::optional<std::string> muxout_name(const SharedState& state);
+
+// The noise and spur mode a refresh selects because the RF test mode holds
+// its pattern (test code 23: "Low Noise and Spur Mode", 17: "Lowest Noise
+// Mode", with no IF test mode), as its position in noise_patterns.
+std::optional<std::size_t> noise_mode_of_test_mode(const SharedState& state);
 
 } // namespace zqf

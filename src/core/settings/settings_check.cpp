@@ -2,12 +2,18 @@
 
 #include "core/planning/if_counters.h"
 #include "core/registers/assembly.h"
+#include "core/registers/field_access.h"
 #include "core/registers/field_check.h"
+#include "core/registers/member_domain.h"
+#include "core/registers/readouts.h"
+#include "core/settings/loaded_state.h"
 #include "core/settings/settings_layout.h"
 #include "core/state/bit_weight.h"
 #include "core/state/device_profile.h"
 #include "core/state/list_choices.h"
 #include "core/state/noise_patterns.h"
+#include "core/state/stored_values.h"
+#include "core/text/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,7 +87,7 @@ std::vector<FieldId> counter_fields() {
 // value the file does not hold (the phase, say), which the load keeps.
 std::string misfit_reason(const SharedState& state, const FieldMisfit& misfit) {
     const std::optional<FieldPlace> place =
-        find_field(device_profile(state.device_name), misfit.id);
+        find_field_anywhere(device_profile(state.device_name), misfit.id);
     const SettingsItem* item = place ? item_of(place->term->member) : nullptr;
     const std::string where = item != nullptr ? item_label(*item) : "the panel's value";
     return where + ": " + without_period(misfit_text(misfit));
@@ -111,7 +117,10 @@ std::optional<std::string> check_words(const SharedState& state) {
         SharedState scratch = state;
         scratch.reg_index = static_cast<uint8_t>(index);
         const Assembled word = assemble_register(scratch);
-        if (word.outcome != Assembly::overflow && word.outcome != Assembly::refused) {
+        // A test mode the device cannot carry was the panel's before the save
+        // too; the last guard keeps it off the wire.
+        if ((word.outcome != Assembly::overflow && word.outcome != Assembly::refused) ||
+            word.uncarried_test_mode) {
             continue;
         }
         const std::string values = "the values for R" + std::to_string(index) + " (" +
@@ -147,6 +156,92 @@ std::optional<std::string> derive_if_counters(SharedState& state, int position) 
     return std::nullopt;
 }
 
+// The member of a file item as a register member, or nothing for a text.
+std::optional<FieldRef> field_ref_of(const ItemMember& member) {
+    return std::visit(
+        [](const auto& m) -> std::optional<FieldRef> {
+            using M = std::decay_t<decltype(m)>;
+            if constexpr (std::is_same_v<M, double SharedState::*> ||
+                          std::is_same_v<M, int32_t SharedState::*> ||
+                          std::is_same_v<M, int16_t SharedState::*>) {
+                return FieldRef(m);
+            } else {
+                return std::nullopt;
+            }
+        },
+        member);
+}
+
+// Every item holds a value its controls store on the named device.
+std::optional<std::string> check_domains(const SharedState& s) {
+    const DeviceProfile& device = device_profile(s.device_name);
+    for (const SettingsItem& item : settings_items()) {
+        const std::optional<FieldRef> member = field_ref_of(item.member);
+        if (!member) {
+            continue;
+        }
+        const std::optional<Domain> domain = member_domain(device, *member);
+        const double value = field_value(s, *member);
+        if (domain && !domain->contains(value)) {
+            return item_label(item) + " holds " + general_form(value) + ", which the " +
+                   s.device_name + " does not take: it takes " + domain->text();
+        }
+    }
+    return std::nullopt;
+}
+
+// Values one list or mode stores together must come from one choice.
+std::optional<std::string> check_pairs(const SharedState& f) {
+    const auto disagree = [&f](int position_count, auto choose, auto first, auto second) {
+        for (int position = 0; position < position_count; ++position) {
+            SharedState choice;
+            choose(choice, position);
+            if (choice.*first == f.*first) {
+                return choice.*second != f.*second;
+            }
+        }
+        return false;
+    };
+    using S = SharedState;
+    if (disagree(2, choose_rf_prescaler, &S::prescaler_p, &S::prescaler_field)) {
+        return std::string("lines 27 (prescaler_field) and 37 (prescaler_p) name different RF "
+                           "prescalers; the prescaler list stores them together");
+    }
+    if (disagree(4, choose_if_prescaler, &S::if_prescaler, &S::if_prescaler_field)) {
+        return std::string("lines 12 (if_prescaler_field) and 36 (if_prescaler) name different IF "
+                           "prescalers; the IF prescaler list stores them together");
+    }
+    for (const NoisePattern& pattern : noise_patterns) {
+        if ((pattern.ns_bits_dual == f.ns_bits_dual) != (pattern.ns_bits_4r == f.ns_bits_4r)) {
+            return std::string("lines 23 (ns_bits_dual) and 62 (ns_bits_4r) hold the patterns of "
+                               "different noise and spur modes; a mode stores both together");
+        }
+    }
+    // Every refresh selects the mode such a test mode holds, and stores its pattern.
+    if (const std::optional<std::size_t> held = noise_mode_of_test_mode(f)) {
+        const NoisePattern& pattern = noise_patterns[*held];
+        if (pattern.ns_bits_4r != f.ns_bits_4r) {
+            return "line 20 (test_mode) holds the RF test mode of the \"" +
+                   std::string(pattern.caption) +
+                   "\", whose patterns lines 23 (ns_bits_dual) and 62 (ns_bits_4r) do not hold";
+        }
+    }
+    return std::nullopt;
+}
+
+// A divider that fits but makes no sense with the others, named by its line.
+std::optional<std::string> check_sense(const SharedState& s) {
+    const std::optional<SenseFault> fault = divider_sense(s);
+    if (!fault) {
+        return std::nullopt;
+    }
+    const std::optional<FieldPlace> place =
+        find_field_anywhere(device_profile(s.device_name), fault->id);
+    const SettingsItem* item = place ? item_of(place->term->member) : nullptr;
+    const std::string where = item != nullptr ? item_label(*item) : "the panel's value";
+    return where + ": " + without_period(fault->text);
+}
+
 } // namespace
 
 PanelChoices panel_choices(const SharedState& f) {
@@ -171,7 +266,7 @@ PanelChoices panel_choices(const SharedState& f) {
             choices.noise_from_4r = static_cast<int>(i);
         }
     }
-    choices.phase_resync = f.rf_phase_resync == p2(15) + p2(14) + p2(11);
+    choices.phase_resync = f.rf_phase_resync == phase_resync_on;
     return choices;
 }
 
@@ -192,28 +287,32 @@ std::optional<double> settled_if_vco_freq(const SharedState& s) {
 }
 
 std::optional<std::string> check_settings(const SettingsFile& file, const SharedState& now) {
-    SharedState s = now;
-    store_settings_items(file.values, s);
+    const SharedState s = loaded_state(file, now);
     static const std::vector<FieldId> counters = counter_fields();
     if (const std::optional<FieldMisfit> misfit = check_stored_fields(s, counters)) {
         return misfit_reason(s, *misfit);
     }
-
-    // What the panel's lists store when the load chooses their entries.
-    const PanelChoices choices = panel_choices(file.values);
-    if (choices.combo4) {
-        choose_rf_prescaler(s, *choices.combo4);
+    if (std::optional<std::string> failure = check_domains(s)) {
+        return failure;
     }
-    if (choices.combo5) {
-        if (std::optional<std::string> failure = derive_if_counters(s, *choices.combo5)) {
+    if (std::optional<std::string> failure = check_pairs(file.values)) {
+        return failure;
+    }
+    if (std::optional<std::string> failure = check_sense(s)) {
+        return failure;
+    }
+
+    // The IF prescaler's list re-derives the IF counters when the load
+    // chooses its entry; the file's counters stand afterwards, but the
+    // derivation must not fail aloud on the way.
+    if (const std::optional<int> combo5 = panel_choices(file.values).combo5) {
+        SharedState scratch = s;
+        if (std::optional<std::string> failure = derive_if_counters(scratch, *combo5)) {
             return failure;
         }
     }
-    if (choices.combo1) {
-        choose_resync(s, *choices.combo1);
-    }
 
-    if (!std::isfinite(settled_rf_freq(s))) {
+    if (!std::isfinite(s.rf_freq)) {
         return "lines 30 (mod_val), 32 (int_val), 33 (frac_val) and 39 (pfd_freq) give no RF "
                "output frequency";
     }
@@ -221,19 +320,7 @@ std::optional<std::string> check_settings(const SettingsFile& file, const Shared
         return "lines 13 (if_b), 14 (if_a) and 36 (if_prescaler) give an IF divider beyond the "
                "32-bit whole numbers";
     }
-
-    // The load may end in any noise mode, or keep the file's patterns.
-    if (std::optional<std::string> failure = check_words(s)) {
-        return failure;
-    }
-    for (const NoisePattern& pattern : noise_patterns) {
-        SharedState mode = s;
-        store_noise_pattern(mode, pattern);
-        if (std::optional<std::string> failure = check_words(mode)) {
-            return failure;
-        }
-    }
-    return std::nullopt;
+    return check_words(s);
 }
 
 } // namespace zqf

@@ -29,6 +29,10 @@ void apply_first_start_values(SharedState& state) {
     state.if_r = 50;
 }
 
+void apply_panel_load_values(SharedState& state) {
+    state.phase_value = 1.0;
+}
+
 void apply_confirmation_field_values(SharedState& state) {
     state.rf_pd_polarity = bit_weight<int16_t>(7);
     state.if_pd_polarity = bit_weight(7);

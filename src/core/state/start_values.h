@@ -8,6 +8,9 @@ namespace zqf {
 // not named keeps its zero (or empty) value.
 void apply_first_start_values(SharedState& state);
 
+// The value the main window's load sets: the phase the phase box shows.
+void apply_panel_load_values(SharedState& state);
+
 // The fixed field values every device gets when the start window is confirmed.
 void apply_confirmation_field_values(SharedState& state);
 

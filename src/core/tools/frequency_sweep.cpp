@@ -24,7 +24,7 @@ TickOutcome fixed_modulus_step(SharedState& s) {
     if (!compute_dividers(next)) {
         return {TickKind::fault};
     }
-    return keep_if_fit(s, std::move(next), divider_fields);
+    return keep_plan_if_fit(s, std::move(next), divider_fields);
 }
 
 TickOutcome channel_step(SharedState& s) {
@@ -39,7 +39,7 @@ TickOutcome channel_step(SharedState& s) {
     next.int_val = plan->int_val;
     next.mod_val = plan->mod_val;
     next.frac_val = plan->frac_val;
-    return keep_if_fit(s, std::move(next), divider_fields);
+    return keep_plan_if_fit(s, std::move(next), divider_fields);
 }
 
 } // namespace

@@ -31,7 +31,7 @@ TickOutcome hop_tick(SharedState& s, double f1_mhz, double f2_mhz) {
             return {TickKind::fault};
         }
     }
-    return keep_if_fit(s, std::move(next), divider_fields);
+    return keep_plan_if_fit(s, std::move(next), divider_fields);
 }
 
 } // namespace zqf

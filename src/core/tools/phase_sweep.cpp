@@ -22,7 +22,7 @@ TickOutcome plan_at(SharedState& s, SharedState next, std::optional<double> rf_h
     if (!compute_dividers(next)) {
         return {TickKind::fault};
     }
-    return keep_if_fit(s, std::move(next), checked);
+    return keep_plan_if_fit(s, std::move(next), checked);
 }
 
 } // namespace
@@ -33,8 +33,12 @@ TickOutcome start_phase_sweep(SharedState& s, double phase, double rf_hz) {
     return plan_at(s, std::move(next), finite(rf_hz), phase_and_dividers);
 }
 
+bool phase_sweep_holds(const SharedState& s) {
+    return !(s.phase_value < s.mod_val - 1.0);
+}
+
 TickOutcome phase_tick(SharedState& s) {
-    if (!(s.phase_value < s.mod_val - 1.0)) {
+    if (phase_sweep_holds(s)) {
         return {TickKind::holding};
     }
     SharedState next = s;

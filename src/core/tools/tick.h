@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 
 namespace zqf {
 
@@ -20,6 +21,7 @@ enum class TickKind {
 struct TickOutcome {
     TickKind kind;
     std::optional<FieldMisfit> misfit{}; // with TickKind::misfit: the field and its value
+    std::string reason{}; // with TickKind::misfit and no field misfit: what makes no sense
 };
 
 // The fields the exercisers plan: INT with either FRAC and MOD or the two
@@ -29,7 +31,15 @@ inline constexpr FieldId divider_fields[] = {FieldId::int_val, FieldId::frac, Fi
                                              FieldId::frac_msb, FieldId::frac_lsb};
 
 // Keeps `next` as the new state when each of `checked` fits its field on the
-// device; otherwise the state stays as it was and the outcome names the misfit.
+// device and the dividers make sense together (MOD at least 1, FRAC below it,
+// R at least 1); otherwise the state stays as it was and the outcome names
+// the misfit.
 TickOutcome keep_if_fit(SharedState& state, SharedState next, std::span<const FieldId> checked);
+
+// The same for dividers planned afresh from the channel step: where FRAC
+// counts steps, the step must also divide the PFD into a whole MOD, or the
+// plan would leave the step's grid.
+TickOutcome keep_plan_if_fit(SharedState& state, SharedState next,
+                             std::span<const FieldId> checked);
 
 } // namespace zqf

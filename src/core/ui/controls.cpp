@@ -92,6 +92,14 @@ bool ListBox::set_index(int index) {
     return true;
 }
 
+void ListBox::revert_to(int index) {
+    if (index < -1 || index >= count() || index_ == index) {
+        return;
+    }
+    index_ = index;
+    notify();
+}
+
 Action ListBox::user_choose(int index) {
     if (index < 0 || index >= count()) {
         return Action::not_supported;

@@ -66,6 +66,8 @@ class ListBox : public Control {
     // Set by the program: the click handler runs every time, even when the
     // list already shows that entry. Positions outside -1..count-1 are refused.
     bool set_index(int index);
+    // Puts back the entry a refused choice replaced: no handler runs.
+    void revert_to(int index);
 
     // Runs when an entry is chosen (by the user or by the program).
     std::function<void()> on_choose;
@@ -186,6 +188,11 @@ class Timer : public Control {
 
     std::function<void()> on_timer;
     void fire() { run(on_timer); }
+    // Set by a window whose timer can hold: true while a firing would change
+    // nothing at all (no value, no word sent, no text, no timer setting), so a
+    // clock may pass over such firings without running them.
+    std::function<bool()> holds;
+    bool holding() const { return holds && holds(); }
 
     Action user_click() override { return Action::not_supported; }
     Action user_dblclick() override { return Action::not_supported; }

@@ -37,4 +37,37 @@ void Form::set_focus(std::string control_name) {
     notify();
 }
 
+void Form::remember_design() {
+    design_.clear();
+    for (const auto& control : controls_) {
+        Design design{control.get(), control->visible(), control->enabled(), {}, {}, false};
+        if (const auto* caption = dynamic_cast<const CaptionControl*>(control.get())) {
+            design.caption = caption->caption();
+        } else if (const auto* option = dynamic_cast<const OptionButton*>(control.get())) {
+            design.caption = option->caption();
+        } else if (const auto* toggle = dynamic_cast<const ToggleSwitch*>(control.get())) {
+            design.caption = toggle->caption_off();
+            design.caption_on = toggle->caption_on();
+            design.state = toggle->state();
+        }
+        design_.push_back(std::move(design));
+    }
+}
+
+void Form::restore_design() {
+    for (const Design& design : design_) {
+        Control& control = *design.control;
+        control.set_visible(design.visible);
+        control.set_enabled(design.enabled);
+        if (auto* caption = dynamic_cast<CaptionControl*>(&control)) {
+            caption->set_caption(design.caption);
+        } else if (auto* option = dynamic_cast<OptionButton*>(&control)) {
+            option->set_caption(design.caption);
+        } else if (auto* toggle = dynamic_cast<ToggleSwitch*>(&control)) {
+            toggle->set_captions(design.caption, design.caption_on);
+            toggle->set_state(design.state);
+        }
+    }
+}
+
 } // namespace zqf

@@ -56,6 +56,13 @@ class Form : public Observable {
     const std::string& focus() const { return focus_; }
     void set_focus(std::string control_name);
 
+    // Keeps every control's visibility, enabled state, captions and switch
+    // state as they are now, as the window's designed state.
+    void remember_design();
+    // Gives every control its designed visibility, enabled state, captions and
+    // switch state back (no handler runs).
+    void restore_design();
+
   protected:
     template <typename C, typename... Args> C& add(Args&&... args) {
         auto control = std::make_unique<C>(*this, std::forward<Args>(args)...);
@@ -84,12 +91,22 @@ class Form : public Observable {
     WindowManager& windows() const { return windows_; }
 
   private:
+    struct Design {
+        Control* control;
+        bool visible;
+        bool enabled;
+        std::string caption;    // the caption, or a switch's caption when off
+        std::string caption_on; // a switch's caption when on
+        bool state;             // a switch's state
+    };
+
     WindowManager& windows_;
     std::string name_;
     std::string caption_;
     std::string focus_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::map<std::string, Control*, std::less<>> by_name_;
+    std::vector<Design> design_;
 };
 
 } // namespace zqf

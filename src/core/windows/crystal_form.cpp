@@ -1,7 +1,9 @@
 #include "core/windows/crystal_form.h"
 
 #include "core/planning/arithmetic.h"
+#include "core/planning/channel_grid.h"
 #include "core/planning/dividers.h"
+#include "core/registers/member_domain.h"
 #include "core/state/device_profile.h"
 #include "core/text/number_text.h"
 #include "core/windows/planner_support.h"
@@ -64,15 +66,23 @@ bool CrystalForm::load_now() {
         return false;
     }
     get<TextBox>("Text1").set_text(format_template(*mhz, "#0.000000"));
+    // A refused reference stores nothing, the reference itself included.
+    const PlanUndo undo(program_);
     SharedState& s = program_.state();
     s.refin_freq = *hz;
     // The PFD stays as it is: the RF planner derives it from the new reference
     // on its next update.
     if (!compute_dividers(s)) {
+        undo.restore();
         reject("Warning. The RF R register must be >= 1. ");
         return false;
     }
-    if (!fields_fit(program_, replanned_fields, replanned_advice)) {
+    const bool counts_steps = device_profile(s.device_name).fraction == FractionKind::modulus;
+    const std::optional<SenseFault> fault = divider_sense(s);
+    if ((counts_steps && !no_objection(program_, channel_grid_misfit(s.pfd_freq, s.chan_step))) ||
+        !fields_fit(program_, replanned_fields, replanned_advice) ||
+        !no_objection(program_, fault ? std::optional<std::string>(fault->text) : std::nullopt)) {
+        undo.restore();
         return false;
     }
     carry_out(program_, device_profile(s.device_name).reference_writes);

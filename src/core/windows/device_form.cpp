@@ -4,7 +4,6 @@
 #include "core/settings/link_choice_file.h"
 #include "core/state/devices.h"
 #include "core/state/start_values.h"
-#include "core/text/number_text.h"
 #include "core/windows/comms_help_form.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
@@ -79,11 +78,7 @@ void DeviceForm::Command1_Click() {
         }
     }
     if (apply_device_defaults(state) == DefaultsFollowUp::preset_panel) {
-        main.get<ListBox>("Combo4").set_index(0);
-        // The row's modulus differs from the panel's designed one; no refresh
-        // shows it, so the panel would claim 50 while R1 carries 64.
-        main.get<CaptionControl>("modulus").set_caption(general_form(state.mod_val));
-        main.refresh_registers();
+        main.preset_panel();
     }
     if (prepare_link()) {
         const std::string error =

@@ -1,5 +1,7 @@
 #include "core/windows/dual_mux_form.h"
 
+#include "core/registers/member_domain.h"
+
 #include "core/registers/field_check.h"
 #include "core/state/device_profile.h"
 #include "core/text/convert.h"
@@ -82,10 +84,17 @@ bool DualMuxForm::load_now() {
             return false;
         }
     }
-    s.r_count = *r;
-    s.int_val = values[1];
-    s.frac_val = values[2];
-    s.mod_val = values[3];
+    SharedState entered = s;
+    entered.r_count = *r;
+    entered.int_val = values[1];
+    entered.frac_val = values[2];
+    entered.mod_val = values[3];
+    if (const std::optional<SenseFault> fault = divider_sense(entered)) {
+        program_.beep();
+        warn(program_, fault->text + " " + std::string(nothing_loaded));
+        return false;
+    }
+    s = entered;
     if (MainForm* main = program_.main_form()) {
         main->refresh_registers();
     }

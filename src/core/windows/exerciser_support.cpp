@@ -36,6 +36,9 @@ bool stopped_by(Program& program, Timer& timer, const TickOutcome& outcome,
     timer.set_timer_enabled(false);
     if (outcome.misfit) {
         warn_misfit(program, *outcome.misfit, advice);
+    } else if (!outcome.reason.empty()) {
+        program.beep();
+        warn(program, outcome.reason);
     } else {
         program.beep();
     }

@@ -1,8 +1,11 @@
 #include "core/windows/fast_lock_form.h"
 
+#include "core/registers/member_domain.h"
+
 #include "core/planning/fast_lock.h"
 #include "core/text/number_text.h"
 #include "core/windows/main_form.h"
+#include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
 namespace zqf {
@@ -53,6 +56,15 @@ void FastLockForm::Command3_Click() {
         return;
     }
     SharedState& s = program_.state();
+    // The count goes in through the modulus: it must still leave FRAC/MOD a
+    // fraction, or the read-outs would divide by it.
+    SharedState loaded = s;
+    loaded.mod_val = *count;
+    if (const std::optional<SenseFault> fault = divider_sense(loaded)) {
+        program_.beep();
+        warn(program_, fault->text);
+        return;
+    }
     MainForm* main = program_.main_form();
     s.mod_val = *count;
     if (main != nullptr) {

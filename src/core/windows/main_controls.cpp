@@ -103,6 +103,7 @@ constexpr LabelRow frame_rows[] = {
 MainForm::MainForm(Program& program)
     : Form(program, "Main", "Norvik Evaluation Software"), program_(program) {
     create_controls();
+    remember_design();
     observer_id_ = program_.link().add_observer(
         [this](const SentWord& sent) { show_sent_word(sent.index, sent.bits, sent.hex); });
 }

@@ -25,6 +25,9 @@ class MainForm final : public Form {
 
     // Shows, hides, enables and presets the controls for state.device_name.
     void main_setup();
+    // What a device's defaults ask of the panel beyond the shared state: the
+    // prescaler list at its first entry, the modulus shown, a refresh.
+    void preset_panel();
     // Brings the read-outs and switch states into line with the field values.
     void refresh_registers();
 
@@ -57,6 +60,8 @@ class MainForm final : public Form {
     void list_chosen(std::string_view name);
     // False (after a beep) when the IF plan gives no usable counters.
     bool set_if_counters();
+    // The IF prescaler list's entry for the prescaler the state holds, or -1.
+    static int if_prescaler_position(const SharedState& state);
     void clock_divider_changed();
     void Picture1_DblClick();
 

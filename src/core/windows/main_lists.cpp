@@ -4,6 +4,7 @@
 #include "core/state/bit_weight.h"
 #include "core/state/device_profile.h"
 #include "core/state/list_choices.h"
+#include "core/state/stored_values.h"
 #include "core/text/number_entry.h"
 #include "core/text/number_text.h"
 #include "core/windows/main_form.h"
@@ -41,8 +42,7 @@ const ListRule list_rules[] = {
     {"Combo9", [](SharedState& s, int n) { s.muxout_code = n * p2(7); }, {r3, all_rf, all, all_if}},
     {"Combo10",
      [](SharedState& s, int n) {
-         static constexpr int32_t modes[] = {0, bit_weight<int32_t>(19), bit_weight<int32_t>(20)};
-         s.clk_div_mode = modes[n];
+         s.clk_div_mode = clock_divider_modes[static_cast<std::size_t>(n)];
      },
      {r4, all_rf}},
     {"Combo11", [](SharedState& s, int n) { s.muxout_code = n * p2(20); }, {r0, all_rf}},
@@ -89,16 +89,33 @@ void MainForm::create_lists() {
 
 void MainForm::list_chosen(std::string_view name) {
     const ListRule* rule = rule_of(name);
-    const ListBox& list = get<ListBox>(name);
+    ListBox& list = get<ListBox>(name);
     const int n = list.index();
     if (n >= 0 && n < list.count()) {
-        rule->store(program_.state(), n);
+        SharedState& s = program_.state();
+        const SharedState before = s;
+        rule->store(s, n);
+        // IF counters that cannot be used refuse the choice: nothing is
+        // stored and the list shows the prescaler the state still holds.
         if (name == "Combo5" && !set_if_counters()) {
+            s = before;
+            list.revert_to(if_prescaler_position(s));
             return;
         }
     }
     refresh_registers();
     run_steps(rule->steps);
+}
+
+int MainForm::if_prescaler_position(const SharedState& s) {
+    for (int position = 0; position < 4; ++position) {
+        SharedState choice;
+        choose_if_prescaler(choice, position);
+        if (choice.if_prescaler == s.if_prescaler) {
+            return position;
+        }
+    }
+    return -1;
 }
 
 bool MainForm::set_if_counters() {

@@ -15,17 +15,14 @@ using enum Step;
 // Each mode's button, caption, tool tip and the steps its click runs; the
 // bit patterns it stores are noise_patterns' row of the same position.
 struct NoiseMode {
-    std::string_view caption;
     std::string_view tooltip;
     PerFamily<Steps> steps;
 };
 
 const NoiseMode noise_modes[] = {
-    {"Lowest Spur Mode", "Lowest Spurs",
-     by_family<Steps>({r2, all_rf}, {r3, all_rf}, {r2, all_rf})},
-    {"Low Noise and Spur Mode", "Low Spurs and Noise",
-     by_family<Steps>({r2, all_rf, all}, {r3, all_rf}, {})},
-    {"Lowest Noise Mode", "Lowest Noise", by_family<Steps>({r2, all_rf, all}, {r3}, {r2, all_rf})},
+    {"Lowest Spurs", by_family<Steps>({r2, all_rf}, {r3, all_rf}, {r2, all_rf})},
+    {"Low Spurs and Noise", by_family<Steps>({r2, all_rf, all}, {r3, all_rf}, {})},
+    {"Lowest Noise", by_family<Steps>({r2, all_rf, all}, {r3}, {r2, all_rf})},
 };
 static_assert(std::size(noise_modes) == noise_patterns.size());
 
@@ -38,7 +35,7 @@ void MainForm::create_noise_modes() {
     for (std::size_t i = 0; i < noise_patterns.size(); ++i) {
         const NoiseMode& mode = noise_modes[i];
         auto& option = add<OptionButton>(std::string(noise_patterns[i].option),
-                                         std::string(mode.caption), "noise");
+                                         std::string(noise_patterns[i].caption), "noise");
         option.set_tooltip(std::string(mode.tooltip));
         option.on_click = [this, i] { noise_option_click(static_cast<int>(i)); };
     }

@@ -1,5 +1,7 @@
 // The main window's load and its set-up for the confirmed device.
 #include "core/state/device_profile.h"
+#include "core/state/start_values.h"
+#include "core/text/number_text.h"
 #include "core/windows/main_form.h"
 #include "core/windows/main_list_items.h"
 #include "core/windows/panel_tooltips.h"
@@ -23,7 +25,7 @@ void MainForm::load() {
     for (const ListItems& list : main_list_items()) {
         get<ListBox>(list.name).set_items(list.items);
     }
-    program_.state().phase_value = 1.0;
+    apply_panel_load_values(program_.state());
 }
 
 void MainForm::main_setup() {
@@ -39,6 +41,14 @@ void MainForm::main_setup() {
         break;
     }
     set_panel_tooltips(*this, device_profile(program_.state().device_name));
+}
+
+void MainForm::preset_panel() {
+    get<ListBox>("Combo4").set_index(0);
+    // The row's modulus differs from the panel's designed one; no refresh
+    // shows it, so the panel would claim 50 while R1 carries 64.
+    get<CaptionControl>("modulus").set_caption(general_form(program_.state().mod_val));
+    refresh_registers();
 }
 
 void MainForm::setup_single_synthesizer() {

@@ -3,6 +3,7 @@
 #include "core/registers/field_check.h"
 #include "core/state/bit_weight.h"
 #include "core/state/device_profile.h"
+#include "core/state/stored_values.h"
 #include "core/text/convert.h"
 #include "core/text/number_entry.h"
 #include "core/text/number_text.h"
@@ -63,7 +64,7 @@ const SwitchRow switch_rows[] = {
     {"Toggle27", "IF LDP = 3", "IF LDP = 5", &S::if_ldp, p2(6),
      every_family(Steps{r6, all, all_if, refresh})},
     {"Toggle28", "RF Phase Resync Disabled", "RF Phase Resync Enabled", &S::rf_phase_resync,
-     p2(15) + p2(14) + p2(11), every_family(Steps{r6, all, all_if, refresh})},
+     phase_resync_on, every_family(Steps{r6, all, all_if, refresh})},
     {"Toggle31", "LDP = 3", "LDP = 5", &S::ldp_bit, p2(5),
      by_family<Steps>({refresh, r2, all_rf}, {refresh, r2, all_rf}, {refresh, r3, all_rf})},
     {"Toggle33", "RF AND IF Powerdown Disabled", "RF AND IF Powerdown Enabled", &S::rf_if_powerdown,

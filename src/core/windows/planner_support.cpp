@@ -8,6 +8,38 @@
 
 namespace zqf {
 
+namespace {
+
+// The main panel's read-outs a planner's plan shows.
+constexpr std::string_view plan_readouts[] = {"vcofreq", "ref_freq",  "modulus",   "fraclabel",
+                                              "crystal", "crystalIF", "ifvcofreq", "ifref_freq"};
+
+} // namespace
+
+PlanUndo::PlanUndo(Program& program) : program_(program), state_(program.state()) {
+    if (const MainForm* main = program.main_form()) {
+        for (const std::string_view name : plan_readouts) {
+            readouts_.emplace_back(name, main->get<CaptionControl>(name).caption());
+        }
+    }
+}
+
+void PlanUndo::restore() const {
+    program_.state() = state_;
+    for (const auto& [name, caption] : readouts_) {
+        show_on_main(program_, name, caption);
+    }
+}
+
+bool no_objection(Program& program, const std::optional<std::string>& reason) {
+    if (!reason) {
+        return true;
+    }
+    program.beep();
+    warn(program, *reason);
+    return false;
+}
+
 void carry_out(Program& program, const RegisterWrites& writes) {
     if (writes.refresh) {
         if (MainForm* main = program.main_form()) {

@@ -1,17 +1,38 @@
 #pragma once
 
 #include "core/registers/field_check.h"
+#include "core/state/shared_state.h"
 
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace zqf {
 
 class Form;
 class Program;
 struct RegisterWrites;
+
+// What a planner's update may have changed before it is refused: the shared
+// state and the main panel's plan read-outs. Put back, the refused update has
+// stored nothing (the planner's own boxes may keep what was typed).
+class PlanUndo {
+  public:
+    explicit PlanUndo(Program& program);
+    void restore() const;
+
+  private:
+    Program& program_;
+    SharedState state_;
+    std::vector<std::pair<std::string_view, std::string>> readouts_;
+};
+
+// Beeps and shows `reason` (the planners' warning box) when there is one;
+// true when there is none.
+bool no_objection(Program& program, const std::optional<std::string>& reason);
 
 // Runs a planner's refresh and register writes, in that order.
 void carry_out(Program& program, const RegisterWrites& writes);

@@ -1,5 +1,6 @@
 #include "core/windows/settings_load.h"
 
+#include "core/settings/loaded_state.h"
 #include "core/settings/settings_check.h"
 #include "core/settings/settings_layout.h"
 #include "core/settings/settings_reader.h"
@@ -56,14 +57,27 @@ void select_noise_mode(MainForm& main, std::optional<int> mode) {
     }
 }
 
+// The modulus and channel step as the RF planner shows them.
+void show_plan_captions(MainForm& main, const SharedState& s) {
+    CaptionControl& modulus = main.get<CaptionControl>("modulus");
+    CaptionControl& step = main.get<CaptionControl>("fraclabel");
+    if (device_profile(s.device_name).fraction == FractionKind::fixed_25_bit) {
+        modulus.set_caption("25-bit fixed");
+        step.set_caption(format_template(s.chan_step, "#0.00000") + "Hz");
+        return;
+    }
+    modulus.set_caption(general_form(s.mod_val));
+    step.set_caption(format_template(s.chan_step / 1000.0, "#0.00000") + "kHz");
+}
+
+// Every device's read-outs follow the loaded values; then the device's own finish.
 void finish(Program& program, MainForm& main) {
+    main.refresh_registers();
     switch (device_profile(program.state().device_name).settings_load_finish) {
     case SettingsLoadFinish::send_all:
-        main.refresh_registers();
         program.link().send_all_registers();
         break;
     case SettingsLoadFinish::raise_indicators:
-        main.refresh_registers();
         for (const std::string_view name : {all_indicator, all_if_indicator, all_rf_indicator}) {
             main.get<ToggleSwitch>(name).set_state(true);
         }
@@ -91,9 +105,26 @@ std::optional<SettingsRefusal> load_settings(Program& program, const std::string
 
 void apply_settings(Program& program, MainForm& main, const SettingsFile& file) {
     SharedState& s = program.state();
-    store_settings_items(file.values, s);
+    const bool new_family = changes_family(file, s);
+    // Worked out whole before anything changes; the handlers below follow it
+    // on the panel, and whatever they re-derive gives way to it at the end.
+    const SharedState loaded = loaded_state(file, s);
+    s = loaded;
+    if (new_family) {
+        // That device's panel, as confirming the start window with it gives:
+        // no control of the other family stays in reach.
+        main.restore_design();
+        main.load();
+        const std::optional<DeviceDefaults>& defaults = device_profile(s.device_name).defaults;
+        if (defaults && defaults->preset_panel) {
+            main.preset_panel();
+        }
+    }
     show_display_texts(main, s);
     follow_device(main, s.device_name);
+    // The set-up comes before the choices, so that the noise mode it presets
+    // gives way to the file's.
+    main.main_setup();
 
     // From the file's values, not the state's: a handler that runs on the way
     // may change a value a later choice reads (a noise mode changes both
@@ -107,15 +138,8 @@ void apply_settings(Program& program, MainForm& main, const SettingsFile& file) 
     select_noise_mode(main, choices.noise_from_4r);
     main.get<ToggleSwitch>("Toggle28").set_state(choices.phase_resync);
 
-    s.rf_freq = settled_rf_freq(s);
-    main.get<CaptionControl>("modulus").set_caption(general_form(s.mod_val));
-    main.get<CaptionControl>("fraclabel")
-        .set_caption(format_template(s.chan_step / 1000.0, "#0.00000") + "kHz");
-    // read_settings made sure the bracket stays within 32 bits.
-    if (const std::optional<double> mhz = settled_if_vco_freq(s)) {
-        s.if_vco_freq = *mhz;
-    }
-    main.main_setup();
+    keep_loaded_members(loaded, s);
+    show_plan_captions(main, s);
     finish(program, main);
 }
 

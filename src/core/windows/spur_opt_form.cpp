@@ -38,7 +38,9 @@ SpurOptForm::SpurOptForm(Program& program)
     button("Command4", "Up One Channel").on_click = [this] { Command4_Click(); };
     button("Command5", "Down One Channel").on_click = [this] { Command5_Click(); };
     button("Command3", "Exit").on_click = [this] { Command3_Click(); };
-    add<Timer>("Timer1").on_timer = [this] { Timer1_Timer(); };
+    Timer& timer = add<Timer>("Timer1");
+    timer.on_timer = [this] { Timer1_Timer(); };
+    timer.holds = [this] { return phase_sweep_holds(program_.state()); };
 }
 
 void SpurOptForm::load() {
@@ -86,6 +88,9 @@ void SpurOptForm::step(double direction) {
     }
     if (outcome.kind != TickKind::stored) {
         program_.beep();
+        if (!outcome.reason.empty()) {
+            warn(program_, outcome.reason);
+        }
         return;
     }
     program_.link().send(0);

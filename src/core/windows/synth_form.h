@@ -24,7 +24,12 @@ class SynthForm final : public Form {
 
   private:
     // How a Normal-mode update ended.
-    enum class Update { completed, limit_failed, refused };
+    enum class Update {
+        completed,
+        limit_failed, // beyond the device's limits: stored and shown, not written
+        unsound,      // computed, but off the grid, not fitting or without a fraction
+        refused,      // an entry it cannot use or an arithmetic fault
+    };
 
     void create_entries();
     void create_results();
@@ -36,7 +41,9 @@ class SynthForm final : public Form {
     void Command8_Click();
     void Toggle1_Click();
     void Toggle2_Click();
+    // The Normal-mode update; refused, it stores nothing.
     Update normal_update();
+    Update plan_normal();
     // Reference, R, doubler and divide-by-2 into the state, and the PFD from
     // them; false on an entry that is no number or an arithmetic fault.
     bool take_reference_path();
@@ -48,11 +55,18 @@ class SynthForm final : public Form {
     void reference_switch_flipped();
     // Whether the stored plan fits the device's divider fields; warns when not.
     bool plan_fits();
+    // Whether the stored plan fits and makes sense: the step on the PFD's grid
+    // where FRAC counts steps, MOD and R at least 1, FRAC below MOD. Warns
+    // about the first that fails.
+    bool plan_sound(bool counts_steps);
 
     // "Lock Time" and "reg 001": the typed PFD kept, R derived from it.
     void Command6_Click();
     void Command7_Click();
     void derive_r_from_pfd(int register_index);
+    // Stores the plan from the typed PFD; false (after a beep or a warning)
+    // when an entry or the plan cannot be used.
+    bool plan_from_typed_pfd();
 
     // Channel stepping.
     void Command11_Click();
@@ -61,6 +75,9 @@ class SynthForm final : public Form {
     void Command5_Click();
     void step_normal(double direction);
     void step_lcd(double direction);
+    // The LCD step's plan, stored; false (after a beep or a warning) when it
+    // cannot be used.
+    bool plan_lcd_step(double direction);
 
     std::optional<double> entry(std::string_view text_box) const;
     std::optional<double> scaled(std::string_view text_box, double factor) const;

@@ -1,7 +1,9 @@
 #include "core/windows/synth_if_form.h"
 
 #include "core/planning/arithmetic.h"
+#include "core/planning/channel_grid.h"
 #include "core/planning/if_counters.h"
+#include "core/registers/member_domain.h"
 #include "core/text/convert.h"
 #include "core/text/number_text.h"
 #include "core/windows/main_form.h"
@@ -117,6 +119,11 @@ std::optional<SynthIfForm::Wanted> SynthIfForm::read_wanted(double channels) {
 
 bool SynthIfForm::store_counters(const Wanted& wanted) {
     SharedState& s = program_.state();
+    // An R rounded to the nearest whole number would compare at another
+    // frequency than the one N is planned for.
+    if (!no_objection(program_, if_reference_misfit(s.refin_freq, wanted.pfd_hz))) {
+        return false;
+    }
     const std::optional<double> r_ratio = quotient(s.refin_freq, wanted.pfd_hz);
     const std::optional<int32_t> r = r_ratio ? to_int32(*r_ratio) : std::nullopt;
     if (!r) {
@@ -143,8 +150,11 @@ bool SynthIfForm::store_counters(const Wanted& wanted) {
 }
 
 bool SynthIfForm::load_counters() {
+    // A refused load stores nothing.
+    const PlanUndo undo(program_);
     const std::optional<Wanted> wanted = read_wanted(0.0);
     if (!wanted || !store_counters(*wanted)) {
+        undo.restore();
         return false;
     }
     SharedState& s = program_.state();
@@ -152,11 +162,12 @@ bool SynthIfForm::load_counters() {
     // when it is no whole multiple of the PFD.
     const auto n = static_cast<int64_t>(s.if_b) * s.if_prescaler + s.if_a;
     s.if_vco_freq = round15(static_cast<double>(n) * wanted->pfd_hz / 1e6);
-    show_counters();
-    // Counters their fields cannot carry stay stored and shown, and are not written.
-    if (!fields_fit(program_, counter_fields, counter_advice)) {
+    // Counters their fields cannot carry are refused before anything is shown.
+    if (!fields_fit(program_, counter_fields, counter_advice) || !counters_make_sense()) {
+        undo.restore();
         return false;
     }
+    show_counters();
     if (MainForm* main = program_.main_form()) {
         main->refresh_registers();
     }
@@ -164,23 +175,33 @@ bool SynthIfForm::load_counters() {
     return true;
 }
 
+bool SynthIfForm::counters_make_sense() {
+    const std::optional<SenseFault> fault = divider_sense(program_.state());
+    return no_objection(program_, fault ? std::optional<std::string>(fault->text) : std::nullopt);
+}
+
 void SynthIfForm::step(double channels) {
+    const PlanUndo undo(program_);
     const std::optional<Wanted> wanted = read_wanted(channels);
     if (!wanted || !store_counters(*wanted)) {
+        undo.restore();
         return;
     }
-    const SharedState& s = program_.state();
-    // The loaded VCO frequency stays; the window steps on from the synthesised one.
+    if (!fields_fit(program_, counter_fields, counter_advice) || !counters_make_sense()) {
+        undo.restore();
+        return;
+    }
+    SharedState& s = program_.state();
+    // The window steps on from the synthesised frequency, which the state
+    // keeps too: the read-outs that a refresh shows agree with the words.
     const auto n = static_cast<int64_t>(s.if_b) * s.if_prescaler + s.if_a;
     const double synthesised_mhz = static_cast<double>(n) * s.if_pfd_freq / 1000.0;
+    s.if_vco_freq = round15(synthesised_mhz);
     show_on_main(program_, "ifvcofreq", format_template(synthesised_mhz, "#0.00000") + "MHz");
     show_on_main(program_, "ifref_freq",
                  format_template(wanted->pfd_hz / 1000.0, "#0.00000") + "kHz");
     get<TextBox>("Text1").set_text(format_template(synthesised_mhz, "#0.00000"));
     show_counters();
-    if (!fields_fit(program_, counter_fields, counter_advice)) {
-        return;
-    }
     if (MainForm* main = program_.main_form()) {
         main->refresh_registers();
     }

@@ -33,6 +33,8 @@ class SynthIfForm final : public Form {
     // R, N, B and A into the state; false (after the warning) when they do not fit.
     bool store_counters(const Wanted& wanted);
     bool load_counters();
+    // IF R at least 1; warns when not.
+    bool counters_make_sense();
     void step(double channels);
     void show_counters();
     void reject_entry(const char* text_box, std::string_view message);

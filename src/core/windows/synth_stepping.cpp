@@ -27,6 +27,9 @@ void SynthForm::Command5_Click() {
 }
 
 void SynthForm::step_normal(double direction) {
+    // The step stores before the update it ends with; a refusal on either
+    // side puts everything back.
+    const PlanUndo undo(program_);
     SharedState& s = state();
     const std::optional<double> base = scaled("Text1", 1e6);
     if (!base) {
@@ -45,16 +48,33 @@ void SynthForm::step_normal(double direction) {
     s.rf_freq = *rf;
     s.chan_step = *step;
     if (!take_reference_path() || !compute_dividers(s)) {
+        undo.restore();
         refuse();
+        return;
+    }
+    if (!plan_sound(!has_fixed_modulus())) {
+        undo.restore();
         return;
     }
     show_plan();
     // The update reads the stepped frequency back from the window, so it is
     // planned and written at the resolution the window shows.
-    normal_update();
+    const Update update = normal_update();
+    if (update == Update::refused || update == Update::unsound) {
+        undo.restore();
+    }
 }
 
 void SynthForm::step_lcd(double direction) {
+    const PlanUndo undo(program_);
+    if (!plan_lcd_step(direction)) {
+        undo.restore();
+        return;
+    }
+    carry_out(program_, device_profile(state().device_name).lcd_update_writes);
+}
+
+bool SynthForm::plan_lcd_step(double direction) {
     SharedState& s = state();
     const std::optional<double> base = scaled("Text1", 1e6);
     const std::optional<double> step = scaled("Text3", 1000.0);
@@ -62,31 +82,32 @@ void SynthForm::step_lcd(double direction) {
         base && step ? finite(*base + direction * *step) : std::nullopt;
     if (!rf) {
         refuse();
-        return;
+        return false;
     }
     s.rf_freq = *rf;
     // The PFD as the window shows it, also when it was typed by hand.
     const std::optional<double> pfd = scaled("Text2", 1000.0);
     if (!pfd) {
         refuse();
-        return;
+        return false;
     }
     s.pfd_freq = *pfd;
     s.chan_step = *step;
     if (!compute_dividers(s)) {
         refuse();
-        return;
+        return false;
+    }
+    // No limit test here; but the plan must fit and make sense before the
+    // reduction, which keeps it on its grid.
+    if (!plan_sound(true)) {
+        return false;
     }
     reduce_fraction(s);
     if (!show_reduced_plan()) {
         refuse();
-        return;
+        return false;
     }
-    // No limit test here; but a value its field cannot carry is refused.
-    if (!plan_fits()) {
-        return;
-    }
-    carry_out(program_, device_profile(s.device_name).lcd_update_writes);
+    return true;
 }
 
 } // namespace zqf

@@ -3,8 +3,10 @@
 // use, or an arithmetic fault, ends its handler with a beep; what the steps
 // before it stored stays.
 #include "core/planning/arithmetic.h"
+#include "core/planning/channel_grid.h"
 #include "core/planning/dividers.h"
 #include "core/planning/limits.h"
+#include "core/registers/member_domain.h"
 #include "core/state/bit_weight.h"
 #include "core/state/device_profile.h"
 #include "core/text/convert.h"
@@ -69,6 +71,15 @@ void SynthForm::Command3_Click() {
 }
 
 SynthForm::Update SynthForm::normal_update() {
+    const PlanUndo undo(program_);
+    const Update update = plan_normal();
+    if (update == Update::refused || update == Update::unsound) {
+        undo.restore();
+    }
+    return update;
+}
+
+SynthForm::Update SynthForm::plan_normal() {
     SharedState& s = state();
     const std::optional<double> typed_rf = scaled("Text1", 1e6);
     if (!typed_rf) {
@@ -92,17 +103,19 @@ SynthForm::Update SynthForm::normal_update() {
         refuse();
         return Update::refused;
     }
+    // A value its field cannot carry would spill into the neighbouring bits;
+    // a plan off the step's grid or without a fraction is no plan at all.
+    if (!plan_sound(!has_fixed_modulus())) {
+        return Update::unsound;
+    }
     show_plan();
+    // A plan beyond the device's limits stays stored and shown, unwritten.
     if (const std::optional<LimitFailure> failure = check_limits(s)) {
         program_.beep();
         warn(program_, failure->message);
         if (!failure->focus.empty()) {
             set_focus(std::string(failure->focus));
         }
-        return Update::limit_failed;
-    }
-    // A value its field cannot carry would spill into the neighbouring bits.
-    if (!plan_fits()) {
         return Update::limit_failed;
     }
     carry_out(program_, device_profile(s.device_name).normal_update_writes);
@@ -187,21 +200,32 @@ void SynthForm::show_fixed_modulus_plan() {
 }
 
 void SynthForm::Command8_Click() {
-    // The reduction and its writes follow whatever the Normal-mode update came
-    // to: after a limit warning the reduced plan is written all the same.
-    normal_update();
+    // The reduction and its writes follow the Normal-mode update, also after
+    // its warning about a limit or a plan its fields cannot carry (reduced,
+    // the plan may fit) and after an entry it could not use.
+    const PlanUndo undo(program_);
+    if (plan_normal() == Update::refused) {
+        // The entry it could not use stored nothing; the steps below follow
+        // on the plan as it stands.
+        undo.restore();
+    }
     reduce_fraction(state());
     if (!show_reduced_plan()) {
+        undo.restore();
         refuse();
         return;
     }
-    // The reduced plan is written only where it fits; a warning has been shown
-    // already, so one more beep says that nothing went out.
-    if (check_stored_fields(state(), planned_fields)) {
+    // The reduced plan is written only where it fits and makes sense; a
+    // warning has been shown already, so one more beep says that nothing went
+    // out and nothing is stored.
+    const SharedState& s = state();
+    if (check_stored_fields(s, planned_fields) || divider_sense(s) ||
+        (!has_fixed_modulus() && channel_grid_misfit(s.pfd_freq, s.chan_step))) {
+        undo.restore();
         refuse();
         return;
     }
-    carry_out(program_, device_profile(state().device_name).lcd_update_writes);
+    carry_out(program_, device_profile(s.device_name).lcd_update_writes);
 }
 
 bool SynthForm::show_reduced_plan() {
@@ -231,12 +255,27 @@ bool SynthForm::plan_fits() {
     return fields_fit(program_, planned_fields, plan_advice);
 }
 
+bool SynthForm::plan_sound(bool counts_steps) {
+    const SharedState& s = state();
+    // A PFD beyond the phase detector's reach is the limit's to report.
+    if (counts_steps && s.pfd_freq <= max_pfd_hz &&
+        !no_objection(program_, channel_grid_misfit(s.pfd_freq, s.chan_step))) {
+        return false;
+    }
+    if (!plan_fits()) {
+        return false;
+    }
+    const std::optional<SenseFault> fault = divider_sense(s);
+    return no_objection(program_, fault ? std::optional<std::string>(fault->text) : std::nullopt);
+}
+
 void SynthForm::reference_switch_flipped() {
     // R2 holds the reference path, so it is written once more, also after a
     // limit warning, if its own fields fit; an update refused for a bad entry
     // writes nothing.
     const Update update = normal_update();
-    if (update == Update::refused || family_of(state().device_name) == Family::none) {
+    if (update == Update::refused || update == Update::unsound ||
+        family_of(state().device_name) == Family::none) {
         return;
     }
     if (check_register_fields(state(), 2)) {
@@ -255,23 +294,32 @@ void SynthForm::Command7_Click() {
 }
 
 void SynthForm::derive_r_from_pfd(int register_index) {
+    const PlanUndo undo(program_);
+    if (!plan_from_typed_pfd()) {
+        undo.restore();
+        return;
+    }
+    program_.link().send(register_index);
+}
+
+bool SynthForm::plan_from_typed_pfd() {
     SharedState& s = state();
     const std::optional<double> rf = scaled("Text1", 1e6);
     if (!rf) {
         refuse();
-        return;
+        return false;
     }
     s.rf_freq = round15(*rf);
     const std::optional<double> pfd = scaled("Text2", 1000.0);
     if (!pfd) {
         refuse();
-        return;
+        return false;
     }
     s.pfd_freq = *pfd;
     const std::optional<double> step = scaled("Text3", 1000.0);
     if (!step) {
         refuse();
-        return;
+        return false;
     }
     s.chan_step = *step;
 
@@ -280,30 +328,37 @@ void SynthForm::derive_r_from_pfd(int register_index) {
     const std::optional<int16_t> r = ratio ? to_int16(*ratio) : std::nullopt;
     if (!r) {
         refuse();
-        return;
+        return false;
     }
     s.r_count = *r;
     if (s.r_count == 0) {
+        // No PFD comes of R = 0: nothing is planned or written.
         warn(program_, "Warning. The RF R register must be >= 1. Change the PFD accordingly.");
         set_text("Text2", "");
         set_focus("Text2");
+        return false;
     }
     // The same division on every device: the fixed modulus plays no part here.
     const std::optional<DividerPlan> plan = plan_dividers(s.rf_freq, s.pfd_freq, s.chan_step);
     if (!plan) {
         refuse();
-        return;
+        return false;
     }
     s.int_val = plan->int_val;
-    s.mod_val = plan->mod_val;
-    s.frac_val = plan->frac_val;
+    // The ZQF7350 keeps its own fraction, over the fixed modulus, in these two.
+    if (!has_fixed_modulus()) {
+        s.mod_val = plan->mod_val;
+        s.frac_val = plan->frac_val;
+    }
     set_text("Text1", format_template(s.rf_freq / 1e6, ".000000"));
     set_caption("Label25", general_form(s.int_val));
     set_caption("Label27", general_form(s.rf_freq / s.pfd_freq));
-    if (!fields_fit(program_, typed_pfd_fields, typed_pfd_advice)) {
-        return;
+    if (!no_objection(program_, channel_grid_misfit(s.pfd_freq, s.chan_step)) ||
+        !fields_fit(program_, typed_pfd_fields, typed_pfd_advice)) {
+        return false;
     }
-    program_.link().send(register_index);
+    const std::optional<SenseFault> fault = divider_sense(s);
+    return no_objection(program_, fault ? std::optional<std::string>(fault->text) : std::nullopt);
 }
 
 } // namespace zqf

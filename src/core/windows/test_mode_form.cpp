@@ -1,7 +1,7 @@
 #include "core/windows/test_mode_form.h"
 
-#include "core/state/bit_weight.h"
 #include "core/state/device_profile.h"
+#include "core/state/stored_values.h"
 #include "core/windows/auxiliary_writes.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
@@ -78,7 +78,7 @@ void TestModeForm::Command3_Click() {
     if (const std::optional<int> k = chosen()) {
         const TestModeRow& row = window_.rows[static_cast<std::size_t>(*k - 1)];
         show_on_main(program_, "testmode", std::string(row.mode_text));
-        s.*window_.field = (*k - 1) * bit_weight<int32_t>(11);
+        s.*window_.field = (*k - 1) * test_mode_window_unit;
         s.*window_.index = static_cast<int16_t>(*k);
     }
     carry_out(program_, window_.writes(device_profile(s.device_name)));

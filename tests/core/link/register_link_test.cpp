@@ -122,11 +122,15 @@ TEST(WriteOrders, PerDevice) {
     EXPECT_EQ(order("ZQF7310", &RegisterLink::send_every_register), V{});
 }
 
-TEST(RegisterLink, UnknownDeviceNameResendsStoredWords) {
+// A stored word goes again only where its address bits name its register.
+TEST(RegisterLink, UnknownDeviceNameResendsStoredWordsThatLandInTheirRegister) {
     LinkBench b("ZQF7999", "par");
-    b.state.reg_word[2] = 6.0;
+    b.state.reg_word[2] = 10.0;
     b.link.send(2);
-    EXPECT_EQ(b.state.tx_word, 6.0);
+    EXPECT_EQ(b.state.tx_word, 10.0);
+    EXPECT_EQ(b.bytes().size(), 76U);
+    b.state.reg_word[2] = 6.0; // would land in R6
+    b.link.send(2);
     EXPECT_EQ(b.bytes().size(), 76U);
 }
 
@@ -141,15 +145,33 @@ TEST(SendRegisterGuard, RefusedWordsNeverReachTheWire) {
     };
     const Row rows[] = {
         {"ZQF7340", [](SharedState& s) { s.clk_div_value = 1e308; }, 4,
-         "R4 was not sent: its word is not a finite number."},
-        {"ZQF7340", [](SharedState& s) { s.phase_value = 0.5; }, 1,
-         "R1 was not sent: its word, hex 5, carries the address of R5."},
+         "R4 was not sent: Clock divider = 1E+308 does not fit its 12-bit field, which takes a "
+         "whole number from 0 to 4095."},
         {"ZQF7310", [](SharedState& s) { s.frac_val = 0.25; }, 0,
-         "R0 was not sent: its word, hex 2BC001, carries the address of R1."},
-        {"ZQF7340", [](SharedState& s) { s.clk_div_value = 0.001; }, 4,
-         "R4 was not sent: its word 4.128 is not a whole number."},
+         "R0 was not sent: FRAC = 0.25 does not fit its 12-bit field, which takes a whole "
+         "number from 0 to 4095."},
         {"ZQF7340", [](SharedState& s) { s.phase_value = -1; }, 1,
-         "R1 was not sent: its word -7 is negative."},
+         "R1 was not sent: Phase = -1 does not fit its 12-bit field, which takes a whole "
+         "number from 0 to 4095."},
+        // Fields that are no counter: a value that would carry into a neighbour.
+        {"ZQF7310", [](SharedState& s) { s.muxout_code = 4.0; }, 1,
+         "R1 was not sent: Muxout = 4 does not fit its 3-bit field, which takes a multiple of "
+         "1048576 from 0 to 7340032."},
+        {"ZQF7310", [](SharedState& s) { s.fastlock_4r = 4.0; }, 0,
+         "R0 was not sent: Fast lock = 4 does not fit its 1-bit field, which takes 0 or "
+         "8388608."},
+        {"ZQF7340", [](SharedState& s) { s.test_mode = 2048; }, 4,
+         "R4 was not sent: the RF test mode 1 chosen in the Test Modes window cannot be "
+         "carried there: this device takes its test mode from the panel's test-mode list, 0 "
+         "to 31."},
+        {"ZQF7620",
+         [](SharedState& s) {
+             s.test_mode = 17 * 2048;
+             s.ns_bits_dual = 34880; // the lowest-noise pattern adds test code 17 again
+         },
+         2,
+         "R2 was not sent: Noise and spur mode = 34880, Test mode = 34816, CP current = 1536 "
+         "and PD polarity = 128 add up to more than their bits 15-6 hold."},
         {"ZQF7620", [](SharedState& s) { s.if_b = 5625; }, 4,
          "R4 was not sent: IF B counter = 5625 does not fit its 12-bit field, which takes a "
          "whole number from 0 to 4095."},
@@ -171,26 +193,19 @@ TEST(SendRegisterGuard, RefusedWordsNeverReachTheWire) {
     }
 }
 
-// Words the program means to send pass: a setting that carries into the next
-// field, the test-mode window's weighted value beyond the 32 bits of R4, and
-// stored words resent as they are.
-TEST(SendRegisterGuard, WordsThatAreMeantPass) {
+// Overlays meant to add: the test-mode window's value in the four-register
+// family's reading of its test-mode bits, and a noise pattern with the test
+// modes while their sum stays in their bits.
+TEST(SendRegisterGuard, OverlaysThatStayInTheirBitsPass) {
     LinkBench four("ZQF7310", "par");
-    four.state.muxout_code = 8.0 * 1048576.0;
     four.state.test_mode = 31 * 2048;
-    four.state.reg_word[4] = 0.5;
-    for (const int k : {1, 3, 4}) {
-        four.link.send(k);
-    }
-    EXPECT_EQ(four.board.latched(1), word_bits(four.state.reg_word[1]));
+    four.link.send(3);
     EXPECT_EQ(four.board.latched(3), (31U << 13) + 3U);
-    EXPECT_EQ(four.state.tx_word, 0.5);
-
-    LinkBench five("ZQF7340", "par");
-    five.state.test_mode = 31 * 2048;
-    five.link.send(4);
-    EXPECT_EQ(five.state.reg_word[4], 31.0 * 4294967296.0 + 4.0);
-    EXPECT_EQ(five.board.latched(4), 4U);
+    four.state.test_mode = 31;
+    four.state.sd_test_mode = 7;
+    four.state.ns_bits_4r = 964;
+    four.link.send(3);
+    EXPECT_EQ(four.board.latched(3), 31U * 4 + 7 * 128 + 964 + 3);
 }
 
 TEST(FirmwareLoad, PathAndBytes) {

@@ -46,13 +46,15 @@ TEST(ComputeDividers, TruncatesAndLeavesFracUnboundedByMod) {
     EXPECT_EQ(s.frac_val, 0.0);
 }
 
-TEST(ComputeDividers, FixedModulusLeavesTheModulusFields) {
+// The ZQF7350 keeps its whole fraction over the fixed modulus in FRAC and MOD
+// too: that is what a settings file holds and the read-outs divide.
+TEST(ComputeDividers, FixedModulusKeepsTheWholeFraction) {
     SharedState s = plan_state(zqf7350, 1750200000.0, 10e6, 0.0);
     s.frac_val = 7.0;
     ASSERT_TRUE(compute_dividers(s));
     EXPECT_EQ(fraction25(s), 671089.0);
-    EXPECT_EQ(s.mod_val, 50.0); // the modulus fields are not the ZQF7350's
-    EXPECT_EQ(s.frac_val, 7.0);
+    EXPECT_EQ(s.mod_val, 33554432.0);
+    EXPECT_EQ(s.frac_val, 671089.0);
 }
 
 TEST(ComputeDividers, FixedModulusRoundingCarriesInsteadOfOverflowing) {

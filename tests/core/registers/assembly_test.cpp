@@ -56,19 +56,24 @@ TEST(FourRegisterMap, WorkedValues) {
     EXPECT_EQ(word(r2, 2), 66.0);
 }
 
-// A setting wider than its slot carries into the next field (sum, not OR);
-// a counter that does not fit its bits is refused instead.
-TEST(FourRegisterMap, OverWideSettingsCarryOverWideCountersAreRefused) {
+// A value wider than its slot would carry into the next field: refused, for
+// settings and counters alike, and the stored word stays.
+TEST(FourRegisterMap, OverWideValuesAreRefused) {
     SharedState s = clear("ZQF7310");
-    s.muxout_code = 8.0 * 1048576.0;
-    EXPECT_EQ(word(s, 1), 8388608.0 + 1.0);
-    s.r_count = 16; // one more than the 4-bit slot holds: it would land on bit 18
+    s.muxout_code = 7.0 * 1048576.0;
+    EXPECT_EQ(word(s, 1), 7340032.0 + 1.0);
+    s.muxout_code = 8.0 * 1048576.0; // the fifth bit of a 4-bit entry would set bit 23
     s.reg_index = 1;
+    EXPECT_EQ(assemble_register(s).refusal,
+              "R1 was not sent: Muxout = 8388608 does not fit its 3-bit field, which takes a "
+              "multiple of 1048576 from 0 to 7340032.");
+    s.muxout_code = 0.0;
+    s.r_count = 16; // one more than the 4-bit slot holds: it would land on bit 18
     const Assembled refused = assemble_register(s);
     EXPECT_EQ(refused.outcome, Assembly::refused);
     EXPECT_EQ(refused.refusal, "R1 was not sent: R counter = 16 does not fit its 4-bit field, "
                                "which takes a whole number from 0 to 15.");
-    EXPECT_EQ(s.reg_word[1], 8388608.0 + 1.0);
+    EXPECT_EQ(s.reg_word[1], 7340032.0 + 1.0);
 }
 
 TEST(FiveRegisterMap, WorkedValues) {
@@ -152,13 +157,13 @@ TEST(SharedFields, LandAtTheirPerFamilyPositions) {
 }
 
 TEST(Assembly, RegistersADeviceDoesNotHave) {
+    // A four-register word has two address bits: a stored "R4" word would land
+    // in R0 to R3.
     SharedState four = clear("ZQF7310");
     four.reg_word[4] = 12345.0;
     four.reg_index = 4;
-    EXPECT_EQ(assemble_register(four).outcome, Assembly::resent);
-    EXPECT_EQ(four.tx_word, 12345.0);
-    EXPECT_EQ(four.reg_word[4], 12345.0);
-    EXPECT_EQ(four.reg_text_hex[4], "3039");
+    EXPECT_EQ(assemble_register(four).outcome, Assembly::refused);
+    EXPECT_EQ(four.tx_word, 0.0);
 
     for (const char* device : {"ZQF7310", "ZQF7340", "ZQF7350"}) {
         for (int k : {5, 6, 7}) {
@@ -210,7 +215,7 @@ TEST(BitsText, EveryRegistersTextHasItsDisplayLength) {
         std::vector<std::size_t> lengths; // R0, R1, ...
     };
     const Row rows[] = {
-        {"ZQF7320", {24, 24, 24, 24, 24}}, // R4: the stored word, resent
+        {"ZQF7320", {24, 24, 24, 24}},
         {"ZQF7350", {32, 32, 32, 8, 32}},
         {"ZQF7620", {24, 21, 24, 24, 24, 19, 16}},
     };

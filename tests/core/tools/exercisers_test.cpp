@@ -20,6 +20,7 @@ SharedState planned(std::string_view device, double pfd = 10e6, double step = 20
     s.chan_step = step;
     s.int_val = 175.0;
     s.mod_val = 50.0;
+    s.r_count = 1;
     return s;
 }
 
@@ -94,8 +95,10 @@ TEST(Exercisers, SweepStartingAboveItsStopEndsAtOnce) {
 TEST(Exercisers, FixedModulusHopPlansTwice) {
     SharedState s = planned(zqf7350);
     ASSERT_EQ(hop_tick(s, 1850.1, 1860.0).kind, TickKind::stored);
-    EXPECT_EQ(s.mod_val, 50.0);
-    EXPECT_EQ(s.frac_val, 0.0); // 100 kHz is half a 200 kHz step
+    // The whole 25-bit fraction over the fixed modulus: 0.01 of a 10 MHz PFD.
+    EXPECT_EQ(s.mod_val, 33554432.0);
+    EXPECT_EQ(s.frac_val, fraction25(s));
+    EXPECT_EQ(s.frac_val, 335544.0);
     EXPECT_EQ(s.chan_step, 10e6 / 33554432.0);
     EXPECT_EQ(s.rf_freq, 1850.1e6);
     EXPECT_EQ(s.int_val, 185.0);

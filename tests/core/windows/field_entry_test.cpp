@@ -118,7 +118,7 @@ const EntryCase cases[] = {
      if_load,
      nullptr,
      "IF B counter = -1 "},
-    {"Option6", if_planner, {{"Text1", "1"}, {"Text2", "0.3051851"}}, if_load, "R5 3FFFD", nullptr},
+    {"Option6", if_planner, {{"Text1", "1"}, {"Text2", "0.305185094759972"}}, if_load, "R5 3FFFD", nullptr},
     {"Option6",
      if_planner,
      {{"Text1", "1"}, {"Text2", "0.30517578125"}},

@@ -36,6 +36,19 @@ class RecordingHost final : public Host {
     std::optional<std::string> file;
 };
 
+// Everything a window shows: its title and every property of every control.
+inline std::vector<std::string> display_of(const Form& form) {
+    std::vector<std::string> out{form.caption()};
+    for (const auto& control : form.controls()) {
+        for (const char* property :
+             {"", "caption", "text", "visible", "enabled", "color", "index", "value", "state"}) {
+            out.push_back(control->name() + "." + property + "=" +
+                          control->property(property).value_or("-"));
+        }
+    }
+    return out;
+}
+
 // A program on a virtual board, started in a folder of its own.
 struct ProgramBench {
     TempDir folder;

@@ -40,15 +40,16 @@ TEST(ReferenceWindow, LoadNowPlansAgainFromTheNewReference) {
     EXPECT_TRUE(five.sent.empty());
 }
 
-// A fault after the reference is stored: a zero step gives no modulus.
-TEST(ReferenceWindow, AFaultAfterTheReferenceIsStoredKeepsTheWindowOpen) {
+// A fault after the reference is taken: a zero step gives no modulus, and
+// nothing is stored, the reference included.
+TEST(ReferenceWindow, AFaultAfterTheReferenceIsTakenKeepsTheWindowOpen) {
     Crystal c;
     c.state().chan_step = 0.0;
     c.type("Text1", "12");
     c.click("Command1");
     EXPECT_EQ(c.host.events,
               (Names{"beep", c.warning("Warning. The RF R register must be >= 1. ")}));
-    EXPECT_EQ(c.state().refin_freq, 12e6);
+    EXPECT_EQ(c.state().refin_freq, 10e6);
     EXPECT_EQ(c.text("Text1"), "");
     EXPECT_TRUE(c.sent.empty());
     EXPECT_TRUE(c.open());

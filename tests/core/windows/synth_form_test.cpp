@@ -159,34 +159,41 @@ TEST(RfPlanner, LcdModeAfterALimitWarningWritesTheReducedPlan) {
     EXPECT_EQ(rf.sent, (Order{3, 2, 1, 0}));
 }
 
-TEST(RfPlanner, BadEntriesBeepAndKeepWhatWasStoredBefore) {
-    Rf rf;
-    rf.example();
-    rf.type("Text3", "fast");
-    rf.click("Command3");
-    EXPECT_EQ(rf.host.events, (Names{"beep"}));
-    EXPECT_EQ(rf.state().rf_freq, 1750400000.0); // read before the step entry
-    EXPECT_EQ(rf.state().chan_step, 200e3);
-    EXPECT_TRUE(rf.sent.empty());
-
-    // R = 0: R is stored, then the PFD division fails.
-    rf.forget();
-    rf.type("Text3", "100");
-    rf.type("Text5", "0");
-    rf.click("Command3");
-    EXPECT_EQ(rf.host.events, (Names{"beep"}));
-    EXPECT_EQ(rf.state().r_count, 0);
-    EXPECT_EQ(rf.state().pfd_freq, 10e6);
-    EXPECT_EQ(rf.state().int_val, 175.0);
-    EXPECT_TRUE(rf.sent.empty());
-
-    // An R beyond 16 bits is not stored at all.
-    rf.forget();
-    rf.type("Text5", "40000");
-    rf.click("Command3");
-    EXPECT_EQ(rf.host.events, (Names{"beep"}));
-    EXPECT_EQ(rf.state().r_count, 0);
-    EXPECT_TRUE(rf.sent.empty());
+// An update refused for an entry it cannot use, or for a plan that does not
+// fit or leaves the step's grid, stores nothing: the state and the main
+// panel's read-outs are as before the click.
+TEST(RfPlanner, RefusedUpdatesStoreNothing) {
+    struct Case {
+        const char* box;
+        const char* text;
+        const char* message; // nothing: a plain beep
+    };
+    const Case cases[] = {
+        {"Text3", "fast", nullptr}, // read after the RF entry was taken
+        {"Text5", "0", nullptr},    // R = 0: the PFD division fails
+        {"Text5", "40000", nullptr},
+        {"Text1", "6000", "INT = 600 does not fit its 9-bit field, which takes a whole number "
+                          "from 0 to 511. Enter a lower RF output frequency, or raise the PFD "
+                          "with a smaller R or the doubler."},
+        {"Text3", "150", "The channel step 150 kHz does not divide the PFD 10 MHz into a whole "
+                         "MOD (66.6666666666667), so the plan would leave the step's grid; the "
+                         "nearest steps that do are 151.515151515152 kHz (MOD 66) and "
+                         "149.253731343284 kHz (MOD 67)."},
+    };
+    for (const Case& c : cases) {
+        Rf rf;
+        rf.example();
+        const SharedState before = rf.state();
+        const std::string vcofreq = rf.main_caption("vcofreq");
+        rf.type(c.box, c.text);
+        rf.click("Command3");
+        const Names expected = c.message == nullptr ? Names{"beep"}
+                                                    : Names{"beep", rf.warning(c.message)};
+        EXPECT_EQ(rf.host.events, expected) << c.text;
+        EXPECT_TRUE(rf.state() == before) << c.text;
+        EXPECT_EQ(rf.main_caption("vcofreq"), vcofreq) << c.text;
+        EXPECT_TRUE(rf.sent.empty()) << c.text;
+    }
 }
 
 TEST(RfPlanner, ReferenceSwitchesSetThePfdAndWriteR2Again) {
@@ -235,13 +242,14 @@ TEST(RfPlanner, LockTimeKeepsTheTypedPfdAndDerivesR) {
     EXPECT_EQ(rf.sent, (Order{0}));
     EXPECT_FALSE(rf.refreshed());
 
-    // A PFD above twice the reference gives R = 0: a warning, and on all the same.
+    // A PFD above twice the reference gives R = 0: the warning, and nothing
+    // is planned or written.
     rf.forget();
     rf.type("Text2", "25000");
     rf.click("Command6");
-    EXPECT_EQ(rf.state().r_count, 0);
-    EXPECT_EQ(rf.state().int_val, 70.0);
-    EXPECT_EQ(rf.sent, (Order{0}));
+    EXPECT_EQ(rf.state().r_count, 2);
+    EXPECT_EQ(rf.state().int_val, 350.0);
+    EXPECT_TRUE(rf.sent.empty());
 
     // Now the emptied PFD box is no number.
     rf.forget();

@@ -54,9 +54,15 @@ TEST(IfPlanner, NearestCounterAndSmallN) {
     p.type("Text1", "1");
     p.click("Command3");
     EXPECT_EQ(p.counters(), (Names{"5", "8", "0", "5"}));
-    p.type("Text2", "300"); // R = 33.3: the nearest whole number
+    // R = 33.3 would compare at 303.03 kHz, not the 300 kHz N is planned for.
+    p.type("Text2", "300");
     p.click("Command3");
-    EXPECT_EQ(p.state().if_r, 33);
+    EXPECT_EQ(p.state().if_r, 50);
+    EXPECT_EQ(p.host.events.back(),
+              p.warning("The IF PFD 300 kHz does not divide the reference 10 MHz into a whole R "
+                        "(33.3333333333333), so the chip would compare at another frequency; the "
+                        "nearest IF PFDs that do are 303.030303030303 kHz (R 33) and "
+                        "294.117647058824 kHz (R 34)."));
 }
 
 TEST(IfPlanner, UnusableEntriesWarnClearAndFocus) {
