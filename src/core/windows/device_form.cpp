@@ -67,6 +67,10 @@ void DeviceForm::close_box() {
 }
 
 void DeviceForm::Command1_Click() {
+    confirm(true);
+}
+
+void DeviceForm::confirm(bool prepare) {
     // The main window exists before anything of the confirmation happens.
     MainForm& main = program_.load<MainForm>();
     SharedState& state = program_.state();
@@ -85,7 +89,7 @@ void DeviceForm::Command1_Click() {
         main.get<CaptionControl>("modulus").set_caption(general_form(state.mod_val));
         main.refresh_registers();
     }
-    if (prepare_link()) {
+    if (prepare && prepare_link()) {
         const std::string error =
             write_link_choice(program_.paths().link_choice_file, state.comm_link);
         if (!error.empty()) {
