@@ -12,6 +12,13 @@ constexpr int64_t longest_backlog_ns = 250 * nanoseconds_per_ms;
 } // namespace
 
 void ServeTimers::track(const std::vector<Form*>& forms) {
+    // The same windows as last time: their timers are known. (A window is
+    // freed only after a look that no longer finds it, so an address seen
+    // again is the same window.)
+    if (forms == forms_) {
+        return;
+    }
+    forms_ = forms;
     std::vector<Timer*> present;
     for (Form* form : forms) {
         for (const auto& control : form->controls()) {

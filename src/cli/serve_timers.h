@@ -43,6 +43,7 @@ class ServeTimers {
     void follow(Timer& timer);
 
     std::map<Timer*, Entry> entries_;
+    std::vector<Form*> forms_;
 };
 
 } // namespace zqf::cli
