@@ -365,7 +365,9 @@ void Panel::settle_frequencies(const SharedState& before) {
 
 Result Panel::write_register(int index) {
     const DeviceProfile& device = device_profile(state().device_name);
-    if (index >= 5 && index >= device.register_count) {
+    // A register the device lacks would go out as the word stored for it,
+    // which the chip latches into the register its address bits name.
+    if (index >= device.register_count) {
         return ScpiError{ErrorCode::hardware_missing,
                          device_name_of(state()) + " has no R" + std::to_string(index)};
     }
