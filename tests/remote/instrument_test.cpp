@@ -1,5 +1,6 @@
 #include "instrument_fixture.h"
 
+#include "core/registers/assembly.h"
 #include "core/text/number_text.h"
 #include "core/windows/synth_form.h"
 #include "remote/limits.h"
@@ -87,6 +88,29 @@ TEST(Instrument, RawWordGoesOutExactlyAndThePanelShowsIt) {
     // Bit 22 of dual R1 belongs to no field.
     EXPECT_THAT(bench.ask(client, "REG1 #H400001;:SYST:ERR?\n"),
                 ::testing::StartsWith("-222,\"Data out of range;bit 22 of R1 be"));
+}
+
+TEST(Instrument, ResetIsTheStartWindowConfirmedAgainWithEveryRegisterWritten) {
+    InstrumentBench bench;
+    SharedState started = bench.program.state();
+    const ClientId client = bench.client();
+    EXPECT_EQ(bench.ask(client, "FREQ 1760.2 MHZ;:OUTP OFF;:REG2 #H42;*OPC?\n"), "1\n");
+    EXPECT_EQ(bench.ask(client, "*RST;*OPC?;FREQ?;OUTP?;:SYST:ERR?\n"),
+              "1;1750000000;1;0,\"No error\"\n");
+    for (int index = 0; index < 4; ++index) {
+        EXPECT_EQ(bench.board.latched(index), compose_register(started, index)) << index;
+    }
+    // The panel is the start window's; only its words (and the link's
+    // bookkeeping of them) have moved since.
+    SharedState now = bench.program.state();
+    now.reg_word = started.reg_word;
+    now.reg_text_bin = started.reg_text_bin;
+    now.reg_text_hex = started.reg_text_hex;
+    now.tx_word = started.tx_word;
+    now.reg_index = started.reg_index;
+    now.usb_buffer = started.usb_buffer;
+    now.usb_bits = started.usb_bits;
+    EXPECT_EQ(now, started);
 }
 
 TEST(Instrument, LongLineIsRefusedAndTheRestOfItDropped) {
