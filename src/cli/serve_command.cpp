@@ -1,5 +1,6 @@
 #include "cli/serve_command.h"
 
+#include "cli/board_answers.h"
 #include "cli/command_args.h"
 #include "cli/command_status.h"
 #include "cli/device_names.h"
@@ -142,17 +143,7 @@ int serve_command(std::span<const std::string_view> args, const std::string& pro
     Program* running = nullptr;
     std::unique_ptr<Platform> board;
     if (request.virtual_board) {
-        auto virtual_board = std::make_unique<VirtualBoard>([&running] {
-            return running != nullptr ? chip_geometry(running->state().device_name)
-                                      : ChipGeometry{};
-        });
-        if (request.claim_result) {
-            virtual_board->set_claim_result(*request.claim_result);
-        }
-        if (request.firmware_result) {
-            virtual_board->set_firmware_result(*request.firmware_result);
-        }
-        board = std::move(virtual_board);
+        board = make_virtual_board(running, {{}, request.claim_result, request.firmware_result});
     } else {
         board = make_hardware_platform();
     }

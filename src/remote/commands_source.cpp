@@ -79,12 +79,90 @@ Reply done(Result result) {
     return {};
 }
 
-Got<std::optional<Keyword>> optional_keyword(const Call& call) {
+// The section a SOURce<n> or OUTPut<n> header names, once the command is
+// known to carry `count` data.
+Got<int> section_taking(const Call& call, std::size_t count) {
+    const Got<int> which = section(call);
+    if (error_of(which) != nullptr) {
+        return which;
+    }
+    if (auto failure = expect_count(call.data, count)) {
+        return *failure;
+    }
+    return which;
+}
+
+bool has_if_section(const SharedState& s) {
+    return device_profile(s.device_name).if_section;
+}
+
+const ScpiError no_if_section{ErrorCode::hardware_missing, "the device has no IF section"};
+
+// What MINimum, MAXimum and DEFault stand for, per quantity.
+using Named = Got<double> (*)(const SharedState& s, Keyword keyword);
+
+Got<double> not_offered(std::string_view what) {
+    return ScpiError{ErrorCode::illegal_parameter_value, std::string(what)};
+}
+
+Got<double> rf_frequency_named(const SharedState& s, Keyword keyword) {
+    if (keyword == Keyword::default_value) {
+        return start_state(s).rf_freq;
+    }
+    return rf_bound(s, keyword);
+}
+
+Got<double> if_frequency_named(const SharedState& s, Keyword keyword) {
+    if (keyword == Keyword::default_value) {
+        return start_state(s).if_vco_freq * 1e6;
+    }
+    return not_offered("the IF section offers no MINimum or MAXimum frequency");
+}
+
+Got<double> rf_step_named(const SharedState& s, Keyword keyword) {
+    if (keyword == Keyword::default_value) {
+        return start_state(s).chan_step;
+    }
+    if (keyword == Keyword::maximum) {
+        return s.pfd_freq;
+    }
+    const std::optional<double> mod_max = field_maximum(s, FieldId::mod);
+    if (!mod_max) {
+        return ScpiError{ErrorCode::settings_conflict,
+                         "the channel step of the device follows from its PFD"};
+    }
+    return s.pfd_freq / *mod_max;
+}
+
+Got<double> if_step_named(const SharedState& s, Keyword keyword) {
+    if (keyword == Keyword::default_value) {
+        return start_state(s).if_pfd_freq * 1000.0;
+    }
+    return not_offered("the IF section offers no MINimum or MAXimum step");
+}
+
+Got<double> reference_named(const SharedState& s, Keyword keyword) {
+    if (keyword == Keyword::default_value) {
+        return start_state(s).refin_freq;
+    }
+    return not_offered("the reference offers DEFault only, no MINimum or MAXimum");
+}
+
+// A frequency datum: a number with its unit, or MINimum, MAXimum, DEFault.
+Got<double> frequency_datum(const Parameter& datum, const SharedState& s, Named named) {
+    if (const std::optional<Keyword> keyword = keyword_of(datum, value_keywords)) {
+        return named(s, *keyword);
+    }
+    return frequency_hz(datum);
+}
+
+// A query with nothing after it gives `now`; with MIN, MAX or DEF what they name.
+Reply value_query(const Call& call, double now, Named named) {
     if (call.data.size() > 1) {
         return ScpiError{ErrorCode::parameter_not_allowed, "the query takes MIN, MAX or DEF only"};
     }
     if (call.data.empty()) {
-        return std::optional<Keyword>{};
+        return number_response(now);
     }
     const std::optional<Keyword> keyword = keyword_of(call.data[0], value_keywords);
     if (!keyword) {
@@ -92,48 +170,33 @@ Got<std::optional<Keyword>> optional_keyword(const Call& call) {
                          "the query takes MINimum, MAXimum or DEFault, not " +
                              describe(call.data[0])};
     }
-    return keyword;
+    const Got<double> value = named(call.instrument.panel().state(), *keyword);
+    if (const ScpiError* failure = error_of(value)) {
+        return *failure;
+    }
+    return number_response(std::get<double>(value));
 }
 
 } // namespace
 
 Reply frequency(Call& call) {
-    const Got<int> which = section(call);
+    const Got<int> which = section_taking(call, 1);
     if (const ScpiError* failure = error_of(which)) {
-        return *failure;
-    }
-    if (auto failure = expect_count(call.data, 1)) {
         return *failure;
     }
     Panel& panel = call.panel();
     const bool rf = std::get<int>(which) == 1;
-    const std::optional<Keyword> keyword = keyword_of(call.data[0], frequency_keywords);
-    if (keyword == Keyword::up || keyword == Keyword::down) {
-        return done(rf ? panel.step_rf(keyword == Keyword::up)
-                       : panel.step_if(keyword == Keyword::up));
+    const std::optional<Keyword> step = keyword_of(call.data[0], frequency_keywords);
+    if (step == Keyword::up || step == Keyword::down) {
+        return done(rf ? panel.step_rf(step == Keyword::up) : panel.step_if(step == Keyword::up));
     }
-    double hz = 0.0;
-    if (keyword == Keyword::default_value) {
-        const SharedState fresh = start_state(panel.state());
-        hz = rf ? fresh.rf_freq : fresh.if_vco_freq * 1e6;
-    } else if (keyword) {
-        if (!rf) {
-            return ScpiError{ErrorCode::illegal_parameter_value,
-                             "the IF section offers no MINimum or MAXimum frequency"};
-        }
-        const Got<double> bound = rf_bound(panel.state(), *keyword);
-        if (const ScpiError* failure = error_of(bound)) {
-            return *failure;
-        }
-        hz = std::get<double>(bound);
-    } else {
-        const Got<double> typed = frequency_hz(call.data[0]);
-        if (const ScpiError* failure = error_of(typed)) {
-            return *failure;
-        }
-        hz = std::get<double>(typed);
+    const Got<double> hz =
+        frequency_datum(call.data[0], panel.state(), rf ? rf_frequency_named : if_frequency_named);
+    if (const ScpiError* failure = error_of(hz)) {
+        return *failure;
     }
-    return done(rf ? panel.set_rf_frequency(hz) : panel.set_if_frequency(hz));
+    return done(rf ? panel.set_rf_frequency(std::get<double>(hz))
+                   : panel.set_if_frequency(std::get<double>(hz)));
 }
 
 Reply frequency_query(Call& call) {
@@ -141,71 +204,30 @@ Reply frequency_query(Call& call) {
     if (const ScpiError* failure = error_of(which)) {
         return *failure;
     }
-    const Got<std::optional<Keyword>> keyword = optional_keyword(call);
-    if (const ScpiError* failure = error_of(keyword)) {
-        return *failure;
-    }
     const SharedState& s = call.panel().state();
-    const bool rf = std::get<int>(which) == 1;
-    if (!rf && !device_profile(s.device_name).if_section) {
-        return ScpiError{ErrorCode::hardware_missing, "the device has no IF section"};
+    if (std::get<int>(which) == 1) {
+        return value_query(call, s.rf_freq, rf_frequency_named);
     }
-    const std::optional<Keyword> asked = std::get<std::optional<Keyword>>(keyword);
-    if (!asked) {
-        return number_response(rf ? s.rf_freq : s.if_vco_freq * 1e6);
+    if (!has_if_section(s)) {
+        return no_if_section;
     }
-    if (*asked == Keyword::default_value) {
-        const SharedState fresh = start_state(s);
-        return number_response(rf ? fresh.rf_freq : fresh.if_vco_freq * 1e6);
-    }
-    if (!rf) {
-        return ScpiError{ErrorCode::illegal_parameter_value,
-                         "the IF section offers no MINimum or MAXimum frequency"};
-    }
-    const Got<double> bound = rf_bound(s, *asked);
-    if (const ScpiError* failure = error_of(bound)) {
-        return *failure;
-    }
-    return number_response(std::get<double>(bound));
+    return value_query(call, s.if_vco_freq * 1e6, if_frequency_named);
 }
 
 Reply step(Call& call) {
-    const Got<int> which = section(call);
+    const Got<int> which = section_taking(call, 1);
     if (const ScpiError* failure = error_of(which)) {
         return *failure;
     }
-    if (auto failure = expect_count(call.data, 1)) {
+    Panel& panel = call.panel();
+    const bool rf = std::get<int>(which) == 1;
+    const Got<double> hz =
+        frequency_datum(call.data[0], panel.state(), rf ? rf_step_named : if_step_named);
+    if (const ScpiError* failure = error_of(hz)) {
         return *failure;
     }
-    Panel& panel = call.panel();
-    const SharedState& s = panel.state();
-    const bool rf = std::get<int>(which) == 1;
-    double hz = 0.0;
-    if (const std::optional<Keyword> keyword = keyword_of(call.data[0], value_keywords)) {
-        if (*keyword == Keyword::default_value) {
-            const SharedState fresh = start_state(s);
-            hz = rf ? fresh.chan_step : fresh.if_pfd_freq * 1000.0;
-        } else if (!rf) {
-            return ScpiError{ErrorCode::illegal_parameter_value,
-                             "the IF section offers no MINimum or MAXimum step"};
-        } else if (*keyword == Keyword::maximum) {
-            hz = s.pfd_freq;
-        } else {
-            const std::optional<double> mod_max = field_maximum(s, FieldId::mod);
-            if (!mod_max) {
-                return ScpiError{ErrorCode::settings_conflict,
-                                 "the channel step of the device follows from its PFD"};
-            }
-            hz = s.pfd_freq / *mod_max;
-        }
-    } else {
-        const Got<double> typed = frequency_hz(call.data[0]);
-        if (const ScpiError* failure = error_of(typed)) {
-            return *failure;
-        }
-        hz = std::get<double>(typed);
-    }
-    return done(rf ? panel.set_rf_step(hz) : panel.set_if_step(hz));
+    return done(rf ? panel.set_rf_step(std::get<double>(hz))
+                   : panel.set_if_step(std::get<double>(hz)));
 }
 
 Reply step_query(Call& call) {
@@ -213,43 +235,27 @@ Reply step_query(Call& call) {
     if (const ScpiError* failure = error_of(which)) {
         return *failure;
     }
-    if (auto failure = expect_count(call.data, 0)) {
-        return *failure;
-    }
     const SharedState& s = call.panel().state();
-    if (std::get<int>(which) == 2) {
-        if (!device_profile(s.device_name).if_section) {
-            return ScpiError{ErrorCode::hardware_missing, "the device has no IF section"};
-        }
-        return number_response(s.if_pfd_freq * 1000.0);
+    if (std::get<int>(which) == 1) {
+        return value_query(call, channel_step(s), rf_step_named);
     }
-    return number_response(channel_step(s));
+    if (!has_if_section(s)) {
+        return no_if_section;
+    }
+    return value_query(call, s.if_pfd_freq * 1000.0, if_step_named);
 }
 
 Reply reference(Call& call) {
-    const Got<int> which = section(call);
+    const Got<int> which = section_taking(call, 1);
     if (const ScpiError* failure = error_of(which)) {
         return *failure;
     }
-    if (auto failure = expect_count(call.data, 1)) {
+    Panel& panel = call.panel();
+    const Got<double> hz = frequency_datum(call.data[0], panel.state(), reference_named);
+    if (const ScpiError* failure = error_of(hz)) {
         return *failure;
     }
-    Panel& panel = call.panel();
-    double hz = 0.0;
-    if (const std::optional<Keyword> keyword = keyword_of(call.data[0], value_keywords)) {
-        if (*keyword != Keyword::default_value) {
-            return ScpiError{ErrorCode::illegal_parameter_value,
-                             "the reference offers DEFault only, no MINimum or MAXimum"};
-        }
-        hz = start_state(panel.state()).refin_freq;
-    } else {
-        const Got<double> typed = frequency_hz(call.data[0]);
-        if (const ScpiError* failure = error_of(typed)) {
-            return *failure;
-        }
-        hz = std::get<double>(typed);
-    }
-    return done(panel.set_reference(hz));
+    return done(panel.set_reference(std::get<double>(hz)));
 }
 
 Reply reference_query(Call& call) {
@@ -257,18 +263,12 @@ Reply reference_query(Call& call) {
     if (const ScpiError* failure = error_of(which)) {
         return *failure;
     }
-    if (auto failure = expect_count(call.data, 0)) {
-        return *failure;
-    }
-    return number_response(call.panel().state().refin_freq);
+    return value_query(call, call.panel().state().refin_freq, reference_named);
 }
 
 Reply output(Call& call) {
-    const Got<int> which = section(call);
+    const Got<int> which = section_taking(call, 1);
     if (const ScpiError* failure = error_of(which)) {
-        return *failure;
-    }
-    if (auto failure = expect_count(call.data, 1)) {
         return *failure;
     }
     const Got<bool> on = boolean(call.data[0]);
@@ -279,33 +279,25 @@ Reply output(Call& call) {
 }
 
 Reply output_query(Call& call) {
-    const Got<int> which = section(call);
+    const Got<int> which = section_taking(call, 0);
     if (const ScpiError* failure = error_of(which)) {
         return *failure;
     }
-    if (auto failure = expect_count(call.data, 0)) {
-        return *failure;
-    }
     const SharedState& s = call.panel().state();
-    if (std::get<int>(which) == 2) {
-        if (!device_profile(s.device_name).if_section) {
-            return ScpiError{ErrorCode::hardware_missing, "the device has no IF section"};
-        }
-        return std::string(s.if_powerdown == 0.0 ? "1" : "0");
+    if (std::get<int>(which) == 2 && !has_if_section(s)) {
+        return no_if_section;
     }
-    return std::string(s.rf_powerdown == 0.0 ? "1" : "0");
+    const double powerdown = std::get<int>(which) == 2 ? s.if_powerdown : s.rf_powerdown;
+    return std::string(powerdown == 0.0 ? "1" : "0");
 }
 
 Reply phase(Call& call) {
-    const Got<int> which = section(call);
+    const Got<int> which = section_taking(call, 1);
     if (const ScpiError* failure = error_of(which)) {
         return *failure;
     }
     if (std::get<int>(which) != 1) {
         return ScpiError{ErrorCode::hardware_missing, "the IF section has no phase word"};
-    }
-    if (auto failure = expect_count(call.data, 1)) {
-        return *failure;
     }
     Panel& panel = call.panel();
     double value = 0.0;
@@ -327,11 +319,8 @@ Reply phase(Call& call) {
 }
 
 Reply phase_query(Call& call) {
-    const Got<int> which = section(call);
+    const Got<int> which = section_taking(call, 0);
     if (const ScpiError* failure = error_of(which)) {
-        return *failure;
-    }
-    if (auto failure = expect_count(call.data, 0)) {
         return *failure;
     }
     const SharedState& s = call.panel().state();
