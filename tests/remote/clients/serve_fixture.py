@@ -35,14 +35,19 @@ class Server:
         return self.process.poll() is None
 
     def stop(self):
+        """Stops the server; it must end cleanly (under the sanitizers too)."""
         self.process.send_signal(signal.SIGTERM)
         try:
-            status = self.process.wait(timeout=10)
+            status = self.process.wait(timeout=30)
         except subprocess.TimeoutExpired:
             self.process.kill()
             status = self.process.wait()
+        errors = self.process.stderr.read()
+        self.process.stdout.close()
+        self.process.stderr.close()
         shutil.rmtree(self.work, ignore_errors=True)
-        return status
+        if status != 0:
+            raise RuntimeError("zqfctl serve ended with %d:\n%s" % (status, errors))
 
     def __enter__(self):
         return self
