@@ -64,6 +64,7 @@ run: build
 bench: build
 	$(BUILD)/bench/zqf_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/hop_timing 5
+	bench/scpi_compare.sh $(BUILD) 5
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

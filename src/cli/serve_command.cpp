@@ -34,7 +34,7 @@ constexpr OptionSpec serve_options[] = {
 
 struct ServeRequest {
     const DeviceEntry* device = nullptr;
-    std::string link_option; // "option_par" or "option_usb"
+    std::string_view link_option; // the start window's option of the link
     bool virtual_board = false;
     std::optional<std::string> settings;
     remote::ListenAddress listen;
@@ -77,7 +77,8 @@ Outcome<ServeRequest> parse_serve(std::span<const std::string_view> args) {
                            : "no link named: give --link par or --link usb (" +
                                  std::string(link_choice_file_name) + " remembers none)"};
     }
-    request.link_option = link == "par" ? "option_par" : "option_usb";
+    request.link_option = link == "par" ? remote::panel::start_window::parallel_port
+                                        : remote::panel::start_window::usb_adapter;
     const std::string board = given.value("board").value_or("hardware");
     if (board != "virtual" && board != "hardware") {
         return Failure{"--board takes virtual or hardware, not " + quote(board)};
@@ -158,12 +159,13 @@ int serve_command(std::span<const std::string_view> args, const std::string& pro
     {
         const remote::DivertingHost::Diversion diversion(host, started);
         program.start();
-        click(program, "deviceform", request.device->option);
-        Form& start = *program.find("deviceform");
-        start.get<OptionButton>(remote::panel::start_window::parallel_port).deselect();
-        start.get<OptionButton>(remote::panel::start_window::usb_adapter).deselect();
-        click(program, "deviceform", request.link_option);
-        click(program, "deviceform", remote::panel::start_window::confirm);
+        namespace start = remote::panel::start_window;
+        click(program, start::name, request.device->option);
+        Form& window = *program.find(start::name);
+        window.get<OptionButton>(start::parallel_port).deselect();
+        window.get<OptionButton>(start::usb_adapter).deselect();
+        click(program, start::name, request.link_option);
+        click(program, start::name, start::confirm);
     }
     if (started.refused()) {
         err << "note: " << printable(started.text()) << '\n';
@@ -172,7 +174,7 @@ int serve_command(std::span<const std::string_view> args, const std::string& pro
         remote::Prompts loaded;
         loaded.file_answer = *request.settings;
         const remote::DivertingHost::Diversion diversion(host, loaded);
-        click(program, "Main", remote::panel::main_window::get_settings);
+        click(program, remote::panel::main_window::name, remote::panel::main_window::get_settings);
         if (loaded.refused()) {
             err << "error: " << printable(loaded.text()) << '\n';
             return command_refused;

@@ -10,6 +10,7 @@ namespace zqf::remote::panel {
 
 // The main window.
 namespace main_window {
+inline constexpr std::string_view name = "Main";
 inline constexpr std::string_view device_label = "Device";
 inline constexpr std::string_view rf_powerdown = "Toggle15";
 inline constexpr std::string_view if_powerdown = "Toggle34";
@@ -21,6 +22,7 @@ inline constexpr std::string_view save_settings = "mnuSave";
 
 // The start window, confirmed again by *RST.
 namespace start_window {
+inline constexpr std::string_view name = "deviceform";
 inline constexpr std::string_view confirm = "Command1";
 inline constexpr std::string_view parallel_port = "option_par";
 inline constexpr std::string_view usb_adapter = "option_usb";
