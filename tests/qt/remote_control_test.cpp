@@ -94,6 +94,13 @@ class RemoteControlTest : public QObject {
         QCOMPARE(table->item(3, 2)->text(), QStringLiteral("FREQ 6 GHZ"));
         QVERIFY(table->item(3, 3)->text().startsWith("-222"));
 
+        // *RST confirms the start window again: a new main window, still marked.
+        QCOMPARE(ask(client, "*RST;*OPC?;FREQ?"), QStringLiteral("1;1750000000"));
+        QWidget* main = desktop.host.window_of(*desktop.program.main_form());
+        QVERIFY(main != nullptr);
+        badge = main->findChild<QLabel*>("lblRemote");
+        QTRY_VERIFY(!badge->isHidden());
+
         client.disconnectFromHost();
         QTRY_VERIFY(badge->isHidden());
     }
