@@ -9,7 +9,8 @@ JOBS       ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ pkg-config clang-format \
             libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-svg-dev libusb-1.0-0-dev \
-            clang libclang-rt-dev srecord sigrok-cli python3
+            clang libclang-rt-dev srecord sigrok-cli python3 \
+            python3-pyvisa python3-pyvisa-py lxi-tools
 # What `make package` needs besides: dpkg-shlibdeps (and the file command it
 # runs) for the dependencies, lintian to check the result.
 PACKAGE_TOOLS := dpkg-dev file lintian
@@ -63,6 +64,7 @@ run: build
 bench: build
 	$(BUILD)/bench/zqf_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/hop_timing 5
+	bench/scpi_compare.sh $(BUILD) 5
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

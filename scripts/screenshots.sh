@@ -3,7 +3,8 @@
 # display (Xvfb), with the virtual board, then the main panel on a 1366x768
 # screen and at 150 % on a 1920x1080 one. Needs xvfb and imagemagick.
 # Stops named after the command are taken alone: start, zqf7310 ... zqf7620,
-# planners, auxiliary, exercisers, panel-1366x768, panel-150, board-1366x768, board-150.
+# planners, auxiliary, exercisers, panel-1366x768, panel-150, board-1366x768, board-150,
+# remote-control, remote-control-150.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}
@@ -24,7 +25,7 @@ takes() {
 }
 others=()
 for stop in "${stops[@]}"; do
-    [[ $stop == panel-* || $stop == board-* ]] || others+=("$stop")
+    [[ $stop == panel-* || $stop == board-* || $stop == remote-control* ]] || others+=("$stop")
 done
 if [ ${#stops[@]} -eq 0 ] || [ ${#others[@]} -gt 0 ]; then
     tour 1280x800 "${others[@]}"
@@ -40,4 +41,10 @@ if takes board-1366x768; then
 fi
 if takes board-150; then
     QT_SCALE_FACTOR=1.5 tour 1920x1080 board-150
+fi
+if takes remote-control; then
+    tour 1366x768 remote-control
+fi
+if takes remote-control-150; then
+    QT_SCALE_FACTOR=1.5 tour 1920x1080 remote-control-150
 fi

@@ -7,6 +7,7 @@
 #include "cli/run_command.h"
 #include "cli/run_options.h"
 #include "cli/script_words.h"
+#include "cli/serve_command.h"
 #include "cli/write_command.h"
 
 #include <algorithm>
@@ -36,11 +37,16 @@ int write(std::span<const std::string_view> args, const char* argv0) {
     return write_command(args, program_dir(argv0), std::cout, std::cerr);
 }
 
-constexpr std::array<Command, 4> commands{{
+int serve(std::span<const std::string_view> args, const char* argv0) {
+    return serve_command(args, program_dir(argv0), std::cout, std::cerr);
+}
+
+constexpr std::array<Command, 5> commands{{
     {"run", run_usage, run_script_command},
     {"export", export_usage, export_words},
     {"decode", decode_usage, decode},
     {"write", write_usage, write},
+    {"serve", serve_usage, serve},
 }};
 
 bool asks_for_help(std::string_view arg) {
@@ -60,6 +66,7 @@ const std::string_view program_usage =
     "  export   the register words of a settings file: hex, C header, CSV or JSON\n"
     "  decode   split register words into the named fields of their registers\n"
     "  write    program a board with a settings file\n"
+    "  serve    the board as a SCPI instrument over TCP (port 5025)\n"
     "\n"
     "zqfctl COMMAND --help tells more of each command.\n"
     "\n"

@@ -1,5 +1,6 @@
 #include "cli/write_command.h"
 
+#include "cli/board_answers.h"
 #include "cli/command_program.h"
 #include "cli/command_status.h"
 #include "cli/run_options.h"
@@ -205,20 +206,8 @@ int write_command(std::span<const std::string_view> args, const std::string& pro
         board = make_hardware_platform(888, hardware_log);
         hooks.hardware_log = [&hardware_log] { return hardware_log.str(); };
     } else {
-        auto virtual_board = std::make_unique<VirtualBoard>([&running] {
-            return running != nullptr ? chip_geometry(running->state().device_name)
-                                      : ChipGeometry{};
-        });
-        if (write.board.os_code) {
-            virtual_board->set_os_version(*write.board.os_code);
-        }
-        if (write.board.claim_result) {
-            virtual_board->set_claim_result(*write.board.claim_result);
-        }
-        if (write.board.firmware_result) {
-            virtual_board->set_firmware_result(*write.board.firmware_result);
-        }
-        board = std::move(virtual_board);
+        board = make_virtual_board(
+            running, {write.board.os_code, write.board.claim_result, write.board.firmware_result});
     }
     const ProgramPaths paths{program_dir, std::string(link_choice_file_name)};
     if (!write.request.trace) {

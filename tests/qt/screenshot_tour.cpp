@@ -5,7 +5,9 @@
 #include "platform/chip_geometry.h"
 #include "platform/virtual_board.h"
 #include "qt/host/qt_host.h"
+#include "qt/remote/qt_remote_service.h"
 #include "qt/views/views.h"
+#include "remote/diverting_host.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QScreen>
+#include <QTcpSocket>
 #include <QTest>
 #include <QWidget>
 
@@ -58,10 +61,13 @@ struct Session {
     zqf::Program* program_ptr = nullptr;
     zqf::VirtualBoard board{
         [this] { return zqf::chip_geometry(program_ptr->state().device_name); }};
-    zqf::Program program{host, board, {QDir::currentPath().toStdString(), "comms_option.txt"}};
+    zqf::remote::DivertingHost diverting{host};
+    zqf::Program program{diverting, board, {QDir::currentPath().toStdString(), "comms_option.txt"}};
+    zqf::qt::QtRemoteService remote{program, diverting, host, "3.0"};
 
     Session() {
         program_ptr = &program;
+        program.set_remote_service(&remote);
         host.attach(program);
         host.set_quit([] {});
         program.start();
@@ -143,6 +149,35 @@ int main(int argc, char* argv[]) {
         chip.move(screen.right() - chip.frameGeometry().width() + 1, screen.top());
         QWidget& log = session.window("buslog");
         log.move(screen.left(), screen.bottom() - 48 - log.frameGeometry().height() + 1);
+        shoot(out + "/" + stop + ".png");
+    }
+    // The Remote Control window beside the panel, a client connected after
+    // a few commands, one of them refused.
+    for (const char* stop : {"remote-control", "remote-control-150"}) {
+        if (!only.contains(QString::fromLatin1(stop))) {
+            continue;
+        }
+        Session session;
+        session.confirm("Option6");
+        session.window("Main").findChild<QAction*>("mnuRemoteControl")->trigger();
+        settle();
+        QWidget& remote = session.window("remotecontrol");
+        retype(remote, "txtAddress", "127.0.0.1:5025");
+        click(remote, "cmdStart");
+        QTcpSocket client;
+        client.connectToHost(QStringLiteral("127.0.0.1"), 5025);
+        client.waitForConnected(2000);
+        for (const char* line :
+             {"*IDN?\n", "FREQ 1750.2 MHZ;*OPC?\n", "SOUR2:FREQ 540.4MHZ;:OUTP2 OFF\n",
+              "FREQ 6 GHZ\n", "REG2 #H8802\n", "SYST:ERR:COUN?;:REG0?\n"}) {
+            client.write(line);
+            client.waitForBytesWritten(1000);
+            settle();
+        }
+        settle();
+        const QRect screen = session.window("Main").screen()->availableGeometry();
+        remote.move(screen.right() - remote.frameGeometry().width() + 1,
+                    screen.bottom() - 48 - remote.frameGeometry().height() + 1);
         shoot(out + "/" + stop + ".png");
     }
     const std::pair<const char*, const char*> devices[] = {

@@ -32,6 +32,14 @@ void RegisterLink::send_register() {
             observer(sent);
         }
     }
+    if (holding_) {
+        held_.emplace_back(index, state_.tx_word);
+        return;
+    }
+    deliver(index);
+}
+
+void RegisterLink::deliver(int index) {
     const Transfer done = transfer(index);
     if (!transfer_observers_.empty()) {
         const auto observers = transfer_observers_;
@@ -39,6 +47,23 @@ void RegisterLink::send_register() {
             observer(done);
         }
     }
+}
+
+void RegisterLink::release() {
+    holding_ = false;
+    const std::vector<std::pair<int, double>> held = std::move(held_);
+    held_.clear();
+    const double last = state_.tx_word;
+    for (const auto& [index, word] : held) {
+        state_.tx_word = word;
+        deliver(index);
+    }
+    state_.tx_word = last;
+}
+
+void RegisterLink::discard() {
+    holding_ = false;
+    held_.clear();
 }
 
 Transfer RegisterLink::transfer(int index) {

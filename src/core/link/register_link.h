@@ -70,10 +70,20 @@ class RegisterLink {
     // The IF set: R6, R5, R4, R3.
     void send_if_registers();
 
+    // While held, words are assembled, checked and shown as always, but their
+    // transfers wait: release() then hands them to the link in order, and
+    // discard() drops them, so a change that is refused halfway sends nothing.
+    void hold() { holding_ = true; }
+    void release();
+    void discard();
+    bool holding() const { return holding_; }
+
     SharedState& state() { return state_; }
     Platform& platform() { return platform_; }
 
   private:
+    // Transfers the word and tells the transfer observers.
+    void deliver(int index);
     void send_each(std::span<const int> order);
     // Hands tx_word to the link of comm_link and says what became of it.
     Transfer transfer(int index);
@@ -84,6 +94,8 @@ class RegisterLink {
     std::vector<std::pair<int, std::function<void(const Transfer&)>>> transfer_observers_;
     std::function<void(const std::string&)> refusal_handler_;
     int next_observer_ = 1;
+    bool holding_ = false;
+    std::vector<std::pair<int, double>> held_; // register and word, in the order sent
 };
 
 } // namespace zqf

@@ -66,6 +66,10 @@ void DeviceForm::close_box() {
 }
 
 void DeviceForm::Command1_Click() {
+    confirm(true);
+}
+
+void DeviceForm::confirm(bool prepare) {
     // The main window exists before anything of the confirmation happens.
     MainForm& main = program_.load<MainForm>();
     SharedState& state = program_.state();
@@ -80,7 +84,7 @@ void DeviceForm::Command1_Click() {
     if (apply_device_defaults(state) == DefaultsFollowUp::preset_panel) {
         main.preset_panel();
     }
-    if (prepare_link()) {
+    if (prepare && prepare_link()) {
         const std::string error =
             write_link_choice(program_.paths().link_choice_file, state.comm_link);
         if (!error.empty()) {

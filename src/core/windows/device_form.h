@@ -15,6 +15,11 @@ class DeviceForm final : public Form {
     // Closing the start window without confirming ends the program.
     void close_box() override;
 
+    // The confirmation of "OK". A reset of the running program confirms the
+    // window once more without preparing the link again: the port stays
+    // claimed and the adapter's firmware is loaded once per run.
+    void confirm(bool prepare);
+
   private:
     void Command1_Click();
     void Command2_Click();

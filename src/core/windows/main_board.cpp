@@ -5,6 +5,7 @@
 #include "core/windows/chip_state_form.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
+#include "core/windows/remote_control_form.h"
 
 namespace zqf {
 
@@ -36,6 +37,18 @@ void MainForm::create_board_menu() {
     };
     menu("mnuRecordBus", "&Record Bus...").on_click = [this] { mnuRecordBus_Click(); };
     menu("mnuStopRecording", "&Stop Recording").on_click = [this] { mnuStopRecording_Click(); };
+    menu("mnuRemoteControl", "Remote &Control...").on_click = [this] {
+        open_beside<RemoteControlForm>(program_, "remotecontrol");
+    };
+    // "Remote" where the user sees it, while a client holds the board.
+    label("lblRemote", "Remote").set_visible(false);
+    if (RemoteService* remote = program_.remote_service()) {
+        const auto show = [this, remote] {
+            get<CaptionControl>("lblRemote").set_visible(!remote->clients().empty());
+        };
+        remote_watch_ = remote->subscribe(show);
+        show();
+    }
     if (BusRecording* recording = program_.bus_recording()) {
         recording->set_failure_handler([this](const std::string& reason) {
             sync_board_menu();
@@ -53,6 +66,7 @@ void MainForm::sync_board_menu() {
     const bool running = recording != nullptr && recording->recording();
     get<CaptionControl>("mnuRecordBus").set_enabled(recording != nullptr && !running);
     get<CaptionControl>("mnuStopRecording").set_enabled(running);
+    get<CaptionControl>("mnuRemoteControl").set_enabled(program_.remote_service() != nullptr);
 }
 
 void MainForm::mnuRecordBus_Click() {

@@ -114,6 +114,7 @@ class MainForm final : public Form {
 
     Program& program_;
     int observer_id_ = 0;
+    Subscription remote_watch_;
 };
 
 } // namespace zqf

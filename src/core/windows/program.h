@@ -7,6 +7,7 @@
 #include "core/state/shared_state.h"
 #include "core/ui/form.h"
 #include "core/ui/host.h"
+#include "core/windows/remote_service.h"
 
 #include <array>
 #include <cstdint>
@@ -49,6 +50,9 @@ class Program final : public WindowManager {
     // The recording of the bus the surroundings offer, or nullptr.
     BusRecording* bus_recording() const { return bus_recording_; }
     void set_bus_recording(BusRecording* recording) { bus_recording_ = recording; }
+    // The board as a SCPI instrument, where the surroundings offer it, or nullptr.
+    RemoteService* remote_service() const { return remote_service_; }
+    void set_remote_service(RemoteService* service) { remote_service_ = service; }
     // Every word handed to the link since the program started, the last
     // ten thousand kept.
     BusLog& bus_log() { return bus_log_; }
@@ -120,6 +124,7 @@ class Program final : public WindowManager {
     std::vector<std::unique_ptr<Form>> retired_;
     std::vector<std::function<void()>> posted_;
     BusRecording* bus_recording_ = nullptr;
+    RemoteService* remote_service_ = nullptr;
     long show_counter_ = 0;
     bool ended_ = false;
 };

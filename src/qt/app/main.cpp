@@ -6,7 +6,9 @@
 #include "platform/virtual_board.h"
 #include "qt/app/options.h"
 #include "qt/host/qt_host.h"
+#include "qt/remote/qt_remote_service.h"
 #include "qt/views/views.h"
+#include "remote/diverting_host.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -55,9 +57,15 @@ int run(const zqf::qt::Options& options) {
     zqf::RecordingPlatform recorder(*platform, options.virtual_board
                                                    ? zqf::MonotonicClock{}
                                                    : zqf::MonotonicClock{zqf::steady_nanoseconds});
+    // A remote command's message boxes and beeps become its client's errors.
+    zqf::remote::DivertingHost diverting(host);
     zqf::Program program(
-        host, recorder, {QCoreApplication::applicationDirPath().toStdString(), "comms_option.txt"});
+        diverting, recorder,
+        {QCoreApplication::applicationDirPath().toStdString(), "comms_option.txt"});
     program.set_bus_recording(&recorder);
+    // Board > Remote Control...: the board as a SCPI instrument.
+    zqf::qt::QtRemoteService remote(program, diverting, host, ZQF_VERSION);
+    program.set_remote_service(&remote);
     running = &program;
     host.attach(program);
     program.start();

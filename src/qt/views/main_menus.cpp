@@ -1,6 +1,7 @@
 // The main window's menu bar, from the form's menu entries.
 #include "qt/views/main_view_parts.h"
 
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -44,10 +45,20 @@ QMenuBar* build_main_menus(QWidget& window) {
     for (const char* entry : {"mnuRecordBus", "mnuStopRecording"}) {
         add_entry(board, entry);
     }
+    board->addSeparator();
+    add_entry(board, "mnuRemoteControl");
 
     QMenu* help = add_menu(bar, "mnuHelp");
     add_entry(help, "aboutmenu");
     add_entry(help, "mnuProg");
+
+    // "Remote" at the right of the menu bar while a client holds the board.
+    auto* remote = new QLabel(bar);
+    remote->setObjectName(QStringLiteral("lblRemote"));
+    remote->setStyleSheet(QStringLiteral("QLabel { color: white; background: #c0392b; "
+                                         "font-weight: bold; border-radius: 3px; "
+                                         "padding: 1px 8px; margin: 2px 6px; }"));
+    bar->setCornerWidget(remote, Qt::TopRightCorner);
     return bar;
 }
 

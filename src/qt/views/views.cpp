@@ -26,6 +26,7 @@ ViewRegistry default_views() {
     views.add("spur_opt", build_spur_opt_view);
     views.add("buslog", build_bus_log_view);
     views.add("chipstate", build_chip_state_view);
+    views.add("remotecontrol", build_remote_control_view);
     return views;
 }
 
