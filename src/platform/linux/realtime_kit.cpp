@@ -4,7 +4,9 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -185,19 +187,20 @@ ThreadScheduling ask_for_realtime(BusConnection& bus, int64_t thread_id) {
         return normal(bus.failure());
     }
     // The service grants real-time only to a process that cannot spin for
-    // longer than its limit of CPU time between two sleeps.
-    rlimit before{};
-    getrlimit(RLIMIT_RTTIME, &before);
-    rlimit limit = before;
-    limit.rlim_max = std::min<rlim_t>(before.rlim_max, static_cast<rlim_t>(*rttime));
+    // longer than its limit of CPU time between two sleeps. The lowered limit
+    // stays if real-time is refused: it binds only real-time threads, and a
+    // process without privileges could not raise it again anyway.
+    rlimit limit{};
+    getrlimit(RLIMIT_RTTIME, &limit);
+    limit.rlim_max = std::min<rlim_t>(limit.rlim_max, static_cast<rlim_t>(*rttime));
     limit.rlim_cur = limit.rlim_max;
-    if (setrlimit(RLIMIT_RTTIME, &limit) == 0 &&
-        make_thread(bus, "MakeThreadRealtime", thread_id, static_cast<int>(*priority))) {
-        return {ThreadScheduling::Kind::realtime, static_cast<int>(*priority), {}};
+    if (setrlimit(RLIMIT_RTTIME, &limit) != 0) {
+        return normal(std::string("the run-time limit cannot be set: ") + std::strerror(errno));
     }
-    const std::string refused = bus.failure();
-    setrlimit(RLIMIT_RTTIME, &before);
-    return normal(refused);
+    if (!make_thread(bus, "MakeThreadRealtime", thread_id, static_cast<int>(*priority))) {
+        return normal(bus.failure());
+    }
+    return {ThreadScheduling::Kind::realtime, static_cast<int>(*priority), {}};
 }
 
 } // namespace

@@ -35,7 +35,7 @@ std::string system_bus_address();
 // D-Bus at `bus_address` to make thread `thread_id` of this process real-time;
 // failing that, to raise its priority. The service wants the process's
 // RLIMIT_RTTIME no larger than its own maximum, so that limit is lowered
-// first (and put back if real-time is refused). Never needs privileges; every
+// first. Never needs privileges; every
 // step waits at most `timeout`, so a bus that hangs costs a few of them.
 // Nothing is granted where there is no bus or no service: the answer is then
 // `normal` with the reason.
