@@ -205,6 +205,16 @@ class StandIn {
     Asked asked_;
 };
 
+// The stand-in on a bus of its own; the bus address is empty where no daemon runs.
+struct ServiceOnBus {
+    explicit ServiceOnBus(bool refuse_realtime)
+        : bus(folder.path().string()), service(bus.address(), refuse_realtime) {}
+
+    const testing::TempDir folder;
+    const PrivateBus bus;
+    const StandIn service;
+};
+
 ThreadScheduling settled(const TickThread& thread) {
     for (int i = 0; i < 500 && thread.scheduling().kind == ThreadScheduling::Kind::asking; ++i) {
         std::this_thread::sleep_for(milliseconds(10));
@@ -213,41 +223,49 @@ ThreadScheduling settled(const TickThread& thread) {
 }
 
 TEST(RealtimeKit, TheTickThreadIsMadeRealtimeWithTheRunTimeLimitTheServiceWants) {
-    const testing::TempDir folder;
-    const PrivateBus bus(folder.path().string());
-    if (bus.address().empty()) {
+    const ServiceOnBus on(false);
+    if (on.bus.address().empty()) {
         GTEST_SKIP() << "no dbus-daemon to run a private bus";
     }
-    const StandIn service(bus.address(), false);
-    ASSERT_TRUE(service.ready());
+    ASSERT_TRUE(on.service.ready());
 
-    const TickThread thread(bus.address(), milliseconds(2000));
+    TickThread thread(on.bus.address(), milliseconds(2000));
     const ThreadScheduling scheduling = settled(thread);
     EXPECT_EQ(scheduling.kind, ThreadScheduling::Kind::realtime) << scheduling.reason;
     EXPECT_EQ(scheduling.level, 17);
-    const Asked asked = service.asked();
-    ASSERT_TRUE(asked.thread.has_value());
-    EXPECT_EQ(static_cast<int64_t>(*asked.thread), thread.thread_id());
-    EXPECT_NE(thread.thread_id(), static_cast<int64_t>(gettid()));
+    const Asked asked = on.service.asked();
     EXPECT_EQ(asked.priority, 17U);
     EXPECT_LE(asked.rttime_then.rlim_max, 200000U);
     EXPECT_EQ(asked.rttime_then.rlim_cur, asked.rttime_then.rlim_max);
+    // The thread asked for is the one the ticks run on.
+    std::recursive_mutex lock;
+    int64_t ticked_on = 0;
+    const auto schedule = thread.add(lock, [&ticked_on] { ticked_on = gettid(); });
+    schedule->schedule(1);
+    const auto ticked = [&] {
+        const std::scoped_lock hold(lock);
+        return ticked_on;
+    };
+    for (int i = 0; i < 500 && ticked() == 0; ++i) {
+        std::this_thread::sleep_for(milliseconds(2));
+    }
+    ASSERT_TRUE(asked.thread.has_value());
+    EXPECT_EQ(static_cast<int64_t>(*asked.thread), ticked());
 }
 
 TEST(RealtimeKit, RealtimeRefusedGivesTheBestNiceLevel) {
-    const testing::TempDir folder;
-    const PrivateBus bus(folder.path().string());
-    if (bus.address().empty()) {
+    const ServiceOnBus on(true);
+    if (on.bus.address().empty()) {
         GTEST_SKIP() << "no dbus-daemon to run a private bus";
     }
-    const StandIn service(bus.address(), true);
-    ASSERT_TRUE(service.ready());
+    ASSERT_TRUE(on.service.ready());
 
-    const ThreadScheduling scheduling = ask_realtime_kit(4242, bus.address(), milliseconds(2000));
+    const ThreadScheduling scheduling =
+        ask_realtime_kit(4242, on.bus.address(), milliseconds(2000));
     EXPECT_EQ(scheduling.kind, ThreadScheduling::Kind::high_priority) << scheduling.reason;
     EXPECT_EQ(scheduling.level, -11);
-    EXPECT_EQ(service.asked().nice, -11);
-    EXPECT_EQ(service.asked().thread, 4242U);
+    EXPECT_EQ(on.service.asked().nice, -11);
+    EXPECT_EQ(on.service.asked().thread, 4242U);
 }
 
 TEST(RealtimeKit, NoBusMeansANormalThreadWithTheReason) {
