@@ -11,7 +11,7 @@
 //   hop_timing [RUNS] [--load] [--histogram] [--bus-log]
 //     RUNS         runs each interval RUNS times (default 1), three lines a run:
 //                  ours ("hop timing: ..."), the limit ("limit: ...") and
-//                  their ratio
+//                  their ratio; with more than one run, the medians follow
 //     --load       keeps both cores busy meanwhile: two child processes that
 //                  spin on a fixed loop, so a figure under load repeats
 //     --histogram  after each run, where the time of ours went: the tick
@@ -124,10 +124,47 @@ Figures figures(int interval_ms, int64_t t0, const std::vector<int64_t>& times) 
     return out;
 }
 
+// Ours and the limit in one run.
+struct Run {
+    std::size_t ticks = 0;
+    Figures ours;
+    Figures limit;
+};
+
 void print(const char* what, int interval_ms, std::size_t ticks, const Figures& f) {
     std::printf("%s: interval %d ms, ticks %zu, error p50 %.2f ms, p99 %.2f ms, "
                 "max %.2f ms, drift %.2f ms\n",
                 what, interval_ms, ticks, f.p50, f.p99, f.max, f.drift);
+}
+
+void print_ratio(const char* what, const Figures& ours, const Figures& limit) {
+    const auto ratio = [](double a, double b) { return b > 0.0 ? a / b : 0.0; };
+    std::printf("%s: p50 %.2f, p99 %.2f, max %.2f\n", what, ratio(ours.p50, limit.p50),
+                ratio(ours.p99, limit.p99), ratio(ours.max, limit.max));
+}
+
+// The median of each figure over the runs, ours and the limit apart.
+void print_medians(int interval_ms, const std::vector<Run>& runs) {
+    const auto median = [&runs](auto field) {
+        std::vector<double> values;
+        for (const Run& run : runs) {
+            values.push_back(field(run));
+        }
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    };
+    const auto of = [&median](Figures Run::*side) {
+        return Figures{median([side](const Run& r) { return (r.*side).p50; }),
+                       median([side](const Run& r) { return (r.*side).p99; }),
+                       median([side](const Run& r) { return (r.*side).max; }),
+                       median([side](const Run& r) { return (r.*side).drift; })};
+    };
+    const auto ticks =
+        static_cast<std::size_t>(median([](const Run& r) { return static_cast<double>(r.ticks); }));
+    std::printf("median of %zu runs:\n", runs.size());
+    print("  hop timing", interval_ms, ticks, of(&Run::ours));
+    print("  limit", interval_ms, ticks, of(&Run::limit));
+    print_ratio("  ratio of the medians", of(&Run::ours), of(&Run::limit));
 }
 
 void print_histogram(const char* what, const LatencyHistogram& histogram) {
@@ -185,7 +222,7 @@ struct Options {
     bool histogram = false;
 };
 
-void measure(int interval_ms, int duration_ms, const Options& options) {
+Run measure(int interval_ms, int duration_ms, const Options& options) {
     const QTemporaryDir folder;
     qt::QtHost host(qt::default_views(), std::make_unique<qt::QtDialogs>());
     Program* running = nullptr;
@@ -238,20 +275,22 @@ void measure(int interval_ms, int duration_ms, const Options& options) {
 
     print("hop timing", interval_ms, latches.size(), ours);
     print("limit", interval_ms, bare.size(), limit);
-    const auto ratio = [](double a, double b) { return b > 0.0 ? a / b : 0.0; };
-    std::printf("ratio: p50 %.2f, p99 %.2f, max %.2f\n", ratio(ours.p50, limit.p50),
-                ratio(ours.p99, limit.p99), ratio(ours.max, limit.max));
+    print_ratio("ratio", ours, limit);
     if (options.histogram) {
         print_histogram("tick thread wake-up", host.tick_thread().wake_latency());
         print_histogram("tick thread lock wait", host.tick_thread().lock_wait());
     }
     std::fflush(stdout);
     host.run([&program] { program.end(); });
+    return {latches.size(), ours, limit};
 }
 
 // Spins until its parent goes: a fixed load, the same on every run.
-[[noreturn]] void spin() {
+[[noreturn]] void spin(pid_t parent) {
     prctl(PR_SET_PDEATHSIG, SIGKILL, 0, 0, 0);
+    if (getppid() != parent) {
+        _exit(0);
+    }
     volatile uint64_t turns = 0;
     for (;;) {
         turns = turns + 1;
@@ -260,10 +299,11 @@ void measure(int interval_ms, int duration_ms, const Options& options) {
 
 std::vector<pid_t> start_load(int children) {
     std::vector<pid_t> pids;
+    const pid_t parent = getpid();
     for (int i = 0; i < children; ++i) {
         const pid_t pid = fork();
         if (pid == 0) {
-            spin();
+            spin(parent);
         }
         if (pid > 0) {
             pids.push_back(pid);
@@ -319,8 +359,12 @@ int main(int argc, char* argv[]) {
     std::printf("load: %s\n", load.empty() ? "none" : "two child processes spinning");
     std::printf("%s\n", scheduling_once_known().c_str());
     for (const auto& [interval_ms, duration_ms] : {std::pair{10, 10'000}, std::pair{1, 2'000}}) {
+        std::vector<Run> runs;
         for (int run = 0; run < options.runs; ++run) {
-            measure(interval_ms, duration_ms, options);
+            runs.push_back(measure(interval_ms, duration_ms, options));
+        }
+        if (runs.size() > 1) {
+            print_medians(interval_ms, runs);
         }
     }
     stop_load(load);

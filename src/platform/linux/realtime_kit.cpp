@@ -247,8 +247,11 @@ std::string describe_tick_scheduling(const ThreadScheduling& scheduling) {
         break;
     }
     std::string text = head + " at normal priority with a " +
-                       std::to_string(tick_timer_slack_ns / 1000) +
-                       " \u00b5s timer slack: RealtimeKit granted nothing better";
+                       std::to_string(tick_timer_slack_ns / 1000) + " \u00b5s timer slack" +
+                       (scheduling.short_slice ? " and a " + std::to_string(tick_slice_ns / 1000) +
+                                                     " \u00b5s time slice"
+                                               : "") +
+                       ": RealtimeKit granted nothing better";
     return text + (scheduling.reason.empty() ? "." : " (" + scheduling.reason + ").");
 }
 

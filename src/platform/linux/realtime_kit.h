@@ -20,10 +20,15 @@ struct ThreadScheduling {
     // Why nothing better was granted, in the bus's or the service's words;
     // why there is no thread at all.
     std::string reason;
+    // The kernel took the thread's request for a short time slice.
+    bool short_slice = false;
 };
 
 // The timer slack the tick thread asks for, in nanoseconds.
 inline constexpr unsigned long tick_timer_slack_ns = 1000;
+// The time slice it asks for as a normal thread: the shortest the kernel
+// takes, which lets it run sooner when it wakes on a busy machine.
+inline constexpr uint64_t tick_slice_ns = 100'000;
 
 // One sentence on how exerciser ticks are scheduled, for the about window.
 std::string describe_tick_scheduling(const ThreadScheduling& scheduling);

@@ -31,7 +31,7 @@ namespace zqf {
 // The thread asks RealtimeKit for real-time priority on a helper thread of
 // its own, so neither start-up nor any tick waits for the answer; until then,
 // and where nothing is granted, it runs as a normal thread with a short timer
-// slack.
+// slack and a short time slice.
 class TickThread {
   public:
     class Schedule;
@@ -74,6 +74,7 @@ class TickThread {
     std::thread thread_;
     std::thread asking_;
     int64_t thread_id_ = 0;
+    bool short_slice_ = false; // set before thread_id_ is known
     mutable std::mutex status_mutex_;
     ThreadScheduling scheduling_;
     mutable std::mutex registry_mutex_;
