@@ -278,25 +278,34 @@ void QtHost::run_outermost(const std::function<void()>& action, bool by_user) {
         return;
     }
     ++action_depth_;
+    contain_fault(action);
+    action_depth_ = 0;
+    if (program_ != nullptr) {
+        // Posted tasks run here, on the tick thread too: a fault in one is
+        // contained as well.
+        contain_fault([this] { program_->collect(); });
+        action_depth_ = 0;
+    }
+    // What the user does shows at once; what ticks do, once a frame, when
+    // the window thread gets to it.
+    if (by_user && on_window_thread()) {
+        flush_views();
+    }
+}
+
+void QtHost::contain_fault(const std::function<void()>& step) {
     try {
-        action();
+        step();
     } catch (const std::exception& error) {
-        // A fault of the program itself; the bench session goes on.
+        // A fault of the program itself; the bench session goes on. What runs
+        // while the box is up counts as nested: nothing is freed beneath the
+        // step that failed.
         std::cerr << "zqfeval: internal error: " << error.what() << '\n';
         action_depth_ = 1;
         message_box(MessageIcon::critical, program_title,
                     std::string("The last action could not be completed because of an internal "
                                 "error:\n") +
                         error.what());
-    }
-    action_depth_ = 0;
-    if (program_ != nullptr) {
-        program_->collect();
-    }
-    // What the user does shows at once; what ticks do, once a frame, when
-    // the window thread gets to it.
-    if (by_user && on_window_thread()) {
-        flush_views();
     }
 }
 

@@ -125,6 +125,8 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     };
 
     void run_outermost(const std::function<void()>& action, bool by_user);
+    // Runs `step`; a fault inside is reported in a box, not fatal.
+    void contain_fault(const std::function<void()>& step);
     QWidget* create_window(Form& form, bool modal);
     QWidget* top_window() const;
     void pause_timers();
