@@ -9,11 +9,9 @@
 #include <dbus/dbus.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -25,56 +23,38 @@
 #include <string>
 #include <thread>
 
-extern char** environ;
-
 namespace zqf {
 namespace {
 
 using std::chrono::milliseconds;
 using Clock = std::chrono::steady_clock;
 
-// A bus daemon of the test's own, ended with the test.
+// A bus daemon of the test's own, ended with the test; no address where
+// none can be started.
 class PrivateBus {
   public:
     explicit PrivateBus(const std::string& folder) {
-        int out[2];
-        if (pipe(out) != 0) {
+        const std::string command = "dbus-daemon --session --fork --print-address=1 "
+                                    "--print-pid=1 --address=unix:path=" +
+                                    folder + "/bus 2>/dev/null";
+        FILE* printed = popen(command.c_str(), "r");
+        if (printed == nullptr) {
             return;
         }
-        const std::string listen = "--address=unix:path=" + folder + "/bus";
-        const char* argv[] = {"dbus-daemon",       "--session",    "--nofork",
-                              "--print-address=1", listen.c_str(), nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-        posix_spawn_file_actions_addclose(&actions, out[0]);
-        const int spawned = posix_spawnp(&pid_, "dbus-daemon", &actions, nullptr,
-                                         const_cast<char**>(argv), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        close(out[1]);
-        if (spawned != 0) {
-            pid_ = 0;
-            close(out[0]);
-            return;
+        char address[512] = {};
+        if (std::fscanf(printed, "%511s %d", address, &pid_) == 2) {
+            address_ = address;
         }
-        char line[512] = {};
-        FILE* printed = fdopen(out[0], "r");
-        if (std::fgets(line, sizeof line, printed) != nullptr) {
-            address_ = line;
-            address_.erase(address_.find_last_not_of("\n") + 1);
-        }
-        std::fclose(printed);
+        pclose(printed);
     }
     ~PrivateBus() {
         if (pid_ > 0) {
             kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
         }
     }
     PrivateBus(const PrivateBus&) = delete;
     PrivateBus& operator=(const PrivateBus&) = delete;
 
-    // Empty when no daemon could be started.
     const std::string& address() const { return address_; }
 
   private:
@@ -85,7 +65,7 @@ class PrivateBus {
 // What the stand-in was asked.
 struct Asked {
     std::optional<uint64_t> thread;
-    std::optional<uint32_t> priority;
+    std::optional<int32_t> priority;
     std::optional<int32_t> nice;
     rlimit rttime_then{};
 };
@@ -149,26 +129,21 @@ class StandIn {
             dbus_message_get_args(call, &error, DBUS_TYPE_STRING, &interface, DBUS_TYPE_STRING,
                                   &name, DBUS_TYPE_INVALID);
             reply = property(call, name == nullptr ? "" : name);
-        } else if (method == "MakeThreadRealtime") {
+        } else if (method == "MakeThreadRealtime" || method == "MakeThreadHighPriority") {
+            // (t thread, u priority) and (t thread, i nice level)
+            const bool realtime = method == "MakeThreadRealtime";
             dbus_uint64_t thread = 0;
-            dbus_uint32_t priority = 0;
-            dbus_message_get_args(call, &error, DBUS_TYPE_UINT64, &thread, DBUS_TYPE_UINT32,
-                                  &priority, DBUS_TYPE_INVALID);
-            const std::scoped_lock hold(mutex_);
-            asked_.thread = thread;
-            asked_.priority = priority;
-            getrlimit(RLIMIT_RTTIME, &asked_.rttime_then);
-            reply = refuse_ ? dbus_message_new_error(call, DBUS_ERROR_ACCESS_DENIED, "not now")
-                            : dbus_message_new_method_return(call);
-        } else if (method == "MakeThreadHighPriority") {
-            dbus_uint64_t thread = 0;
-            dbus_int32_t nice = 0;
-            dbus_message_get_args(call, &error, DBUS_TYPE_UINT64, &thread, DBUS_TYPE_INT32, &nice,
+            dbus_int32_t level = 0;
+            dbus_message_get_args(call, &error, DBUS_TYPE_UINT64, &thread,
+                                  realtime ? DBUS_TYPE_UINT32 : DBUS_TYPE_INT32, &level,
                                   DBUS_TYPE_INVALID);
             const std::scoped_lock hold(mutex_);
             asked_.thread = thread;
-            asked_.nice = nice;
-            reply = dbus_message_new_method_return(call);
+            (realtime ? asked_.priority : asked_.nice) = level;
+            getrlimit(RLIMIT_RTTIME, &asked_.rttime_then);
+            reply = realtime && refuse_
+                        ? dbus_message_new_error(call, DBUS_ERROR_ACCESS_DENIED, "not now")
+                        : dbus_message_new_method_return(call);
         }
         dbus_error_free(&error);
         if (reply != nullptr) {
@@ -234,7 +209,7 @@ TEST(RealtimeKit, TheTickThreadIsMadeRealtimeWithTheRunTimeLimitTheServiceWants)
     EXPECT_EQ(scheduling.kind, ThreadScheduling::Kind::realtime) << scheduling.reason;
     EXPECT_EQ(scheduling.level, 17);
     const Asked asked = on.service.asked();
-    EXPECT_EQ(asked.priority, 17U);
+    EXPECT_EQ(asked.priority, 17);
     EXPECT_LE(asked.rttime_then.rlim_max, 200000U);
     EXPECT_EQ(asked.rttime_then.rlim_cur, asked.rttime_then.rlim_max);
     // The thread asked for is the one the ticks run on.

@@ -132,23 +132,5 @@ TEST(TickThread, ATickMayStopOrRestartItsOwnSchedule) {
     EXPECT_EQ(ticks, 3);
 }
 
-TEST(TickThread, AScheduleThatGoesTicksNoMore) {
-    TickThread thread = quiet_thread();
-    std::recursive_mutex lock;
-    int ticks = 0;
-    auto schedule = thread.add(lock, [&ticks] { ++ticks; });
-    schedule->schedule(1);
-    ASSERT_TRUE(eventually(lock, [&] { return ticks >= 2; }));
-    schedule.reset();
-    int gone = 0;
-    {
-        const std::scoped_lock hold(lock);
-        gone = ticks;
-    }
-    std::this_thread::sleep_for(milliseconds(10));
-    const std::scoped_lock hold(lock);
-    EXPECT_EQ(ticks, gone);
-}
-
 } // namespace
 } // namespace zqf
