@@ -114,13 +114,11 @@ void Binder::changed(std::size_t index) {
     }
     shown.dirty = true;
     dirty_.push_back(index);
-    if (dirty_.size() > 1) {
-        return; // the frame is asked for already
-    }
-    if (QThread::currentThread() == thread()) {
+    // A change from a tick waits for the host, which looks at screen rate
+    // while ticks run: waking the window thread from the tick would make the
+    // tick wait for that thread's event queue.
+    if (dirty_.size() == 1 && QThread::currentThread() == thread()) {
         frame_->start();
-    } else {
-        QMetaObject::invokeMethod(frame_, qOverload<>(&QTimer::start), Qt::QueuedConnection);
     }
 }
 

@@ -28,7 +28,8 @@ inline constexpr int frame_ms = 16;
 // thread changed the model (a tick runs on a thread of its own), and are shown
 // a frame later on the window's thread, all at once: a timer that changes a
 // read-out a thousand times a second costs a relayout per frame, not per
-// change, and a tick never waits for a widget. After each user action the
+// change, and a tick never waits for a widget. What a tick changes is shown
+// when the host flushes, which it does once a frame while timers run. After each user action the
 // widget acted on is shown from the model at once, since a list or a text
 // field changes itself before the model has had its say.
 class Binder : public QObject {

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <iostream>
@@ -28,8 +29,31 @@ QtHost::TimerPause::~TimerPause() {
 
 QtHost::QtHost(ViewRegistry views, std::unique_ptr<Dialogs> dialogs)
     : views_(std::move(views)), dialogs_(std::move(dialogs)),
-      window_thread_(std::this_thread::get_id()), ticks_(std::make_unique<TickThread>()) {
+      window_thread_(std::this_thread::get_id()), ticks_(std::make_unique<TickThread>()),
+      frame_(new QTimer(this)) {
     clock_.start();
+    frame_->setInterval(frame_ms);
+    connect(frame_, &QTimer::timeout, this, [this] {
+        flush_views();
+        if (!timers_running()) {
+            frame_->stop();
+        }
+    });
+}
+
+void QtHost::follow_ticks() {
+    if (on_window_thread() && !frame_->isActive() && timers_running()) {
+        frame_->start();
+    }
+}
+
+bool QtHost::timers_running() const {
+    for (const auto& [form, view] : open_) {
+        if (view.timers->running() > 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 QtHost::~QtHost() {
@@ -66,6 +90,7 @@ void QtHost::resume_timers() {
     const std::scoped_lock hold(model_lock());
     if (--pause_depth_ == 0) {
         set_timers_paused(false);
+        follow_ticks();
     }
 }
 
@@ -286,10 +311,11 @@ void QtHost::run_outermost(const std::function<void()>& action, bool by_user) {
         contain_fault([this] { program_->collect(); });
         action_depth_ = 0;
     }
-    // What the user does shows at once; what ticks do, once a frame, when
-    // the window thread gets to it.
+    // What the user does shows at once; what ticks do, once a frame while a
+    // timer runs.
     if (by_user && on_window_thread()) {
         flush_views();
+        follow_ticks();
     }
 }
 

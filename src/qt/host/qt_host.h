@@ -19,6 +19,7 @@
 #include <vector>
 
 class QScrollArea;
+class QTimer;
 class QWidget;
 
 namespace zqf {
@@ -46,7 +47,9 @@ class FormTimers;
 // anything else that changes the models, through run(). A tick may beep and
 // show message boxes: each box is shown on the window thread once the tick is
 // over, in order, with the timers paused until the last one is answered.
-// Opening windows and file dialogs is for the window thread only.
+// Opening windows and file dialogs is for the window thread only. A tick
+// never wakes the window thread: while a timer runs, the host looks once a
+// frame for what the ticks changed.
 class QtHost final : public QObject, public Host, public ActionRunner {
   public:
     QtHost(ViewRegistry views, std::unique_ptr<Dialogs> dialogs);
@@ -133,6 +136,10 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     void resume_timers();
     void set_timers_paused(bool paused);
     void show_queued_boxes();
+    // While a timer of a window runs, the windows show what ticks changed
+    // once a frame; the look ends with the last timer.
+    void follow_ticks();
+    bool timers_running() const;
     // What only the window thread may do is refused elsewhere, as a fault.
     void need_window_thread(const char* what) const;
 
@@ -146,6 +153,7 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     QElapsedTimer clock_;
     std::thread::id window_thread_;
     std::unique_ptr<TickThread> ticks_;
+    QTimer* frame_ = nullptr; // window thread: shows what ticks changed
     std::deque<QueuedBox> queued_boxes_;
     bool queued_pause_ = false;   // the timers wait for the queued boxes
     bool showing_queued_ = false; // window thread only
