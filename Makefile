@@ -8,7 +8,7 @@ JOBS       ?= $(shell nproc)
 
 PACKAGES := cmake ninja-build g++ pkg-config clang-format \
             libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-svg-dev libusb-1.0-0-dev \
+            qt6-base-dev qt6-svg-dev libusb-1.0-0-dev libdbus-1-dev dbus-daemon \
             clang libclang-rt-dev srecord sigrok-cli python3 \
             python3-pyvisa python3-pyvisa-py lxi-tools
 # What `make package` needs besides: dpkg-shlibdeps (and the file command it

@@ -164,8 +164,10 @@ class BinderTest : public QObject {
 
         // A row that goes with a control follows that control's visibility.
         form_->at<ToggleSwitch>("Sw").set_visible(false);
+        binder_->flush();
         QVERIFY(follower_->isHidden());
         form_->at<ToggleSwitch>("Sw").set_visible(true);
+        binder_->flush();
         QVERIFY(!follower_->isHidden());
     }
 

@@ -1,10 +1,9 @@
 // The desktop host: windows per form, modality without nested event loops,
 // close boxes that ask the model, blocking dialogs with the timers paused,
-// form timers, and freeing closed windows after the outermost action.
-#include "platform/linux/monotonic_timer.h"
+// form timers ticking on their own thread, and freeing closed windows after
+// the outermost action.
 #include "qt/binder/binder.h"
 #include "qt/host/form_timers.h"
-#include "qt/host/precise_ticker.h"
 #include "qt/host/qt_host.h"
 #include "qt/views/views.h"
 #include "qt_test_support.h"
@@ -20,7 +19,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
+
+#include <mutex>
 
 namespace zqf::qt {
 
@@ -39,7 +41,12 @@ class ProbeForm final : public Form {
         };
         button("Fault", "Fault").on_click = [this] { get<TextBox>("no such control"); };
         auto& tick = add<Timer>("Timer1", 20);
-        tick.on_timer = [this] { ++ticks; };
+        tick.on_timer = [this] {
+            ++ticks;
+            if (on_tick) {
+                on_tick();
+            }
+        };
     }
     void close_box() override {
         ++close_box_asks;
@@ -55,6 +62,7 @@ class ProbeForm final : public Form {
     bool may_close = false;
     int close_box_asks = 0;
     int ticks = 0;
+    std::function<void()> on_tick;
     std::optional<std::string> answer;
 
   private:
@@ -80,6 +88,11 @@ struct Probe {
     ProbeForm form{windows, host};
 
     Probe() { record.host = &host; }
+    // Ticks run on the tick thread: looked at with the model lock held.
+    int ticks() {
+        const std::scoped_lock hold(host.model_lock());
+        return form.ticks;
+    }
     void click(const char* button) {
         QTest::mouseClick(host.window_of(form)->findChild<QPushButton*>(button), Qt::LeftButton);
     }
@@ -239,7 +252,7 @@ class QtHostTest : public QObject {
         QCOMPARE(timers.running(), 0);
         p.form.timer().set_timer_enabled(true);
         QCOMPARE(timers.running(), 1);
-        QTRY_VERIFY_WITH_TIMEOUT(p.form.ticks >= 2, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(p.ticks() >= 2, 2000);
         p.form.timer().set_interval(0);
         QCOMPARE(timers.running(), 0);
         p.form.timer().set_interval(30);
@@ -248,40 +261,40 @@ class QtHostTest : public QObject {
         QCOMPARE(timers.running(), 0);
     }
 
-    // Due at start + k x interval: never early, a pause keeps the grid, a fresh
-    // start begins a new one. (How late they come is the benchmark's business.)
-    void ticks_keep_to_the_grid_of_their_start() {
-        std::vector<int64_t> ticks;
-        PreciseTicker ticker(nullptr, [&ticks] { ticks.push_back(monotonic_ns()); });
-        constexpr int64_t interval = 4'000'000;
-        const int64_t t0 = monotonic_ns();
-        ticker.schedule(4);
-        QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= 3, 5000);
-        ticker.set_paused(true);
-        QVERIFY(!ticker.running());
-        const std::size_t before_pause = ticks.size();
-        QTest::qWait(10);
-        QCOMPARE(ticks.size(), before_pause);
-        const int64_t resumed = monotonic_ns();
-        ticker.set_paused(false);
-        QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= before_pause + 3, 5000);
-        for (std::size_t k = 0; k < before_pause; ++k) {
-            QVERIFY(ticks[k] >= t0 + static_cast<int64_t>(k + 1) * interval);
-        }
-        // After the pause the grid goes on from the first point after the resume,
-        // at most one tick per point.
-        const int64_t first_point = t0 + ((resumed - t0) / interval + 1) * interval;
-        for (std::size_t k = before_pause; k < ticks.size(); ++k) {
-            QVERIFY(ticks[k] >= first_point + static_cast<int64_t>(k - before_pause) * interval);
-        }
-
-        ticks.clear();
-        const int64_t t1 = monotonic_ns();
-        ticker.schedule(4);
-        QTRY_VERIFY_WITH_TIMEOUT(!ticks.empty(), 5000);
-        QVERIFY(ticks.front() >= t1 + interval);
-        ticker.unschedule();
-        QVERIFY(!ticker.scheduled());
+    // A box a tick asks for opens on the window thread once the tick is over,
+    // over windows that show the whole tick, with the timers paused until it
+    // is answered; then the ticks go on, and the windows follow them.
+    void a_tick_shows_its_message_box_on_the_window_thread() {
+        Probe p;
+        p.host.show(p.form, false);
+        const auto* label = p.host.window_of(p.form)->findChild<QLabel*>("Label1");
+        QString beneath;
+        bool on_window_thread = false;
+        p.record.on_open = [&] {
+            beneath = label->text();
+            on_window_thread = QThread::currentThread() == qApp->thread();
+        };
+        p.form.on_tick = [&p] {
+            if (p.form.ticks > 1) {
+                p.form.set_label("Tick " + std::to_string(p.form.ticks));
+                return;
+            }
+            p.form.set_label("Tick 1");
+            p.host.message_box(MessageIcon::exclamation, "Title", "From a tick");
+            p.form.set_label("Tick 1 done");
+        };
+        p.host.run([&p] { p.form.timer().set_timer_enabled(true); });
+        QTRY_COMPARE(p.record.messages.size(), std::size_t(1));
+        QCOMPARE(p.record.messages[0].text, QString("From a tick"));
+        QVERIFY(p.record.messages[0].timers_paused);
+        QVERIFY(on_window_thread);
+        QCOMPARE(beneath, QString("Tick 1 done"));
+        QTRY_VERIFY_WITH_TIMEOUT(p.ticks() >= 3, 2000);
+        QVERIFY(!p.host.timers_paused());
+        // What later ticks change reaches the screen with no user action.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            label->text().startsWith("Tick ") && label->text() != "Tick 1 done", 2000);
+        p.host.run([&p] { p.form.timer().set_timer_enabled(false); });
     }
 
     void a_fault_in_a_handler_is_reported_not_fatal() {

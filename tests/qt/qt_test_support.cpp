@@ -45,11 +45,11 @@ GuiSession::GuiSession()
     dialogs.host = &host;
     host.attach(program);
     host.set_quit([this] { quit = true; });
-    program.start();
+    host.run([this] { program.start(); });
 }
 
 GuiSession::~GuiSession() {
-    program.end();
+    host.run([this] { program.end(); });
     flush_deleted();
 }
 

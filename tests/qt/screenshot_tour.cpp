@@ -70,8 +70,14 @@ struct Session {
         program.set_remote_service(&remote);
         host.attach(program);
         host.set_quit([] {});
-        program.start();
+        host.run([this] { program.start(); });
     }
+    // The exercisers may still tick on their thread: no window outlives the program.
+    ~Session() {
+        host.run([this] { program.end(); });
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
     QWidget& window(const char* form) { return *host.window_of(*program.find(form)); }
     void confirm(const char* option) {
         QWidget& start = window("deviceform");

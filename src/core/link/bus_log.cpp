@@ -35,6 +35,15 @@ const BusLogRow& BusLog::row(std::size_t i) const {
     return rows_[(first_ + i) % capacity];
 }
 
+std::vector<BusLogRow> BusLog::rows_after(uint64_t number) const {
+    const uint64_t first = first_number();
+    std::vector<BusLogRow> out;
+    for (std::size_t i = number < first ? 0 : number - first + 1; i < size_; ++i) {
+        out.push_back(row(i));
+    }
+    return out;
+}
+
 std::string_view bus_log_heading(BusLogColumn column) {
     switch (column) {
     case BusLogColumn::time:
@@ -105,7 +114,7 @@ std::string bus_log_cell(const BusLogRow& row, BusLogColumn column) {
     return {};
 }
 
-std::string bus_log_text(const BusLog& log, std::span<const std::size_t> rows) {
+std::string bus_log_text(std::span<const BusLogRow* const> rows) {
     constexpr std::array columns{BusLogColumn::time, BusLogColumn::register_name,
                                  BusLogColumn::word, BusLogColumn::link, BusLogColumn::outcome};
     std::string text;
@@ -113,16 +122,23 @@ std::string bus_log_text(const BusLog& log, std::span<const std::size_t> rows) {
         text += bus_log_heading(column);
         text += column == BusLogColumn::outcome ? '\n' : '\t';
     }
-    for (const std::size_t i : rows) {
-        if (i >= log.size()) {
-            continue;
-        }
+    for (const BusLogRow* row : rows) {
         for (const BusLogColumn column : columns) {
-            text += bus_log_cell(log.row(i), column);
+            text += bus_log_cell(*row, column);
             text += column == BusLogColumn::outcome ? '\n' : '\t';
         }
     }
     return text;
+}
+
+std::string bus_log_text(const BusLog& log, std::span<const std::size_t> rows) {
+    std::vector<const BusLogRow*> kept;
+    for (const std::size_t i : rows) {
+        if (i < log.size()) {
+            kept.push_back(&log.row(i));
+        }
+    }
+    return bus_log_text(kept);
 }
 
 } // namespace zqf

@@ -40,6 +40,10 @@ class BusLog {
     std::size_t size() const { return size_; }
     // Row `i`, 0 the oldest kept.
     const BusLogRow& row(std::size_t i) const;
+    // The number of the oldest row kept; the next row's when none is.
+    uint64_t first_number() const { return size_ > 0 ? row(0).number : next_number_; }
+    // Copies of the rows numbered above `number`, oldest first.
+    std::vector<BusLogRow> rows_after(uint64_t number) const;
     // Grows with every change (a row added, the log cleared): a view that
     // remembers it knows whether there is anything new to show.
     uint64_t revision() const { return revision_; }
@@ -66,6 +70,8 @@ std::string bus_log_cell(const BusLogRow& row, BusLogColumn column);
 
 // Rows as text to paste elsewhere: a heading line, then one line per row,
 // the cells separated by tabs, each line ending in a newline.
+std::string bus_log_text(std::span<const BusLogRow* const> rows);
+// The rows of the log at those positions (0 the oldest kept), as above.
 std::string bus_log_text(const BusLog& log, std::span<const std::size_t> rows);
 
 } // namespace zqf

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,13 @@ struct SaveChoice {
 // The position of the filter ("Text (*.x)|*.x|Text (*.y)|*.y") whose pattern
 // the file's name ends with; the first when none does.
 std::size_t filter_of_path(std::string_view filters, std::string_view path);
+
+// Keeps a tick apart from everything else that reads or changes the models. A
+// host may run timer ticks on a thread of their own; each tick holds this lock
+// from start to end, and so must every other step that touches the models: a
+// user action, a remote command, a view copying what it shows. The thread
+// that holds it may take it again.
+using ModelLock = std::recursive_mutex;
 
 // Everything a form needs from its surroundings. The desktop program
 // implements it with real windows; the bench-script runner with a virtual clock.
@@ -62,6 +70,16 @@ class Host {
     // windows do not show (a link file that is a pipe, the reason behind a
     // message box). Standard error unless the host keeps its own.
     virtual void note(std::string_view text);
+
+    // How the timer ticks of this host are scheduled, in a sentence for the
+    // about window; empty where there is nothing to tell (a virtual clock).
+    virtual std::string tick_scheduling() const { return {}; }
+
+    // The lock over the models of the program this host serves.
+    ModelLock& model_lock() { return model_lock_; }
+
+  private:
+    ModelLock model_lock_;
 };
 
 } // namespace zqf

@@ -2,6 +2,8 @@
 
 #include "core/windows/program.h"
 
+#include <mutex>
+
 namespace zqf {
 
 BusLogForm::BusLogForm(Program& program) : Form(program, "buslog", "Bus Log"), program_(program) {
@@ -11,8 +13,10 @@ BusLogForm::BusLogForm(Program& program) : Form(program, "buslog", "Bus Log"), p
     button("cmdClose", "Close").on_click = [this] { close(); };
 }
 
-const BusLog& BusLogForm::log() const {
-    return program_.bus_log();
+BusLogCopy BusLogForm::copy_after(uint64_t number) const {
+    const std::scoped_lock hold(program_.host().model_lock());
+    const BusLog& log = program_.bus_log();
+    return {log.first_number(), log.rows_after(number)};
 }
 
 } // namespace zqf

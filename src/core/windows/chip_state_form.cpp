@@ -2,6 +2,8 @@
 
 #include "core/windows/program.h"
 
+#include <mutex>
+
 namespace zqf {
 
 ChipStateForm::ChipStateForm(Program& program)
@@ -18,6 +20,7 @@ ChipReport chip_state(Program& program) {
 }
 
 ChipReport ChipStateForm::report() const {
+    const std::scoped_lock hold(program_.host().model_lock());
     return chip_state(program_);
 }
 

@@ -17,7 +17,8 @@ class ChipStateForm final : public Form {
   public:
     explicit ChipStateForm(Program& program);
 
-    // Worked out afresh from the words the chip holds and the panel's fields.
+    // Worked out afresh from the words the chip holds and the panel's fields,
+    // with the models held still (ticks write from a thread of their own).
     ChipReport report() const;
 
   private:

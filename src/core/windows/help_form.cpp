@@ -33,6 +33,10 @@ AboutForm::AboutForm(Program& program) : Form(program, "aboutform", "Who's behin
     label("Label4", "This Software is an evaluation tool for the Norvik ZQF7xx0  Fractional -N "
                     "frequency synthesizers.");
     label("Label2", "Linux edition and bench-script runner by the zqfeval maintainers.");
+    // How the desktop keeps the exercisers' timing: a bench user measuring
+    // lock times wants to know.
+    const std::string timing = program.host().tick_scheduling();
+    label("tick_timing", timing).set_visible(!timing.empty());
     button("Command1", "OK").on_click = [this] { close(); };
 }
 

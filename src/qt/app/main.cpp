@@ -68,13 +68,16 @@ int run(const zqf::qt::Options& options) {
     program.set_remote_service(&remote);
     running = &program;
     host.attach(program);
-    program.start();
+    host.run([&program] { program.start(); });
     if (options.quit_when_shown) {
         if (QWidget* start = host.window_of(*program.find("deviceform"))) {
             new QuitWhenDrawn(*start);
         }
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // However the loop ended, no timer of a window ticks on past this point.
+    host.run([&program] { program.end(); });
+    return status;
 }
 
 } // namespace

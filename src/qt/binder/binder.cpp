@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
@@ -39,30 +40,22 @@ Action type(Control& c, int, const QString& text) {
     return c.user_type(from_qt(text));
 }
 
-// How long a model change may wait before it shows. The host shows what
-// ticks change right after a tick, once a frame; this is for the changes no
-// tick carries to the screen.
-constexpr int backstop_ms = 2 * frame_ms;
-
 } // namespace
 
 Binder::Binder(Form& form, QWidget& window, ActionRunner& runner)
     : QObject(&window), form_(form), window_(window), runner_(runner), frame_(new QTimer(this)) {
     frame_->setSingleShot(true);
-    frame_->setInterval(backstop_ms);
+    frame_->setInterval(frame_ms);
     connect(frame_, &QTimer::timeout, this, &Binder::flush);
     collect_targets();
-    for (const auto& control : form_.controls()) {
-        if (QObject* target = target_of(control->name())) {
-            shown_.push_back({control.get(), target});
+    runner_.look([this] {
+        for (const auto& control : form_.controls()) {
+            if (QObject* target = target_of(control->name())) {
+                bind(*control, *target);
+            }
         }
-    }
-    // Bound once the list stands still: each subscription keeps its index.
-    for (std::size_t i = 0; i < shown_.size(); ++i) {
-        bind(i);
-    }
-    show_form();
-    subscriptions_.push_back(form_.subscribe([this] { show_form(); }));
+        watch(form_, [this] { show_form(); });
+    });
 }
 
 Binder::~Binder() {
@@ -96,12 +89,22 @@ std::vector<std::string> Binder::unshown_controls() const {
     return out;
 }
 
-void Binder::bind(std::size_t index) {
-    Control& control = *shown_[index].control;
-    QObject& target = *shown_[index].target;
-    show_control(control, target);
-    subscriptions_.push_back(control.subscribe([this, index] { changed(index); }));
+void Binder::bind(Control& control, QObject& target) {
+    const QPointer<QObject> guard(&target);
+    const Control* shown = &control;
+    watch(control, [shown, guard] {
+        if (guard) {
+            show_control(*shown, *guard);
+        }
+    });
     connect_actions(control, target);
+}
+
+void Binder::watch(Observable& model, std::function<void()> show) {
+    show();
+    const std::size_t index = shown_.size();
+    shown_.push_back({std::move(show)});
+    subscriptions_.push_back(model.subscribe([this, index] { changed(index); }));
 }
 
 void Binder::changed(std::size_t index) {
@@ -111,7 +114,10 @@ void Binder::changed(std::size_t index) {
     }
     shown.dirty = true;
     dirty_.push_back(index);
-    if (!frame_->isActive()) {
+    // A change from a tick waits for the host, which looks at screen rate
+    // while ticks run: waking the window thread from the tick would make the
+    // tick wait for that thread's event queue.
+    if (dirty_.size() == 1 && QThread::currentThread() == thread()) {
         frame_->start();
     }
 }
@@ -121,15 +127,15 @@ void Binder::flush() {
     if (!bound_) {
         return;
     }
-    // Showing may change a model again; that waits for the next frame.
-    const std::vector<std::size_t> due = std::exchange(dirty_, {});
-    for (const std::size_t index : due) {
-        Shown& shown = shown_[index];
-        shown.dirty = false;
-        if (shown.target) {
-            show_control(*shown.control, *shown.target);
+    runner_.look([this] {
+        // Showing may change a model again; that waits for the next frame.
+        const std::vector<std::size_t> due = std::exchange(dirty_, {});
+        for (const std::size_t index : due) {
+            Shown& shown = shown_[index];
+            shown.dirty = false;
+            shown.show();
         }
-    }
+    });
 }
 
 void Binder::connect_actions(Control& control, QObject& target) {
@@ -208,14 +214,14 @@ void Binder::follow_visible(QWidget& widget, std::string_view control_name) {
     if (control == nullptr) {
         return;
     }
-    QPointer<QWidget> guard(&widget);
-    const auto show = [this, control, guard] {
-        if (bound_ && guard) {
-            guard->setVisible(control->visible());
-        }
-    };
-    show();
-    subscriptions_.push_back(control->subscribe(show));
+    const QPointer<QWidget> guard(&widget);
+    runner_.look([&] {
+        watch(*control, [control, guard] {
+            if (guard) {
+                guard->setVisible(control->visible());
+            }
+        });
+    });
 }
 
 void Binder::unbind() {

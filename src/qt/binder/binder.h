@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -23,11 +24,14 @@ inline constexpr int frame_ms = 16;
 // Connects a window's widgets with its form's control models by name: the
 // widget (or action, or menu) whose objectName is a control's name shows that
 // control, and what the user does to it becomes the control's user action.
-// Model changes arrive through the controls' subscriptions and are shown a
-// frame later, all at once: a timer that changes a read-out a thousand times
-// a second costs a relayout per frame, not per change. After each user action
-// the widget acted on is shown from the model at once, since a list or a
-// text field changes itself before the model has had its say.
+// Model changes arrive through the controls' subscriptions, from whichever
+// thread changed the model (a tick runs on a thread of its own), and are shown
+// a frame later on the window's thread, all at once: a timer that changes a
+// read-out a thousand times a second costs a relayout per frame, not per
+// change, and a tick never waits for a widget. What a tick changes is shown
+// when the host flushes, which it does once a frame while timers run. After each user action the
+// widget acted on is shown from the model at once, since a list or a text
+// field changes itself before the model has had its say.
 class Binder : public QObject {
   public:
     Binder(Form& form, QWidget& window, ActionRunner& runner);
@@ -55,17 +59,21 @@ class Binder : public QObject {
     std::vector<std::string> unshown_controls() const;
 
   private:
-    // A control and the object that shows it; `dirty` while a change waits
+    // Something on screen that follows a model: a control's widget, a widget
+    // shown with a control, the window's title. `dirty` while a change waits
     // for the next frame.
     struct Shown {
-        Control* control;
-        QPointer<QObject> target;
+        std::function<void()> show;
         bool dirty = false;
     };
 
     void collect_targets();
+    // Shows now and again a frame after each change of `model`. With the
+    // model lock held.
+    void watch(Observable& model, std::function<void()> show);
+    // With the model lock held, on any thread.
     void changed(std::size_t index);
-    void bind(std::size_t index);
+    void bind(Control& control, QObject& target);
     void connect_actions(Control& control, QObject& target);
     void connect_pointer(Control& control, QWidget& widget);
     void act(Control& control, QObject& target, Action (*action)(Control&, int, const QString&),
@@ -77,7 +85,7 @@ class Binder : public QObject {
     ActionRunner& runner_;
     std::map<std::string, QObject*, std::less<>> targets_;
     std::vector<Shown> shown_;
-    std::vector<std::size_t> dirty_; // indices into shown_, in order of change
+    std::vector<std::size_t> dirty_; // indices into shown_, in order of change; model lock
     QTimer* frame_;
     std::vector<Subscription> subscriptions_;
     bool bound_ = true;

@@ -1,23 +1,24 @@
 #include "qt/host/form_timers.h"
 
-#include "qt/host/precise_ticker.h"
+#include <iostream>
 
 namespace zqf::qt {
 
-FormTimers::FormTimers(Form& form, QObject& parent, ActionRunner& runner, bool paused)
+FormTimers::FormTimers(Form& form, QObject& parent, ActionRunner& runner, TickThread& ticks,
+                       std::recursive_mutex& lock, bool paused)
     : QObject(&parent), runner_(runner) {
     for (const auto& control : form.controls()) {
         auto* model = dynamic_cast<Timer*>(control.get());
         if (model == nullptr) {
             continue;
         }
-        auto* ticker = new PreciseTicker(this, [this, model] {
+        auto schedule = ticks.add(lock, [this, model] {
             if (bound_) {
                 runner_.run_tick([model] { model->fire(); });
             }
         });
-        ticker->set_paused(paused);
-        entries_.push_back({model, ticker});
+        schedule->set_paused(paused);
+        entries_.push_back({model, std::move(schedule)});
     }
     // Subscribed once the entries stand still: each keeps the address of its own.
     for (Entry& entry : entries_) {
@@ -30,12 +31,15 @@ void FormTimers::show(Entry& entry) const {
     const Timer& model = *entry.model;
     const bool run = bound_ && model.timer_enabled() && model.interval() > 0;
     if (!run) {
-        entry.ticker->unschedule();
+        entry.schedule->unschedule();
         return;
     }
-    if (!entry.ticker->scheduled() || entry.interval != model.interval() ||
+    if (!entry.schedule->scheduled() || entry.interval != model.interval() ||
         entry.starts != model.starts()) {
-        entry.ticker->schedule(model.interval());
+        if (!entry.schedule->schedule(model.interval())) {
+            std::cerr << "zqfeval: the timer " << model.name() << " cannot run: "
+                      << "the system gave no thread or timer for it\n";
+        }
     }
     entry.interval = model.interval();
     entry.starts = model.starts();
@@ -46,13 +50,13 @@ void FormTimers::set_paused(bool paused) {
         return;
     }
     for (const Entry& entry : entries_) {
-        entry.ticker->set_paused(paused);
+        entry.schedule->set_paused(paused);
     }
 }
 
 void FormTimers::unbind() {
     for (const Entry& entry : entries_) {
-        entry.ticker->unschedule();
+        entry.schedule->unschedule();
     }
     bound_ = false;
     subscriptions_.clear();
@@ -61,18 +65,9 @@ void FormTimers::unbind() {
 int FormTimers::running() const {
     int count = 0;
     for (const Entry& entry : entries_) {
-        count += entry.ticker->running() ? 1 : 0;
+        count += entry.schedule->running() ? 1 : 0;
     }
     return count;
-}
-
-const PreciseTicker* FormTimers::ticker_of(const Timer& timer) const {
-    for (const Entry& entry : entries_) {
-        if (entry.model == &timer) {
-            return entry.ticker;
-        }
-    }
-    return nullptr;
 }
 
 } // namespace zqf::qt

@@ -1,6 +1,7 @@
 #include "qt/host/qt_host.h"
 
 #include "core/windows/program.h"
+#include "platform/linux/tick_thread.h"
 #include "qt/binder/binder.h"
 #include "qt/binder/show_control.h"
 #include "qt/host/form_timers.h"
@@ -10,31 +11,54 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <iostream>
+#include <stdexcept>
 
 namespace zqf::qt {
 
 QtHost::TimerPause::TimerPause(QtHost& host) : host_(host) {
-    if (host_.pause_depth_++ == 0) {
-        host_.set_timers_paused(true);
-    }
+    host_.pause_timers();
 }
 
 QtHost::TimerPause::~TimerPause() {
-    if (--host_.pause_depth_ == 0) {
-        host_.set_timers_paused(false);
-    }
+    host_.resume_timers();
 }
 
 QtHost::QtHost(ViewRegistry views, std::unique_ptr<Dialogs> dialogs)
-    : views_(std::move(views)), dialogs_(std::move(dialogs)) {
+    : views_(std::move(views)), dialogs_(std::move(dialogs)),
+      window_thread_(std::this_thread::get_id()), ticks_(std::make_unique<TickThread>()),
+      frame_(new QTimer(this)) {
     clock_.start();
-    last_frame_.start();
+    frame_->setInterval(frame_ms);
+    connect(frame_, &QTimer::timeout, this, [this] {
+        flush_views();
+        if (!timers_running()) {
+            frame_->stop();
+        }
+    });
+}
+
+void QtHost::follow_ticks() {
+    if (on_window_thread() && !frame_->isActive() && timers_running()) {
+        frame_->start();
+    }
+}
+
+bool QtHost::timers_running() const {
+    for (const auto& [form, view] : open_) {
+        if (view.timers->running() > 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 QtHost::~QtHost() {
+    // No tick runs while the windows and their timers go.
+    const std::scoped_lock hold(model_lock());
     for (auto& [form, view] : open_) {
         view.binder->unbind();
         view.timers->unbind();
@@ -42,6 +66,31 @@ QtHost::~QtHost() {
     }
     for (const QPointer<QWidget>& window : retiring_) {
         delete window.data();
+    }
+}
+
+std::string QtHost::tick_scheduling() const {
+    return describe_tick_scheduling(ticks_->scheduling());
+}
+
+void QtHost::need_window_thread(const char* what) const {
+    if (!on_window_thread()) {
+        throw std::logic_error(std::string(what) + " was asked for away from the window thread");
+    }
+}
+
+void QtHost::pause_timers() {
+    const std::scoped_lock hold(model_lock());
+    if (pause_depth_++ == 0) {
+        set_timers_paused(true);
+    }
+}
+
+void QtHost::resume_timers() {
+    const std::scoped_lock hold(model_lock());
+    if (--pause_depth_ == 0) {
+        set_timers_paused(false);
+        follow_ticks();
     }
 }
 
@@ -58,16 +107,61 @@ void QtHost::flush_views() {
 }
 
 void QtHost::message_box(MessageIcon icon, std::string_view title, std::string_view text) {
+    if (!on_window_thread()) {
+        // A tick's box waits for the window thread; the tick goes on to its
+        // end, and no other tick comes before the box is answered.
+        const std::scoped_lock hold(model_lock());
+        if (!queued_pause_) {
+            queued_pause_ = true;
+            pause_timers();
+        }
+        queued_boxes_.push_back({icon, std::string(title), std::string(text)});
+        QMetaObject::invokeMethod(this, &QtHost::show_queued_boxes, Qt::QueuedConnection);
+        return;
+    }
     flush_views();
     const TimerPause pause(*this);
     dialogs_->message_box(top_window(), icon, QString::fromUtf8(title), QString::fromUtf8(text));
 }
 
+void QtHost::show_queued_boxes() {
+    // A box already open further up the stack takes the rest in turn.
+    if (showing_queued_) {
+        return;
+    }
+    showing_queued_ = true;
+    for (;;) {
+        QueuedBox box;
+        {
+            const std::scoped_lock hold(model_lock());
+            if (queued_boxes_.empty()) {
+                if (queued_pause_) {
+                    queued_pause_ = false;
+                    resume_timers();
+                }
+                break;
+            }
+            box = std::move(queued_boxes_.front());
+            queued_boxes_.pop_front();
+        }
+        flush_views();
+        dialogs_->message_box(top_window(), box.icon, QString::fromStdString(box.title),
+                              QString::fromStdString(box.text));
+    }
+    showing_queued_ = false;
+}
+
 void QtHost::beep() {
+    if (!on_window_thread()) {
+        QMetaObject::invokeMethod(
+            this, [] { QApplication::beep(); }, Qt::QueuedConnection);
+        return;
+    }
     QApplication::beep();
 }
 
 std::optional<std::string> QtHost::open_file_dialog(std::string_view filter) {
+    need_window_thread("a file dialog");
     flush_views();
     const TimerPause pause(*this);
     const auto file = dialogs_->open_file(top_window(), file_dialog_filter(filter));
@@ -75,6 +169,7 @@ std::optional<std::string> QtHost::open_file_dialog(std::string_view filter) {
 }
 
 std::optional<std::string> QtHost::save_file_dialog(std::string_view filter) {
+    need_window_thread("a file dialog");
     flush_views();
     const TimerPause pause(*this);
     const auto file = dialogs_->save_file(top_window(), file_dialog_filter(filter));
@@ -116,7 +211,7 @@ QWidget* QtHost::create_window(Form& form, bool modal) {
     for (const VisibleWhile& follower : parts.follow) {
         binder->follow_visible(*follower.widget, follower.control);
     }
-    auto* timers = new FormTimers(form, *window, *this, pause_depth_ > 0);
+    auto* timers = new FormTimers(form, *window, *this, *ticks_, model_lock(), pause_depth_ > 0);
     *close_box = [this, binder, f = &form] {
         if (binder->bound()) {
             run([f] { f->close_box(); });
@@ -127,6 +222,7 @@ QWidget* QtHost::create_window(Form& form, bool modal) {
 }
 
 void QtHost::show(Form& form, bool modal) {
+    need_window_thread("a window");
     if (open_.count(&form) != 0) {
         return;
     }
@@ -155,6 +251,7 @@ void QtHost::show(Form& form, bool modal) {
 }
 
 void QtHost::closed(Form& form) {
+    need_window_thread("closing a window");
     const auto it = open_.find(&form);
     if (it == open_.end()) {
         return;
@@ -192,7 +289,13 @@ void QtHost::run_tick(const std::function<void()>& tick) {
     run_outermost(tick, false);
 }
 
+void QtHost::look(const std::function<void()>& read) {
+    const std::scoped_lock hold(model_lock());
+    read();
+}
+
 void QtHost::run_outermost(const std::function<void()>& action, bool by_user) {
+    const std::scoped_lock hold(model_lock());
     if (action_depth_ > 0) {
         ++action_depth_;
         action();
@@ -200,29 +303,35 @@ void QtHost::run_outermost(const std::function<void()>& action, bool by_user) {
         return;
     }
     ++action_depth_;
-    try {
-        action();
-    } catch (const std::exception& error) {
-        // A fault of the program itself; the bench session goes on.
-        std::cerr << "zqfeval: internal error: " << error.what() << '\n';
-        action_depth_ = 1;
-        flush_views();
-        const TimerPause pause(*this);
-        dialogs_->message_box(top_window(), MessageIcon::critical, QString::fromUtf8(program_title),
-                              QStringLiteral("The last action could not be completed because of "
-                                             "an internal error:\n") +
-                                  QString::fromUtf8(error.what()));
-    }
+    contain_fault(action);
     action_depth_ = 0;
     if (program_ != nullptr) {
-        program_->collect();
+        // Posted tasks run here, on the tick thread too: a fault in one is
+        // contained as well.
+        contain_fault([this] { program_->collect(); });
+        action_depth_ = 0;
     }
-    // What the user does shows at once. What ticks do shows once a frame, right
-    // after a tick: the next one is then a whole interval away, and never
-    // waits for a redraw that a timer of its own would start at any moment.
-    if (by_user || last_frame_.hasExpired(frame_ms)) {
+    // What the user does shows at once; what ticks do, once a frame while a
+    // timer runs.
+    if (by_user && on_window_thread()) {
         flush_views();
-        last_frame_.start();
+        follow_ticks();
+    }
+}
+
+void QtHost::contain_fault(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const std::exception& error) {
+        // A fault of the program itself; the bench session goes on. What runs
+        // while the box is up counts as nested: nothing is freed beneath the
+        // step that failed.
+        std::cerr << "zqfeval: internal error: " << error.what() << '\n';
+        action_depth_ = 1;
+        message_box(MessageIcon::critical, program_title,
+                    std::string("The last action could not be completed because of an internal "
+                                "error:\n") +
+                        error.what());
     }
 }
 

@@ -10,17 +10,22 @@
 #include <QObject>
 #include <QPointer>
 
+#include <atomic>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
+#include <thread>
 #include <vector>
 
 class QScrollArea;
+class QTimer;
 class QWidget;
 
 namespace zqf {
 class Program;
-}
+class TickThread;
+} // namespace zqf
 
 namespace zqf::qt {
 
@@ -35,6 +40,16 @@ class FormTimers;
 // timer tick, closed windows are freed (Program::collect). Windows show what
 // timers change at screen rate, and everything at once after a user action
 // and before a dialog or another window opens.
+//
+// Timer ticks run on a thread of their own, so a busy window never makes a
+// tick late. Every step holds the model lock (model_lock()) from start to
+// end: a tick on its thread, and on the window thread every user action, and
+// anything else that changes the models, through run(). A tick may beep and
+// show message boxes: each box is shown on the window thread once the tick is
+// over, in order, with the timers paused until the last one is answered.
+// Opening windows and file dialogs is for the window thread only. A tick
+// never wakes the window thread: while a timer runs, the host looks once a
+// frame for what the ticks changed.
 class QtHost final : public QObject, public Host, public ActionRunner {
   public:
     QtHost(ViewRegistry views, std::unique_ptr<Dialogs> dialogs);
@@ -60,8 +75,18 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     int64_t now_ms() override { return clock_.elapsed(); }
     void quit() override;
 
+    std::string tick_scheduling() const override;
+
+    // Every step that reads or changes the models from the window thread: a
+    // user action, a remote command. Holds the model lock, so no tick runs
+    // meanwhile; a fault of the program inside is reported, not fatal; closed
+    // windows are freed afterwards and every window shows the outcome.
     void run(const std::function<void()>& action) override;
     void run_tick(const std::function<void()>& tick) override;
+    void look(const std::function<void()>& read) override;
+
+    // The thread the timers tick on.
+    TickThread& tick_thread() { return *ticks_; }
 
     // Every window shows its model now, not a frame later: before a look at
     // the screen (a test, a screenshot).
@@ -72,6 +97,7 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     Binder* binder_of(const Form& form) const;
     FormTimers* timers_of(const Form& form) const;
     bool timers_paused() const { return pause_depth_ > 0; }
+    bool on_window_thread() const { return std::this_thread::get_id() == window_thread_; }
 
   private:
     struct View {
@@ -94,10 +120,28 @@ class QtHost final : public QObject, public Host, public ActionRunner {
         QtHost& host_;
     };
 
+    // A message box asked for by a tick, waiting for the window thread.
+    struct QueuedBox {
+        MessageIcon icon;
+        std::string title;
+        std::string text;
+    };
+
     void run_outermost(const std::function<void()>& action, bool by_user);
+    // Runs `step`; a fault inside is reported in a box, not fatal.
+    void contain_fault(const std::function<void()>& step);
     QWidget* create_window(Form& form, bool modal);
     QWidget* top_window() const;
+    void pause_timers();
+    void resume_timers();
     void set_timers_paused(bool paused);
+    void show_queued_boxes();
+    // While a timer of a window runs, the windows show what ticks changed
+    // once a frame; the look ends with the last timer.
+    void follow_ticks();
+    bool timers_running() const;
+    // What only the window thread may do is refused elsewhere, as a fault.
+    void need_window_thread(const char* what) const;
 
     ViewRegistry views_;
     std::unique_ptr<Dialogs> dialogs_;
@@ -107,10 +151,15 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     std::map<const Form*, View> open_;
     std::vector<QPointer<QWidget>> retiring_;
     QElapsedTimer clock_;
-    QElapsedTimer last_frame_; // since the windows last showed what ticks changed
+    std::thread::id window_thread_;
+    std::unique_ptr<TickThread> ticks_;
+    QTimer* frame_ = nullptr; // window thread: shows what ticks changed
+    std::deque<QueuedBox> queued_boxes_;
+    bool queued_pause_ = false;   // the timers wait for the queued boxes
+    bool showing_queued_ = false; // window thread only
     long order_ = 0;
     int action_depth_ = 0;
-    int pause_depth_ = 0;
+    std::atomic<int> pause_depth_ = 0;
 };
 
 } // namespace zqf::qt

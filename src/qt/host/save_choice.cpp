@@ -58,6 +58,7 @@ std::optional<SaveAnswer> QtDialogs::save_file_choosing(QWidget* parent,
 }
 
 std::optional<SaveChoice> QtHost::save_file_choosing(std::string_view filters) {
+    need_window_thread("a file dialog");
     const TimerPause pause(*this);
     const std::optional<SaveAnswer> answer =
         dialogs_->save_file_choosing(top_window(), file_dialog_filters(filters));

@@ -10,6 +10,7 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
 #include <QTimer>
 
 #include <filesystem>
@@ -118,6 +119,7 @@ void QtRemoteService::stop() {
 }
 
 std::vector<std::string> QtRemoteService::clients() const {
+    const std::scoped_lock hold(runner_.model_lock());
     std::vector<std::string> out;
     if (instrument_) {
         for (const remote::ClientInfo& client : instrument_->clients()) {
@@ -128,6 +130,7 @@ std::vector<std::string> QtRemoteService::clients() const {
 }
 
 std::vector<RemoteCommand> QtRemoteService::recent() const {
+    const std::scoped_lock hold(runner_.model_lock());
     std::vector<RemoteCommand> out;
     if (instrument_) {
         for (const remote::Activity& activity : instrument_->activity()) {
@@ -138,6 +141,7 @@ std::vector<RemoteCommand> QtRemoteService::recent() const {
 }
 
 uint64_t QtRemoteService::revision() const {
+    const std::scoped_lock hold(runner_.model_lock());
     return own_revision_ + (instrument_ ? instrument_->revision() : 0);
 }
 
@@ -179,7 +183,11 @@ void QtRemoteService::take_input(QTcpSocket* socket) {
     }
     const remote::ClientId id = it->second.id;
     taking_input_ = true;
-    while (socket->bytesAvailable() > 0 && instrument_ && instrument_->accepts_input(id)) {
+    const auto accepting = [this, id] {
+        const std::scoped_lock hold(runner_.model_lock());
+        return instrument_ && instrument_->accepts_input(id);
+    };
+    while (socket->bytesAvailable() > 0 && accepting()) {
         const QByteArray bytes = socket->read(read_block);
         runner_.run([this, id, &bytes] {
             instrument_->receive(
@@ -191,6 +199,13 @@ void QtRemoteService::take_input(QTcpSocket* socket) {
 }
 
 void QtRemoteService::send(remote::ClientId client, std::string_view bytes) {
+    // A response made by a tick goes out from the window thread, which owns the sockets.
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, client, text = std::string(bytes)] { send(client, text); },
+            Qt::QueuedConnection);
+        return;
+    }
     for (auto& [socket, entry] : clients_) {
         if (entry.id != client || !entry.socket) {
             continue;
@@ -226,11 +241,28 @@ void QtRemoteService::forget(QTcpSocket* socket) {
 }
 
 void QtRemoteService::tick(Form* form, std::string_view name, const std::function<void()>& fire) {
-    if (!instrument_ || instrument_->panel().exerciser(name) != form || runner_.timers_paused()) {
-        return;
+    // On the tick thread: the tick runs under the model lock; the sockets and
+    // the windows follow on the window thread, and only when the tick changed
+    // what they show (a finished sweep answers *OPC?), so a hop never wakes it.
+    bool changed_anything = false;
+    runner_.run_tick([&] {
+        if (!instrument_ || instrument_->panel().exerciser(name) != form ||
+            runner_.timers_paused()) {
+            return;
+        }
+        const uint64_t before = revision();
+        instrument_->run_tick(fire);
+        changed_anything = revision() != before;
+    });
+    if (changed_anything && !follow_posted_.exchange(true)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                follow_posted_ = false;
+                after_change();
+            },
+            Qt::QueuedConnection);
     }
-    runner_.run_tick([this, &fire] { instrument_->run_tick(fire); });
-    after_change();
 }
 
 void QtRemoteService::follow_exercisers() {
@@ -256,7 +288,8 @@ void QtRemoteService::follow_exercisers() {
             continue;
         }
         auto runner = std::make_unique<TickRunner>(*this, form, name);
-        auto* timers = new FormTimers(*form, *this, *runner, false);
+        auto* timers = new FormTimers(*form, *this, *runner, runner_.tick_thread(),
+                                      runner_.model_lock(), false);
         tickers_[form] = Ticker{std::move(runner), timers};
     }
 }
@@ -268,6 +301,7 @@ void QtRemoteService::after_change() {
         changed();
     }
     // Input that waited for an operation to complete goes on.
+    const std::scoped_lock hold(runner_.model_lock());
     for (const auto& [socket, client] : clients_) {
         if (client.socket && client.socket->bytesAvailable() > 0 && instrument_ &&
             instrument_->accepts_input(client.id) && !taking_input_) {

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <string>
@@ -78,6 +79,7 @@ class QtRemoteService final : public QObject, public RemoteService {
     uint64_t told_revision_ = 0;
     uint64_t own_revision_ = 0;
     bool taking_input_ = false;
+    std::atomic<bool> follow_posted_ = false; // an after_change is on its way from a tick
 };
 
 } // namespace zqf::qt

@@ -1,6 +1,7 @@
 // The bus log window: a table over the program's log of words written. The
-// table follows the log a few times a second, never once per word, so a
-// fast exerciser pays only for the log's own row.
+// table follows the log a few times a second from a copy of its own, never
+// once per word, so a fast exerciser pays only for the log's own row and
+// never waits for the table to be drawn.
 #include "core/windows/bus_log_form.h"
 #include "qt/views/view_kit.h"
 #include "qt/views/views.h"
@@ -18,6 +19,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <deque>
+#include <iterator>
 #include <vector>
 
 namespace zqf::qt {
@@ -33,20 +37,23 @@ constexpr BusLogColumn columns[bus_log_columns] = {BusLogColumn::time, BusLogCol
 
 class BusLogModel final : public QAbstractTableModel {
   public:
-    BusLogModel(const BusLog& log, QObject* parent) : QAbstractTableModel(parent), log_(log) {
-        take_extent();
+    BusLogModel(const BusLogForm& form, QObject* parent)
+        : QAbstractTableModel(parent), form_(form) {
+        follow();
     }
 
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : shown_; }
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
     int columnCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : static_cast<int>(bus_log_columns);
     }
 
     QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || index.row() >= shown_) {
+        if (!index.isValid() || index.row() >= rowCount({})) {
             return {};
         }
-        const BusLogRow& row = log_.row(static_cast<std::size_t>(index.row()));
+        const BusLogRow& row = rows_[static_cast<std::size_t>(index.row())];
         const BusLogColumn column = columns[index.column()];
         if (role == Qt::DisplayRole ||
             (role == Qt::ToolTipRole && column == BusLogColumn::outcome)) {
@@ -70,71 +77,62 @@ class BusLogModel final : public QAbstractTableModel {
         return QString::fromUtf8(bus_log_heading(columns[section]));
     }
 
-    // Brings the table in line with the log: rows dropped at the top by the
-    // ring, rows added at the bottom, or everything anew after a clear.
+    // Brings the copy in line with the log: rows the log no longer keeps (the
+    // ring moved on, or it was cleared) go at the top, new ones come at the
+    // bottom. Only the copy is taken with the models held.
     void follow() {
-        if (log_.revision() == revision_) {
-            return;
+        BusLogCopy copy = form_.copy_after(rows_.empty() ? 0 : rows_.back().number);
+        std::size_t gone = 0;
+        while (gone < rows_.size() && rows_[gone].number < copy.first) {
+            ++gone;
         }
-        const uint64_t first = first_number();
-        const uint64_t last = first + log_.size();
-        if (first < first_ || last < last_ || first >= last_) {
-            beginResetModel();
-            take_extent();
-            endResetModel();
-            return;
-        }
-        const auto dropped = static_cast<int>(std::min<uint64_t>(first - first_, shown_));
-        if (dropped > 0) {
-            beginRemoveRows({}, 0, dropped - 1);
-            shown_ -= dropped;
+        if (gone > 0) {
+            beginRemoveRows({}, 0, static_cast<int>(gone) - 1);
+            rows_.erase(rows_.begin(), rows_.begin() + static_cast<std::ptrdiff_t>(gone));
             endRemoveRows();
         }
-        const auto added = static_cast<int>(log_.size()) - shown_;
-        if (added > 0) {
-            beginInsertRows({}, shown_, shown_ + added - 1);
-            shown_ += added;
+        if (!copy.rows.empty()) {
+            const auto shown = static_cast<int>(rows_.size());
+            beginInsertRows({}, shown, shown + static_cast<int>(copy.rows.size()) - 1);
+            std::move(copy.rows.begin(), copy.rows.end(), std::back_inserter(rows_));
             endInsertRows();
         }
-        take_extent();
+    }
+
+    // The rows at those positions as text, all of them for none.
+    std::string text(std::vector<std::size_t> positions) const {
+        std::sort(positions.begin(), positions.end());
+        std::vector<const BusLogRow*> chosen;
+        for (const std::size_t i : positions) {
+            if (i < rows_.size()) {
+                chosen.push_back(&rows_[i]);
+            }
+        }
+        if (positions.empty()) {
+            for (const BusLogRow& row : rows_) {
+                chosen.push_back(&row);
+            }
+        }
+        return bus_log_text(chosen);
     }
 
   private:
-    // The number of the oldest row the log keeps (the next one's when empty).
-    uint64_t first_number() const { return log_.size() > 0 ? log_.row(0).number : last_ + 1; }
-    void take_extent() {
-        first_ = log_.size() > 0 ? log_.row(0).number : 0;
-        last_ = first_ + log_.size();
-        shown_ = static_cast<int>(log_.size());
-        revision_ = log_.revision();
-    }
-
-    const BusLog& log_;
-    uint64_t first_ = 0;
-    uint64_t last_ = 0;
-    int shown_ = 0;
-    uint64_t revision_ = 0;
+    const BusLogForm& form_;
+    std::deque<BusLogRow> rows_;
 };
 
-void copy_rows(const BusLog& log, const QTableView& table) {
+void copy_rows(const BusLogModel& model, const QTableView& table) {
     std::vector<std::size_t> rows;
     for (const QModelIndex& index : table.selectionModel()->selectedRows()) {
         rows.push_back(static_cast<std::size_t>(index.row()));
     }
-    std::sort(rows.begin(), rows.end());
-    if (rows.empty()) {
-        // Nothing chosen: the whole log.
-        for (std::size_t i = 0; i < log.size(); ++i) {
-            rows.push_back(i);
-        }
-    }
-    QGuiApplication::clipboard()->setText(QString::fromStdString(bus_log_text(log, rows)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(model.text(std::move(rows))));
 }
 
 } // namespace
 
 ViewParts build_bus_log_view(const Form& form, QWidget& window) {
-    const BusLog& log = dynamic_cast<const BusLogForm&>(form).log();
+    const auto& log = dynamic_cast<const BusLogForm&>(form);
     auto* body = new QWidget(&window);
     auto* column = new QVBoxLayout(body);
 
@@ -169,13 +167,14 @@ ViewParts build_bus_log_view(const Form& form, QWidget& window) {
     buttons->addWidget(close);
     column->addLayout(buttons);
 
-    QObject::connect(copy, &QPushButton::clicked, table, [&log, table] { copy_rows(log, *table); });
+    QObject::connect(copy, &QPushButton::clicked, table,
+                     [model, table] { copy_rows(*model, *table); });
     auto* copy_keys = new QAction(table);
     copy_keys->setShortcut(QKeySequence::Copy);
     copy_keys->setShortcutContext(Qt::WidgetShortcut);
     table->addAction(copy_keys);
     QObject::connect(copy_keys, &QAction::triggered, table,
-                     [&log, table] { copy_rows(log, *table); });
+                     [model, table] { copy_rows(*model, *table); });
 
     // Newest at the bottom: a table scrolled to its end stays there.
     auto* follow = new QTimer(table);

@@ -81,6 +81,7 @@ ViewParts build_about_view(const Form&, QWidget& window) {
     column->addSpacing(6);
     add_note(body, column, "Label4");
     add_note(body, column, "Label2");
+    add_note(body, column, "tick_timing");
     column->addSpacing(6);
     add_closing_button(body, column, "Command1");
     row->addLayout(column);
