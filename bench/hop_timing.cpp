@@ -4,9 +4,11 @@
 // the monotonic clock. Tick k is due at t0 + k x interval; its error is how far
 // the k-th latch lies from that, the drift is the last tick's signed error.
 //
-//   hop_timing [RUNS] [--bus-log]   runs each interval RUNS times (default 1),
-//                                   one line a run; --bus-log hops with the
-//                                   bus log window open beside the panel
+//   hop_timing [RUNS] [--bus-log] [--plot] [--no-status-line]
+//       runs each interval RUNS times (default 1), one line a run; --bus-log
+//       hops with the bus log window open beside the panel, --plot with the
+//       frequency plot open, --no-status-line with the main window's status
+//       line hidden (it follows the link only while shown)
 #include "core/windows/program.h"
 #include "platform/chip_geometry.h"
 #include "platform/linux/monotonic_timer.h"
@@ -18,6 +20,7 @@
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -54,6 +57,7 @@ class StampedBoard final : public Platform {
         return result;
     }
     int16_t os_version() override { return board_.os_version(); }
+    std::string parallel_port_name() const override { return board_.parallel_port_name(); }
 
     std::vector<int64_t> latches;
     // Runs once the wanted number of latches is in.
@@ -103,7 +107,14 @@ void report(int interval_ms, int64_t t0, const std::vector<int64_t>& latches) {
     std::fflush(stdout);
 }
 
-void measure(int interval_ms, int duration_ms, bool bus_log) {
+// What is open beside the hopper while it runs.
+struct Watchers {
+    bool bus_log = false;
+    bool plot = false;
+    bool status_line = true;
+};
+
+void measure(int interval_ms, int duration_ms, const Watchers& watchers) {
     const QTemporaryDir folder;
     qt::QtHost host(qt::default_views(), std::make_unique<qt::QtDialogs>());
     Program* running = nullptr;
@@ -121,8 +132,17 @@ void measure(int interval_ms, int duration_ms, bool bus_log) {
     click(program, "deviceform", "Option1");
     click(program, "deviceform", "option_par");
     click(program, "deviceform", "Command1");
-    if (bus_log) {
+    if (watchers.bus_log) {
         click(program, "Main", "mnuBusLog");
+    }
+    if (watchers.plot) {
+        click(program, "Main", "mnuFreqPlot");
+    }
+    if (!watchers.status_line) {
+        if (QWidget* line =
+                host.window_of(*program.find("Main"))->findChild<QWidget*>("status_line")) {
+            line->hide();
+        }
     }
     click(program, "Main", "Command11");
     program.find("locktime")->find("Text3")->user_type(std::to_string(interval_ms));
@@ -151,11 +171,19 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
-    const bool bus_log = argc > 2 && std::string_view(argv[2]) == "--bus-log";
-    std::printf("bus log window: %s\n", bus_log ? "open" : "closed");
+    Watchers watchers;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view flag(argv[i]);
+        watchers.bus_log = watchers.bus_log || flag == "--bus-log";
+        watchers.plot = watchers.plot || flag == "--plot";
+        watchers.status_line = watchers.status_line && flag != "--no-status-line";
+    }
+    const auto open = [](bool shown) { return shown ? "open" : "closed"; };
+    std::printf("bus log window: %s, frequency plot: %s, status line: %s\n", open(watchers.bus_log),
+                open(watchers.plot), watchers.status_line ? "shown" : "hidden");
     for (const auto& [interval_ms, duration_ms] : {std::pair{10, 10'000}, std::pair{1, 2'000}}) {
         for (int run = 0; run < runs; ++run) {
-            measure(interval_ms, duration_ms, bus_log);
+            measure(interval_ms, duration_ms, watchers);
         }
     }
     return 0;

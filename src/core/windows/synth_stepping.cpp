@@ -3,6 +3,7 @@
 // of the PFD moves INT by one and FRAC wraps without code of its own.
 #include "core/planning/arithmetic.h"
 #include "core/planning/dividers.h"
+#include "core/planning/grid_note.h"
 #include "core/state/device_profile.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
@@ -86,6 +87,7 @@ void SynthForm::step_lcd(double direction) {
     if (!plan_fits()) {
         return;
     }
+    set_caption("grid_note", grid_note(*rf, planned_output_hz(s).value_or(*rf), s.chan_step));
     carry_out(program_, device_profile(s.device_name).lcd_update_writes);
 }
 

@@ -4,6 +4,7 @@
 // before it stored stays.
 #include "core/planning/arithmetic.h"
 #include "core/planning/dividers.h"
+#include "core/planning/grid_note.h"
 #include "core/planning/limits.h"
 #include "core/state/bit_weight.h"
 #include "core/state/device_profile.h"
@@ -70,6 +71,7 @@ void SynthForm::Command3_Click() {
 
 SynthForm::Update SynthForm::normal_update() {
     SharedState& s = state();
+    set_caption("grid_note", "");
     const std::optional<double> typed_rf = scaled("Text1", 1e6);
     if (!typed_rf) {
         refuse();
@@ -105,6 +107,8 @@ SynthForm::Update SynthForm::normal_update() {
     if (!plan_fits()) {
         return Update::limit_failed;
     }
+    const double wanted = has_fixed_modulus() ? *typed_rf : round15(*typed_rf);
+    set_caption("grid_note", grid_note(wanted, planned_output_hz(s).value_or(wanted), s.chan_step));
     carry_out(program_, device_profile(s.device_name).normal_update_writes);
     return Update::completed;
 }

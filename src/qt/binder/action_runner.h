@@ -2,6 +2,8 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace zqf::qt {
 
 // Runs what a user does to a control (a click, a choice, typing) or what a
@@ -14,6 +16,9 @@ class ActionRunner {
     // What a timer does, run alike; yet what it changes on screen may wait
     // for the next frame, where what the user does shows at once.
     virtual void run_tick(const std::function<void()>& tick) { run(tick); }
+    // What the user does in `window`: the boxes and windows the action opens
+    // belong to that window.
+    virtual void run_in(QWidget& /*window*/, const std::function<void()>& action) { run(action); }
 };
 
 } // namespace zqf::qt

@@ -1,18 +1,25 @@
 #include "qt/host/qt_host.h"
 
+#include "core/state/devices.h"
+#include "core/windows/main_form.h"
 #include "core/windows/program.h"
 #include "qt/binder/binder.h"
 #include "qt/binder/show_control.h"
 #include "qt/host/form_timers.h"
 #include "qt/host/form_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <iostream>
+#include <utility>
 
 namespace zqf::qt {
 
@@ -60,7 +67,7 @@ void QtHost::flush_views() {
 void QtHost::message_box(MessageIcon icon, std::string_view title, std::string_view text) {
     flush_views();
     const TimerPause pause(*this);
-    dialogs_->message_box(top_window(), icon, QString::fromUtf8(title), QString::fromUtf8(text));
+    dialogs_->message_box(owner_window(), icon, QString::fromUtf8(title), QString::fromUtf8(text));
 }
 
 void QtHost::beep() {
@@ -68,17 +75,20 @@ void QtHost::beep() {
 }
 
 std::optional<std::string> QtHost::open_file_dialog(std::string_view filter) {
+    if (next_open_answer_) {
+        return std::exchange(next_open_answer_, std::nullopt);
+    }
     flush_views();
     const TimerPause pause(*this);
-    const auto file = dialogs_->open_file(top_window(), file_dialog_filter(filter));
+    const auto file = dialogs_->open_file(owner_window(), file_dialog_filter(filter));
     return file ? std::optional(from_qt(*file)) : std::nullopt;
 }
 
 std::optional<std::string> QtHost::save_file_dialog(std::string_view filter) {
     flush_views();
     const TimerPause pause(*this);
-    const auto file = dialogs_->save_file(top_window(), file_dialog_filter(filter));
-    return file ? std::optional(from_qt(*file)) : std::nullopt;
+    const auto file = dialogs_->save_file(owner_window(), file_dialog_filter(filter));
+    return file ? std::optional(from_qt(with_default_suffix(*file, filter))) : std::nullopt;
 }
 
 QWidget* QtHost::create_window(Form& form, bool modal) {
@@ -95,6 +105,9 @@ QWidget* QtHost::create_window(Form& form, bool modal) {
         window = plain;
     }
     const ViewParts parts = views_.build(form, *window);
+    if (auto* plain = dynamic_cast<FormWindow*>(window)) {
+        plain->escape_closes = parts.escape_closes;
+    }
     auto* layout = new QVBoxLayout(window);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
     if (parts.menu_bar != nullptr) {
@@ -111,6 +124,17 @@ QWidget* QtHost::create_window(Form& form, bool modal) {
     } else if (parts.body != nullptr) {
         layout->addWidget(parts.body);
     }
+    if (parts.footer != nullptr) {
+        layout->addWidget(parts.footer);
+    }
+    if (!parts.main_button.empty()) {
+        if (auto* button = window->findChild<QPushButton*>(to_qt(parts.main_button))) {
+            button->setDefault(true);
+        }
+    }
+    if (form.name() == "Main") {
+        add_recent_menu(*window);
+    }
 
     auto* binder = new Binder(form, *window, *this);
     for (const VisibleWhile& follower : parts.follow) {
@@ -122,7 +146,7 @@ QWidget* QtHost::create_window(Form& form, bool modal) {
             run([f] { f->close_box(); });
         }
     };
-    open_[&form] = View{window, binder, timers, ++order_, scroll};
+    open_[&form] = View{window, binder, timers, ++order_, scroll, parts.beside_panel, {}};
     return window;
 }
 
@@ -131,27 +155,39 @@ void QtHost::show(Form& form, bool modal) {
         return;
     }
     flush_views();
-    QWidget* below = top_window();
+    QWidget* owner = owner_window();
     QWidget* window = create_window(form, modal);
-    if (const QScrollArea* scroll = open_[&form].scroll) {
-        const QString name = QString::fromStdString(form.name());
-        place_scrolling_window(*window, *scroll,
-                               places_ != nullptr ? places_->recall(name) : std::nullopt, below);
-    } else {
-        window->adjustSize();
-    }
+    place(form, *window, owner, modal);
     if (modal) {
         // Blocks every other window, as the model's modality does, yet opens
         // without an event loop of its own: the form's continuation runs
         // when the form closes.
         window->setWindowModality(Qt::ApplicationModal);
-        if (below != nullptr) {
-            window->move(below->geometry().center() - window->rect().center());
-        }
     }
     window->show();
     window->raise();
     window->activateWindow();
+    keep_frame_on_screen(*window);
+}
+
+void QtHost::place(Form& form, QWidget& window, QWidget* owner, bool modal) {
+    View& view = open_[&form];
+    view.place = place_name(form);
+    if (view.scroll != nullptr) {
+        const MainForm* main = program_ != nullptr ? program_->main_form() : nullptr;
+        const QWidget* panel = view.beside_panel && main != nullptr ? window_of(*main) : nullptr;
+        place_scrolling_window(window, *view.scroll,
+                               places_ != nullptr ? places_->recall(view.place) : std::nullopt,
+                               owner, panel);
+        return;
+    }
+    window.adjustSize();
+    if (owner != nullptr && (modal || owner->isVisible())) {
+        centre_on(window, *owner);
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // The first window of a run: in the middle of the screen.
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    }
 }
 
 void QtHost::closed(Form& form) {
@@ -162,7 +198,7 @@ void QtHost::closed(Form& form) {
     View view = it->second;
     open_.erase(it);
     if (view.scroll != nullptr && view.window && places_ != nullptr) {
-        places_->remember(QString::fromStdString(form.name()), view.window->geometry());
+        places_->remember(view.place, view.window->geometry());
     }
     view.binder->unbind();
     view.timers->unbind();
@@ -192,6 +228,16 @@ void QtHost::run_tick(const std::function<void()>& tick) {
     run_outermost(tick, false);
 }
 
+void QtHost::run_in(QWidget& window, const std::function<void()>& action) {
+    if (action_depth_ > 0) {
+        run_outermost(action, true);
+        return;
+    }
+    acting_ = &window;
+    run_outermost(action, true);
+    acting_ = nullptr;
+}
+
 void QtHost::run_outermost(const std::function<void()>& action, bool by_user) {
     if (action_depth_ > 0) {
         ++action_depth_;
@@ -208,7 +254,8 @@ void QtHost::run_outermost(const std::function<void()>& action, bool by_user) {
         action_depth_ = 1;
         flush_views();
         const TimerPause pause(*this);
-        dialogs_->message_box(top_window(), MessageIcon::critical, QString::fromUtf8(program_title),
+        dialogs_->message_box(owner_window(), MessageIcon::critical,
+                              QString::fromUtf8(program_title),
                               QStringLiteral("The last action could not be completed because of "
                                              "an internal error:\n") +
                                   QString::fromUtf8(error.what()));
@@ -217,6 +264,7 @@ void QtHost::run_outermost(const std::function<void()>& action, bool by_user) {
     if (program_ != nullptr) {
         program_->collect();
     }
+    follow_family();
     // What the user does shows at once. What ticks do shows once a frame, right
     // after a tick: the next one is then a whole interval away, and never
     // waits for a redraw that a timer of its own would start at any moment.
@@ -239,6 +287,88 @@ Binder* QtHost::binder_of(const Form& form) const {
 FormTimers* QtHost::timers_of(const Form& form) const {
     const auto it = open_.find(&form);
     return it == open_.end() ? nullptr : it->second.timers;
+}
+
+QWidget* QtHost::owner_window() const {
+    if (acting_ && acting_->isVisible()) {
+        return acting_.data();
+    }
+    return top_window();
+}
+
+QString QtHost::place_name(const Form& form) const {
+    const QString name = to_qt(form.name());
+    if (program_ == nullptr || &form != program_->main_form()) {
+        return name;
+    }
+    switch (family_of(program_->state().device_name)) {
+    case Family::four_register:
+        return name + QStringLiteral("-four-register");
+    case Family::five_register:
+        return name + QStringLiteral("-five-register");
+    case Family::dual:
+        return name + QStringLiteral("-dual");
+    case Family::none:
+        break;
+    }
+    return name;
+}
+
+void QtHost::follow_family() {
+    MainForm* main = program_ != nullptr ? program_->main_form() : nullptr;
+    const auto it = main != nullptr ? open_.find(main) : open_.end();
+    if (it == open_.end() || it->second.scroll == nullptr || !it->second.window) {
+        return;
+    }
+    View& view = it->second;
+    const QString place = place_name(*main);
+    if (place == view.place) {
+        return;
+    }
+    std::optional<QRect> remembered;
+    if (places_ != nullptr) {
+        places_->remember(view.place, view.window->geometry());
+        remembered = places_->recall(place);
+    }
+    view.place = place;
+    place_scrolling_window(*view.window, *view.scroll, remembered, view.window);
+}
+
+void QtHost::settings_file_used(std::string_view path) {
+    if (recent_ != nullptr) {
+        recent_->add(QString::fromUtf8(path));
+    }
+}
+
+void QtHost::add_recent_menu(QWidget& window) {
+    auto* file = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    auto* exit = window.findChild<QAction*>(QStringLiteral("Exitmenu"));
+    if (recent_ == nullptr || file == nullptr || exit == nullptr) {
+        return;
+    }
+    auto* recent = new QMenu(QStringLiteral("Recent Se&ttings"), file);
+    recent->setObjectName(QStringLiteral("mnuRecent"));
+    // Before the separator above Exit.
+    const QList<QAction*> entries = file->actions();
+    const qsizetype at = entries.indexOf(exit);
+    file->insertMenu(at > 0 ? entries[at - 1] : exit, recent);
+    connect(recent, &QMenu::aboutToShow, recent, [this, recent] {
+        fill_recent_menu(*recent, *recent_, [this](const QString& path) { open_recent(path); });
+    });
+}
+
+void QtHost::open_recent(const QString& path) {
+    MainForm* main = program_ != nullptr ? program_->main_form() : nullptr;
+    QWidget* window = main != nullptr ? window_of(*main) : nullptr;
+    auto* get = window != nullptr ? window->findChild<QAction*>(QStringLiteral("mnuGet")) : nullptr;
+    if (get == nullptr || !get->isEnabled()) {
+        beep();
+        return;
+    }
+    // Get Settings as the menu runs it, its dialog answered with the file.
+    next_open_answer_ = from_qt(path);
+    get->trigger();
+    next_open_answer_.reset();
 }
 
 QWidget* QtHost::top_window() const {

@@ -82,13 +82,6 @@ class ChipStateView {
         split->setStretchFactor(0, 3);
         split->setStretchFactor(1, 2);
         column->addWidget(split, 1);
-
-        auto* buttons = new QHBoxLayout;
-        buttons->addStretch();
-        QPushButton* close = make_button(&body, "cmdClose");
-        close->setDefault(true);
-        buttons->addWidget(close);
-        column->addLayout(buttons);
         refresh();
     }
 
@@ -192,6 +185,12 @@ ViewParts build_chip_state_view(const Form& form, QWidget& window) {
     timer->start();
     ViewParts parts{body, nullptr, {}};
     parts.scrolls = true;
+    parts.beside_panel = true;
+    parts.escape_closes = true;
+    // Close stays in view however small the window.
+    parts.footer = new QWidget(&window);
+    parts.footer->setLayout(make_button_row(parts.footer, {"cmdClose"}));
+    parts.main_button = "cmdClose";
     return parts;
 }
 

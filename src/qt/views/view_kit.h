@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 #include <initializer_list>
@@ -39,6 +40,12 @@ QProgressBar* make_progress(QWidget* parent, const char* name);
 // A picture from the program's resources (an SVG), drawn at `width` x `height`.
 QWidget* make_picture(QWidget* parent, const char* name, const QString& resource, int width,
                       int height);
+
+// Text that warns (the chip behind the panel, no link, a frequency off its
+// grid): amber, dark enough to read on a light window.
+inline const QColor warning_text_colour{150, 90, 0};
+// Text that reports a fault (a word refused or failed).
+inline const QColor fault_text_colour{190, 0, 0};
 
 // Looks of read-outs: larger and bold for the figures an engineer watches,
 // fixed pitch for bit strings.

@@ -26,5 +26,6 @@ ViewParts build_lock_time_view(const Form& form, QWidget& window);
 ViewParts build_spur_opt_view(const Form& form, QWidget& window);
 ViewParts build_bus_log_view(const Form& form, QWidget& window);
 ViewParts build_chip_state_view(const Form& form, QWidget& window);
+ViewParts build_frequency_plot_view(const Form& form, QWidget& window);
 
 } // namespace zqf::qt
