@@ -17,8 +17,9 @@ constexpr double same_hz = 1e-3;
 int decimals_of(double mhz) {
     int decimals = 1;
     for (double scale = 10.0; decimals < 9; ++decimals, scale *= 10.0) {
+        // Within half a millihertz of a whole number of the last decimal's units.
         const double scaled = mhz * scale;
-        if (std::fabs(scaled - std::round(scaled)) < 1e-6 * std::max(1.0, std::fabs(scaled))) {
+        if (std::fabs(scaled - std::round(scaled)) / scale < 0.5e-9) {
             break;
         }
     }
