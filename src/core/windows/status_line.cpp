@@ -78,6 +78,14 @@ StatusPart chip_status(const ChipReport& report) {
     for (const SummaryLine& line : report.summary) {
         detail += (detail.empty() ? "" : "\n") + line.text;
     }
+    if (stale > 0) {
+        detail += "\nthe panel would send another word to:";
+        for (const RegisterReport& r : report.registers) {
+            if (r.status == RegisterStatus::stale) {
+                detail += " R" + std::to_string(r.index);
+            }
+        }
+    }
     return {std::move(text), stale > 0 || !agrees ? StatusTone::warning : StatusTone::plain,
             std::move(detail)};
 }
