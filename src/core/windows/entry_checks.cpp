@@ -10,6 +10,7 @@
 #include "core/state/shared_state.h"
 #include "core/text/convert.h"
 #include "core/text/number_entry.h"
+#include "core/text/number_text.h"
 #include "core/ui/form.h"
 
 #include <optional>
@@ -95,48 +96,52 @@ std::string field_problem(const SharedState& state, const EntryRule& rule, doubl
     return misfit ? misfit_text(*misfit) : std::string();
 }
 
-} // namespace
-
-std::string entry_problem(const SharedState& state, std::string_view form, std::string_view box,
-                          std::string_view text) {
-    const EntryRule* rule = rule_of(form, box);
-    if (rule == nullptr || text.empty()) {
+std::string problem_of(const SharedState& state, const EntryRule& rule, std::string_view text) {
+    if (text.empty()) {
         return {};
     }
     const std::optional<double> value = parse_number(text);
     if (!value) {
         return "\"" + std::string(text) + "\" is not a number.";
     }
-    switch (rule->takes) {
+    switch (rule.takes) {
     case Takes::number:
         return {};
     case Takes::rate16:
     case Takes::rate32:
-        return rate_problem(*value, rule->takes);
+        return rate_problem(*value, rule.takes);
     case Takes::field:
     case Takes::field16:
-        return field_problem(state, *rule, *value);
+        return field_problem(state, rule, *value);
     case Takes::timer: {
-        const std::string misfit = field_problem(state, *rule, *value);
+        const std::string misfit = field_problem(state, rule, *value);
         if (!misfit.empty() || fast_lock_count(text, device_profile(state.device_name))) {
             return misfit;
         }
-        return "The fast-lock timer takes a whole number of PFD cycles from 0 to 4095.";
+        return "The fast-lock timer takes a whole number of PFD cycles from 0 to " +
+               general_form(max_fast_lock_count) + ".";
     }
     }
     return {};
 }
 
+} // namespace
+
+std::string entry_problem(const SharedState& state, std::string_view form, std::string_view box,
+                          std::string_view text) {
+    const EntryRule* rule = rule_of(form, box);
+    return rule != nullptr ? problem_of(state, *rule, text) : std::string();
+}
+
 void attach_entry_checks(Form& form, const SharedState& state) {
     for (const auto& control : form.controls()) {
         auto* box = dynamic_cast<TextBox*>(control.get());
-        if (box == nullptr || rule_of(form.name(), box->name()) == nullptr) {
+        const EntryRule* rule = box != nullptr ? rule_of(form.name(), box->name()) : nullptr;
+        if (rule == nullptr) {
             continue;
         }
         box->set_check(
-            [&state, form_name = form.name(), box_name = box->name()](std::string_view text) {
-                return entry_problem(state, form_name, box_name, text);
-            });
+            [&state, rule](std::string_view text) { return problem_of(state, *rule, text); });
     }
 }
 

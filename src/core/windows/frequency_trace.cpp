@@ -1,6 +1,5 @@
 #include "core/windows/frequency_trace.h"
 
-#include "core/registers/assembly.h"
 #include "core/state/device_profile.h"
 #include "core/text/number_text.h"
 
@@ -16,15 +15,6 @@ constexpr double not_known = std::numeric_limits<double>::quiet_NaN();
 
 double seconds(int64_t ms) {
     return static_cast<double>(ms) / 1000.0;
-}
-
-RegisterWords panel_words(const SharedState& panel) {
-    RegisterWords words{};
-    const int count = device_profile(panel.device_name).register_count;
-    for (int index = 0; index < count; ++index) {
-        words[static_cast<std::size_t>(index)] = compose_register(panel, index);
-    }
-    return words;
 }
 
 bool same(double a, double b) {
@@ -166,9 +156,11 @@ void FrequencyTrace::follow(const BusLog& log, const SharedState& panel, int64_t
         next_row_ = log.row(size - 1).number + 1;
     }
     now_s_ = std::max(now_s_, seconds(now_ms));
-    const OutputFrequencies intended = output_frequencies(panel, panel_words(panel));
-    panel_rf_.add(now_s_, intended.rf_hz);
-    panel_if_.add(now_s_, intended.if_hz);
+    // What the panel says the outputs are: its RF and IF VCO read-outs.
+    panel_rf_.add(now_s_, panel.rf_freq);
+    if (device_profile(panel.device_name).family == Family::dual) {
+        panel_if_.add(now_s_, panel.if_vco_freq * 1e6);
+    }
 }
 
 std::string FrequencyTrace::csv(bool with_if) const {

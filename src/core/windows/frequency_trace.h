@@ -44,9 +44,9 @@ std::vector<StepPoint> step_outline(const StepTrace& trace, double from_s, doubl
 
 // The outputs of the chip against time, read from each word the bus log
 // shows delivered (the chip's words decoded as the chip state decodes them),
-// beside what the panel's fields would set them to, looked at whenever the
-// trace follows. Words delivered in the same millisecond count as one change,
-// as the chip settles only once the last of them is in.
+// beside the outputs the panel states (its RF and IF VCO read-outs), looked at
+// whenever the trace follows. Words delivered in the same millisecond count
+// as one change, as the chip settles only once the last of them is in.
 class FrequencyTrace {
   public:
     // Starts from the words the chip holds now, at `now_ms`; rows of the log
@@ -66,9 +66,9 @@ class FrequencyTrace {
     double now_s() const { return now_s_; }
 
     // Every change as a line of comma-separated values, after a heading: the
-    // time in seconds, then the chip's and the panel's RF output in MHz (and
-    // IF output on the dual family) as they stand from that moment; an empty
-    // cell where a frequency is not known.
+    // time in seconds, then the chip's RF output and the panel's in MHz (and
+    // the IF outputs on the dual family) as they stand from that moment; an
+    // empty cell where a frequency is not known.
     std::string csv(bool with_if) const;
 
   private:

@@ -6,6 +6,8 @@
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
 
+#include "core/text/number_text.h"
+
 #include <algorithm>
 
 namespace zqf {
@@ -21,10 +23,24 @@ std::optional<std::string> chip_side(const ChipReport& report, std::string_view 
     return std::nullopt;
 }
 
-std::string output_text(const ChipReport& report, std::string_view setting,
-                        std::string_view prefix) {
+// One output of the chip, and what the panel's read-out says where that differs
+// at the read-out's resolution.
+struct Output {
+    std::string text;
+    bool differs = false;
+};
+
+Output output_text(const ChipReport& report, std::string_view setting, std::string_view prefix,
+                   double panel_mhz) {
     const std::optional<std::string> chip = chip_side(report, setting);
-    return std::string(prefix) + (chip ? *chip : "not known yet");
+    if (!chip) {
+        return {std::string(prefix) + "not known yet", false};
+    }
+    const std::string panel = format_template(panel_mhz, "#0.00000") + " MHz";
+    if (*chip == panel) {
+        return {std::string(prefix) + *chip, false};
+    }
+    return {std::string(prefix) + *chip + " (panel reads " + panel + ")", true};
 }
 
 // The newest row of the bus log, if it failed.
@@ -56,14 +72,17 @@ StatusPart link_status(const SharedState& state, const std::string& parallel_por
     return {"no link: words are not sent", StatusTone::warning, {}};
 }
 
-StatusPart chip_status(const ChipReport& report) {
+StatusPart chip_status(const ChipReport& report, const SharedState& panel) {
     if (report.summary.empty()) {
         return {};
     }
-    const bool dual = report.summary.size() > 1;
-    std::string text = output_text(report, "RF output", "chip: RF ");
-    if (dual) {
-        text += ", " + output_text(report, "IF output", "IF ");
+    const Output rf = output_text(report, "RF output", "chip: RF ", panel.rf_freq / 1e6);
+    std::string text = rf.text;
+    bool differs = rf.differs;
+    if (report.summary.size() > 1) {
+        const Output if_out = output_text(report, "IF output", "IF ", panel.if_vco_freq);
+        text += ", " + if_out.text;
+        differs = differs || if_out.differs;
     }
     const auto stale =
         std::count_if(report.registers.begin(), report.registers.end(),
@@ -86,14 +105,15 @@ StatusPart chip_status(const ChipReport& report) {
             }
         }
     }
-    return {std::move(text), stale > 0 || !agrees ? StatusTone::warning : StatusTone::plain,
+    return {std::move(text),
+            stale > 0 || !agrees || differs ? StatusTone::warning : StatusTone::plain,
             std::move(detail)};
 }
 
 StatusLine status_line(Program& program, int64_t now_ms) {
     StatusLine line;
     line.link = link_status(program.state(), program.platform().parallel_port_name());
-    line.chip = chip_status(chip_state(program));
+    line.chip = chip_status(chip_state(program), program.state());
     // The newer of the last refusal and the last failure, while it is recent.
     const Program::Refusal& refusal = program.last_refusal();
     const BusLogRow* failure = last_failure(program.bus_log());

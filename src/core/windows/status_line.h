@@ -38,7 +38,8 @@ StatusLine status_line(Program& program, int64_t now_ms);
 // The link part alone, from what the start window prepared.
 StatusPart link_status(const SharedState& state, const std::string& parallel_port_name);
 
-// The chip part alone, from a chip report.
-StatusPart chip_status(const ChipReport& report);
+// The chip part alone, from a chip report, beside the frequencies the panel's
+// read-outs state (RF VCO and, on the dual family, IF VCO output).
+StatusPart chip_status(const ChipReport& report, const SharedState& panel);
 
 } // namespace zqf

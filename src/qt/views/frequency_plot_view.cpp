@@ -22,6 +22,7 @@
 #include <QValueAxis>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -120,7 +121,7 @@ OutputChart make_chart(QWidget* parent, const char* name, const QString& title) 
     chart->setMargins(QMargins(4, 4, 4, 4));
     OutputChart out;
     out.panel = new QLineSeries(chart);
-    out.panel->setName(QStringLiteral("panel"));
+    out.panel->setName(QStringLiteral("panel read-out"));
     QPen dashed(QColor(230, 140, 0), 1.5, Qt::DashLine);
     out.panel->setPen(dashed);
     out.chip = new QLineSeries(chart);
@@ -143,7 +144,7 @@ OutputChart make_chart(QWidget* parent, const char* name, const QString& title) 
     out.view = new TimeChartView(chart, parent);
     out.view->setObjectName(QString::fromLatin1(name));
     out.view->time_axis = out.time;
-    out.view->setMinimumSize(560, 220);
+    out.view->setMinimumSize(640, 300);
     return out;
 }
 
@@ -249,6 +250,13 @@ class PlotView {
         }
         const double margin = std::max((high - low) * 0.08, least_span_mhz / 2);
         chart.mhz->setRange(low - margin, high + margin);
+        chart.mhz->applyNiceNumbers();
+        // As many decimals as the ticks need to differ, at most to the hertz.
+        const double tick =
+            (chart.mhz->max() - chart.mhz->min()) / std::max(1, chart.mhz->tickCount() - 1);
+        const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(tick))), 0, 6);
+        chart.mhz->setLabelFormat(QStringLiteral("%.") + QString::number(decimals) +
+                                  QStringLiteral("f"));
     }
 
     const FrequencyPlotForm& form_;

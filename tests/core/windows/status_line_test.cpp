@@ -49,6 +49,11 @@ TEST(StatusLine, TheChipPartFollowsTheWordsDeliveredNotThePanel) {
     chip = status_line(b.program, 0).chip;
     EXPECT_EQ(chip.text, "chip: RF 1750.00000 MHz - 1 register stale");
     EXPECT_EQ(chip.tone, StatusTone::warning);
+    // A hop moves the chip, not the panel's read-out.
+    b.click("Main", "Command11");
+    b.program.find("locktime")->get<Timer>("Timer1").fire();
+    EXPECT_EQ(status_line(b.program, 0).chip.text,
+              "chip: RF 1850.00000 MHz (panel reads 1750.00000 MHz) - 1 register stale");
 
     ProgramBench dual;
     dual.confirm("Option6");
