@@ -146,9 +146,9 @@ class WindowPlaceTest : public QObject {
         QFETCH(std::optional<QRect>, remembered);
         QFETCH(QRect, placed);
         const QRect screen(0, 0, 1920, 1080);
-        QCOMPARE(
-            place_beside(QSize(600, 400), panel, remembered, QMargins(4, 30, 4, 4), screen, screen),
-            placed);
+        QCOMPARE(place_beside(QSize(600, 400), 20, panel, remembered, QMargins(4, 30, 4, 4), screen,
+                              screen),
+                 placed);
     }
 
     void a_box_belongs_to_the_window_acted_in() {

@@ -61,11 +61,17 @@ QRect place_window(QSize natural, int scroll_bar, std::optional<QRect> remembere
     return {place, size};
 }
 
-QRect place_beside(QSize size, const QRect& panel_frame, std::optional<QRect> remembered,
-                   const QMargins& frame, const QRect& available, const QRect& screen) {
+QRect place_beside(QSize size, int scroll_bar, const QRect& panel_frame,
+                   std::optional<QRect> remembered, const QMargins& frame, const QRect& available,
+                   const QRect& screen) {
     const QRect bounds = frame_bounds(available, screen);
-    const QSize inside =
-        (remembered ? remembered->size() : size).boundedTo(bounds.marginsRemoved(frame).size());
+    const QSize room = bounds.marginsRemoved(frame).size();
+    if (remembered) {
+        size = remembered->size();
+    } else if (size.height() > room.height()) {
+        size.rwidth() += scroll_bar;
+    }
+    const QSize inside = size.boundedTo(room);
     const QSize outer = inside.grownBy(frame);
     const QRect sides[] = {
         {QPoint(panel_frame.right() + 1, panel_frame.top()), outer},
@@ -190,7 +196,10 @@ void place_scrolling_window(QWidget& window, const QScrollArea& scroll,
     for (QLayout* layout : window.findChildren<QLayout*>()) {
         layout->invalidate();
     }
-    const QSize natural = scroll.widget()->sizeHint() + window.sizeHint() - scroll.sizeHint();
+    // Two pixels spare: at a fractional scale the window manager may round the
+    // size down by one device pixel, which would bring up both scroll bars.
+    const QSize natural =
+        scroll.widget()->sizeHint() + window.sizeHint() - scroll.sizeHint() + QSize(2, 2);
     const QScreen* screen = remembered ? QGuiApplication::screenAt(remembered->center()) : nullptr;
     if (panel != nullptr) {
         screen = panel->screen();
@@ -201,8 +210,8 @@ void place_scrolling_window(QWidget& window, const QScrollArea& scroll,
     const int scroll_bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const QMargins frame = expected_frame(window);
     if (panel != nullptr) {
-        window.setGeometry(place_beside(natural, panel->frameGeometry(), remembered, frame,
-                                        screen->availableGeometry(), screen->geometry()));
+        window.setGeometry(place_beside(natural, scroll_bar, panel->frameGeometry(), remembered,
+                                        frame, screen->availableGeometry(), screen->geometry()));
         return;
     }
     window.setGeometry(place_window(natural, scroll_bar, remembered, frame,

@@ -29,9 +29,11 @@ QRect place_window(QSize natural, int scroll_bar, std::optional<QRect> remembere
 // against the panel's frame on the first side with room for it, right, left,
 // below or above, in line with the panel's top or left edge; else where it
 // was last time; else at the edge of the screen on the side of the panel with
-// the most room. Never larger than the screen less the task bar, and wholly on it.
-QRect place_beside(QSize size, const QRect& panel_frame, std::optional<QRect> remembered,
-                   const QMargins& frame, const QRect& available, const QRect& screen);
+// the most room. Never larger than the screen less the task bar, and wholly on
+// it; `scroll_bar` is added to the width where the height does not fit.
+QRect place_beside(QSize size, int scroll_bar, const QRect& panel_frame,
+                   std::optional<QRect> remembered, const QMargins& frame, const QRect& available,
+                   const QRect& screen);
 
 // The frame a window will have on this platform: the platform's, once it
 // knows it, else a title bar and borders as window managers draw them, so a
