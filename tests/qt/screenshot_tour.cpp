@@ -289,6 +289,11 @@ int main(int argc, char* argv[]) {
         auto* span = plot.findChild<QComboBox*>(QStringLiteral("cboSpan"));
         span->setCurrentIndex(0);
         emit span->activated(0); // the last second
+        // The hopper at the bottom left, the plot over the panel at the top right.
+        const QRect screen = plot.screen()->availableGeometry();
+        hopper.move(screen.left(), screen.bottom() - 48 - hopper.frameGeometry().height() + 1);
+        plot.move(screen.right() - plot.frameGeometry().width() + 1, screen.top());
+        plot.raise();
         QTest::qWait(300);
         shoot(out + "/frequency-plot.png");
     }
