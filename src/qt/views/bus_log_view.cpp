@@ -193,12 +193,8 @@ ViewParts build_bus_log_view(const Form& form, QWidget& window) {
     });
     follow->start();
 
-    ViewParts parts{body, nullptr, {}};
-    parts.scrolls = true;
-    parts.footer = footer;
+    ViewParts parts = beside_panel_parts(body, footer);
     parts.main_button = "cmdClose";
-    parts.beside_panel = true;
-    parts.escape_closes = true;
     return parts;
 }
 

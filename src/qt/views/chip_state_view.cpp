@@ -174,22 +174,9 @@ class ChipStateView {
 ViewParts build_chip_state_view(const Form& form, QWidget& window) {
     auto* body = new QWidget(&window);
     auto view = std::make_shared<ChipStateView>(dynamic_cast<const ChipStateForm&>(form), *body);
-    auto* timer = new QTimer(body);
-    timer->setInterval(refresh_interval_ms);
-    // Only while shown: a closed window's form may already be gone.
-    QObject::connect(timer, &QTimer::timeout, body, [view, body] {
-        if (body->isVisible()) {
-            view->refresh();
-        }
-    });
-    timer->start();
-    ViewParts parts{body, nullptr, {}};
-    parts.scrolls = true;
-    parts.beside_panel = true;
-    parts.escape_closes = true;
+    refresh_while_shown(*body, refresh_interval_ms, [view] { view->refresh(); });
     // Close stays in view however small the window.
-    parts.footer = new QWidget(&window);
-    parts.footer->setLayout(make_button_row(parts.footer, {"cmdClose"}));
+    ViewParts parts = beside_panel_parts(body, make_foot(window, {"cmdClose"}));
     parts.main_button = "cmdClose";
     return parts;
 }

@@ -105,13 +105,18 @@ class TimeChartView final : public QChartView {
     std::optional<double> drag_from_;
 };
 
-// One output: the chip's trace and the panel's, on axes of their own.
+// One output: the chip's trace and the panel's, on axes of their own, with
+// what the axes show now, so they are told only of a change (a new range
+// lays every label out again).
 struct OutputChart {
     TimeChartView* view = nullptr;
     QLineSeries* chip = nullptr;
     QLineSeries* panel = nullptr;
     QValueAxis* time = nullptr;
     QValueAxis* mhz = nullptr;
+    std::pair<double, double> time_range{0.0, 0.0};
+    bool time_relative = false;
+    std::pair<double, double> data_range{0.0, 0.0};
 };
 
 OutputChart make_chart(QWidget* parent, const char* name, const QString& title) {
@@ -130,7 +135,6 @@ OutputChart make_chart(QWidget* parent, const char* name, const QString& title) 
     chart->addSeries(out.panel);
     chart->addSeries(out.chip);
     out.time = new QValueAxis(chart);
-    out.time->setTitleText(QStringLiteral("time since start (s)"));
     out.time->setLabelFormat(QStringLiteral("%.3f"));
     out.mhz = new QValueAxis(chart);
     out.mhz->setTitleText(QStringLiteral("MHz"));
@@ -148,11 +152,12 @@ OutputChart make_chart(QWidget* parent, const char* name, const QString& title) 
     return out;
 }
 
-QList<QPointF> in_mhz(const std::vector<StepPoint>& points) {
+// The points in MHz against time from `origin_s`.
+QList<QPointF> in_mhz(const std::vector<StepPoint>& points, double origin_s) {
     QList<QPointF> out;
     out.reserve(static_cast<qsizetype>(points.size()));
     for (const StepPoint& point : points) {
-        out.append(QPointF(point.time_s, point.hz / 1e6));
+        out.append(QPointF(point.time_s - origin_s, point.hz / 1e6));
     }
     return out;
 }
@@ -218,10 +223,12 @@ class PlotView {
     QWidget* charts() const { return charts_; }
 
   private:
+    // A range asked for on the time axis, which counts from now while live.
     void hold(double from, double to) {
+        const double origin = live_ ? to_ : 0.0;
         live_ = false;
-        from_ = from;
-        to_ = to;
+        from_ = from + origin;
+        to_ = to + origin;
         refresh();
     }
     void go_live() {
@@ -234,9 +241,12 @@ class PlotView {
         const double end = std::min(to_, now);
         const std::vector<StepPoint> chip_line = step_outline(chip, from_, end, columns);
         const std::vector<StepPoint> panel_line = step_outline(panel, from_, end, columns);
-        chart.chip->replace(in_mhz(chip_line));
-        chart.panel->replace(in_mhz(panel_line));
-        chart.time->setRange(from_, to_);
+        // Following the writes, time runs up to now at 0, so the time axis
+        // stands still and only the traces move.
+        const double origin = live_ ? to_ : 0.0;
+        chart.chip->replace(in_mhz(chip_line, origin));
+        chart.panel->replace(in_mhz(panel_line, origin));
+        show_time_axis(chart, from_ - origin, to_ - origin);
         double low = INFINITY;
         double high = -INFINITY;
         for (const auto* line : {&chip_line, &panel_line}) {
@@ -245,9 +255,10 @@ class PlotView {
                 high = std::max(high, point.hz / 1e6);
             }
         }
-        if (low > high) {
+        if (low > high || chart.data_range == std::pair(low, high)) {
             return;
         }
+        chart.data_range = {low, high};
         const double margin = std::max((high - low) * 0.08, least_span_mhz / 2);
         chart.mhz->setRange(low - margin, high + margin);
         chart.mhz->applyNiceNumbers();
@@ -257,6 +268,18 @@ class PlotView {
         const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(tick))), 0, 6);
         chart.mhz->setLabelFormat(QStringLiteral("%.") + QString::number(decimals) +
                                   QStringLiteral("f"));
+    }
+
+    void show_time_axis(OutputChart& chart, double from, double to) const {
+        if (chart.time_relative != live_ || chart.time_range.first == chart.time_range.second) {
+            chart.time_relative = live_;
+            chart.time->setTitleText(live_ ? QStringLiteral("seconds before now")
+                                           : QStringLiteral("time since start (s)"));
+        }
+        if (chart.time_range != std::pair(from, to)) {
+            chart.time_range = {from, to};
+            chart.time->setRange(from, to);
+        }
     }
 
     const FrequencyPlotForm& form_;
@@ -278,24 +301,9 @@ ViewParts build_frequency_plot_view(const Form& form, QWidget& window) {
     plot.set_picture([view, guard]() -> std::optional<std::string> {
         return guard ? view->picture() : std::nullopt;
     });
-    auto* timer = new QTimer(body);
-    timer->setInterval(follow_interval_ms);
-    // Only while shown: a closed window's form may already be gone.
-    QObject::connect(timer, &QTimer::timeout, body, [view, body] {
-        if (body->isVisible()) {
-            view->refresh();
-        }
-    });
-    timer->start();
-
-    ViewParts parts{body, nullptr, {}};
-    parts.scrolls = true;
-    parts.beside_panel = true;
-    parts.escape_closes = true;
-    parts.footer = new QWidget(&window);
-    parts.footer->setLayout(
-        make_button_row(parts.footer, {"cmdExportPng", "cmdExportCsv", "cmdClose"}));
-    return parts;
+    refresh_while_shown(*body, follow_interval_ms, [view] { view->refresh(); });
+    return beside_panel_parts(body,
+                              make_foot(window, {"cmdExportPng", "cmdExportCsv", "cmdClose"}));
 }
 
 } // namespace zqf::qt
