@@ -51,10 +51,11 @@ void StatusStrip::paintEvent(QPaintEvent*) {
     for (std::size_t i = 0; i < parts_.size(); ++i) {
         const Part& part = parts_[i];
         const QFont font = font_of(part);
-        const QFontMetrics metrics(font);
+        // Measured on this widget, as drawn; a pixel spare against rounding.
+        const QFontMetrics metrics(font, this);
         const bool last = i + 1 == parts_.size();
         const int room = area.right() - margin - x;
-        const int width = last ? room : std::min(metrics.horizontalAdvance(part.text), room);
+        const int width = last ? room : std::min(metrics.horizontalAdvance(part.text) + 2, room);
         rects_[i] = QRect(x, area.top(), std::max(0, width), area.height());
         painter.setFont(font);
         painter.setPen(part.colour.isValid() ? part.colour : palette().color(QPalette::WindowText));
