@@ -31,9 +31,10 @@ namespace zqf::qt {
 
 namespace {
 
-// How often the plot looks for new writes: smooth enough to scroll, cheap
-// beside a fast hop.
-constexpr int follow_interval_ms = 40;
+// How often the plot looks for new writes and draws them: often enough to
+// scroll along, seldom enough that its repaints, on the thread the
+// exercisers tick on, cost a fast hop little.
+constexpr int follow_interval_ms = 100;
 
 // The least height of a frequency axis, in MHz, so a steady output is a line
 // in the middle rather than noise blown up.

@@ -10,12 +10,22 @@
 #include "qt/widgets/status_strip.h"
 
 #include <QAction>
+#include <QElapsedTimer>
+
+#include <array>
+#include <memory>
 
 namespace zqf::qt {
 
 namespace {
 
 enum StatusPartIndex { link_part, chip_part, notice_part };
+
+// A line that keeps changing (the chip's frequency through a hop) is shown
+// again at most this often: no one reads faster, and each showing is a repaint
+// on the thread the exercisers tick on. A change after a quiet spell shows at
+// once, within a frame.
+constexpr int busy_ms = 100;
 
 StatusStrip::Part shown(const StatusPart& part, const QString& tooltip_head = {}) {
     StatusStrip::Part out;
@@ -47,13 +57,24 @@ QWidget* build_status_line(const MainForm& form, QWidget& window) {
             entry->trigger();
         }
     });
-    const auto refresh = [&form, strip] {
+    auto last_shown = std::make_shared<QElapsedTimer>();
+    const auto refresh = [&form, strip, last_shown] {
         const StatusLine line = form.status();
-        strip->set_part(link_part, shown(line.link));
-        strip->set_part(chip_part,
-                        shown(line.chip, QStringLiteral("Click to open \"Chip State\".")));
-        // A long refusal is cut short on the line; its tooltip holds it whole.
-        strip->set_part(notice_part, shown(line.notice, QString::fromStdString(line.notice.text)));
+        const std::array<StatusStrip::Part, StatusStrip::part_count> parts{
+            shown(line.link), shown(line.chip, QStringLiteral("Click to open \"Chip State\".")),
+            // A long refusal is cut short on the line; its tooltip holds it whole.
+            shown(line.notice, QString::fromStdString(line.notice.text))};
+        bool same = true;
+        for (int i = 0; i < StatusStrip::part_count; ++i) {
+            same = same && strip->part(i) == parts[static_cast<std::size_t>(i)];
+        }
+        if (same || (last_shown->isValid() && !last_shown->hasExpired(busy_ms))) {
+            return;
+        }
+        for (int i = 0; i < StatusStrip::part_count; ++i) {
+            strip->set_part(i, parts[static_cast<std::size_t>(i)]);
+        }
+        last_shown->start();
     };
     refresh_while_shown(*strip, frame_ms, refresh);
     refresh();
