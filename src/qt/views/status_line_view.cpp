@@ -25,7 +25,7 @@ enum StatusPartIndex { link_part, chip_part, notice_part };
 // again at most this often: no one reads faster, and each showing is a repaint
 // on the thread the exercisers tick on. A change after a quiet spell shows at
 // once, within a frame.
-constexpr int busy_ms = 100;
+constexpr int busy_ms = 250;
 
 StatusStrip::Part shown(const StatusPart& part, const QString& tooltip_head = {}) {
     StatusStrip::Part out;
