@@ -20,7 +20,7 @@ tour() {
     shift
     local wm=""
     if command -v openbox >/dev/null; then
-        wm="openbox & sleep 1;"
+        wm="openbox >/dev/null 2>&1 & sleep 1;"
     fi
     (cd "$work" && xvfb-run -a -s "-screen 0 ${screen}x24" \
         sh -c "$wm exec \"\$0\" \"\$@\"" \
