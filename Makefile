@@ -5,11 +5,15 @@ FUZZ_BUILD ?= build-fuzz
 # How long `make fuzz` runs each fuzz target; `make test` runs each for 15 s.
 FUZZ_SECONDS ?= 300
 JOBS       ?= $(shell nproc)
+# What `make run` starts on: the virtual board, or the real links (BOARD=hardware).
+BOARD      ?= virtual
 
+# libqt6opengl6-dev: Qt Charts' CMake files need Qt OpenGL's, which Debian's
+# qt6-charts-dev does not pull in.
 PACKAGES := cmake ninja-build g++ pkg-config clang-format \
             libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-svg-dev libusb-1.0-0-dev libdbus-1-dev dbus-daemon \
-            clang libclang-rt-dev srecord sigrok-cli python3 \
+            qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libusb-1.0-0-dev \
+            libdbus-1-dev dbus-daemon clang libclang-rt-dev srecord sigrok-cli python3 \
             python3-pyvisa python3-pyvisa-py lxi-tools
 # What `make package` needs besides: dpkg-shlibdeps (and the file command it
 # runs) for the dependencies, lintian to check the result.
@@ -59,7 +63,8 @@ test-fuzz: deps
 test: test-plain test-asan test-fuzz
 
 run: build
-	$(BUILD)/src/qt/zqfeval
+	$(if $(filter-out virtual hardware,$(BOARD)),$(error BOARD is virtual or hardware, not $(BOARD)))
+	$(BUILD)/src/qt/zqfeval $(if $(filter hardware,$(BOARD)),,--virtual)
 
 bench: build
 	$(BUILD)/bench/zqf_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

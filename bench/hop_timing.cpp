@@ -8,7 +8,7 @@
 // with the same interval measures the limit: how late the kernel wakes a
 // thread here at all.
 //
-//   hop_timing [RUNS] [--load] [--histogram] [--bus-log]
+//   hop_timing [RUNS] [--load] [--histogram] [--bus-log] [--plot] [--no-status-line]
 //     RUNS         runs each interval RUNS times (default 1), three lines a run:
 //                  ours ("hop timing: ..."), the limit ("limit: ...") and
 //                  their ratio; with more than one run, the medians follow
@@ -17,6 +17,9 @@
 //     --histogram  after each run, where the time of ours went: the tick
 //                  thread's wake-up latency and its wait for the model lock
 //     --bus-log    accepted as before; the bus log is always open now
+//     --plot       with the frequency plot open too
+//     --no-status-line  with the main window's status line hidden (it follows
+//                  the link only while shown)
 #include "core/windows/program.h"
 #include "platform/chip_geometry.h"
 #include "platform/linux/monotonic_timer.h"
@@ -29,6 +32,7 @@
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
 
 #include <poll.h>
 #include <signal.h>
@@ -73,6 +77,7 @@ class StampedBoard final : public Platform {
         return result;
     }
     int16_t os_version() override { return board_.os_version(); }
+    std::string parallel_port_name() const override { return board_.parallel_port_name(); }
 
     // Written on the tick thread with the model lock held.
     std::vector<int64_t> latches;
@@ -220,6 +225,8 @@ struct Options {
     int runs = 1;
     bool load = false;
     bool histogram = false;
+    bool plot = false;
+    bool status_line = true;
 };
 
 Run measure(int interval_ms, int duration_ms, const Options& options) {
@@ -242,6 +249,15 @@ Run measure(int interval_ms, int duration_ms, const Options& options) {
     click(host, program, "deviceform", "Command1");
     click(host, program, "Main", "mnuBusLog");
     click(host, program, "Main", "mnuChipState");
+    if (options.plot) {
+        click(host, program, "Main", "mnuFreqPlot");
+    }
+    if (!options.status_line) {
+        if (QWidget* line =
+                host.window_of(*program.find("Main"))->findChild<QWidget*>("status_line")) {
+            line->hide();
+        }
+    }
     click(host, program, "Main", "Command11");
     host.run(
         [&] { program.find("locktime")->find("Text3")->user_type(std::to_string(interval_ms)); });
@@ -337,6 +353,10 @@ Options parse(int argc, char* argv[]) {
             options.load = true;
         } else if (arg == "--histogram") {
             options.histogram = true;
+        } else if (arg == "--plot") {
+            options.plot = true;
+        } else if (arg == "--no-status-line") {
+            options.status_line = false;
         } else if (arg != "--bus-log") {
             options.runs = std::max(1, std::atoi(argv[i]));
         }
@@ -355,7 +375,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    std::printf("windows: main panel, bus log, chip state, hopper\n");
+    std::printf("windows: main panel, bus log, chip state, hopper%s; status line %s\n",
+                options.plot ? ", frequency plot" : "", options.status_line ? "shown" : "hidden");
     std::printf("load: %s\n", load.empty() ? "none" : "two child processes spinning");
     std::printf("%s\n", scheduling_once_known().c_str());
     for (const auto& [interval_ms, duration_ms] : {std::pair{10, 10'000}, std::pair{1, 2'000}}) {

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Takes the screenshots in docs/: the program's windows on a 1280x800 virtual
 # display (Xvfb), with the virtual board, then the main panel on a 1366x768
-# screen and at 150 % on a 1920x1080 one. Needs xvfb and imagemagick.
+# screen and at 150 % on a 1920x1080 one. Needs xvfb and imagemagick; where
+# openbox is installed, the windows get a window manager's frames and title
+# bars, as on a desktop.
 # Stops named after the command are taken alone: start, zqf7310 ... zqf7620,
-# planners, auxiliary, exercisers, panel-1366x768, panel-150, board-1366x768, board-150,
-# remote-control, remote-control-150.
+# planners, auxiliary, exercisers, status, entries, plot, panel-1366x768,
+# panel-150, board-1366x768, board-150, remote-control, remote-control-150.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}
@@ -16,7 +18,12 @@ trap 'rm -rf "$work"' EXIT
 tour() {
     local screen=$1
     shift
+    local wm=""
+    if command -v openbox >/dev/null; then
+        wm="openbox >/dev/null 2>&1 & sleep 1;"
+    fi
     (cd "$work" && xvfb-run -a -s "-screen 0 ${screen}x24" \
+        sh -c "$wm exec \"\$0\" \"\$@\"" \
         "$OLDPWD/$BUILD/tests/qt/zqfeval_screenshot_tour" "$OLDPWD/docs" "$@")
 }
 stops=("$@")

@@ -25,6 +25,7 @@ class TracingPlatform final : public Platform {
     uint64_t failed_transfers() const override { return inner_.failed_transfers(); }
     std::string transfer_failure() const override { return inner_.transfer_failure(); }
     std::optional<uint32_t> held_word(int index) const override { return inner_.held_word(index); }
+    std::string parallel_port_name() const override { return inner_.parallel_port_name(); }
 
   private:
     Platform& inner_;

@@ -38,6 +38,9 @@ class VirtualBoard final : public Platform {
     uint64_t failed_transfers() const override { return failed_transfers_; }
     std::string transfer_failure() const override { return transfer_failure_; }
     std::optional<uint32_t> held_word(int index) const override { return latched(index); }
+    std::string parallel_port_name() const override {
+        return port_refused_ ? std::string() : "(virtual board)";
+    }
 
     // What the board reports to the program.
     void set_claim_result(int16_t result) { claim_result_ = result; }

@@ -7,8 +7,11 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
+#include <QChartView>
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
+#include <QLineSeries>
 #include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
@@ -74,6 +77,39 @@ class BoardViewsTest : public QObject {
         QCOMPARE(registers->topLevelItem(2)->foreground(4).color(), QColor(Qt::red));
         auto* line = gui.window("chipstate").findChild<QLabel*>("summary_rf");
         QCOMPARE(line->text(), QStringLiteral("chip and panel: 1750.00000 MHz"));
+    }
+
+    void the_frequency_plot_follows_a_hop_and_exports_it() {
+        test::GuiSession gui;
+        gui.confirm("Option1");
+        gui.click("Main", "Command8");
+        open(gui, "mnuFreqPlot");
+        QCOMPARE(gui.host.binder_of(*gui.program.find("freqplot"))->unshown_controls(),
+                 std::vector<std::string>{});
+        gui.click("Main", "Command11");
+        gui.click("locktime", "Command1"); // every second: 1850 MHz first
+        auto* chip = gui.window("freqplot").findChild<QChartView*>("rf_chart");
+        QVERIFY(chip != nullptr);
+        const auto* series = dynamic_cast<QLineSeries*>(chip->chart()->series().at(1));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !series->points().isEmpty() && series->points().constLast().y() == 1850.0, 3000);
+        gui.click("locktime", "Command2");
+
+        const QString csv = gui.folder.filePath(QStringLiteral("hop"));
+        gui.dialogs.file_answer = csv;
+        gui.click("freqplot", "cmdExportCsv");
+        QFile table(csv + QStringLiteral(".csv"));
+        QVERIFY(table.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromLatin1(table.readAll()).split('\n');
+        QCOMPARE(lines[0], QStringLiteral("time (s),chip RF (MHz),panel RF (MHz)"));
+        QVERIFY(lines.filter(QStringLiteral(",1850,1750")).size() == 1);
+
+        gui.dialogs.file_answer = gui.folder.filePath(QStringLiteral("hop.png"));
+        gui.click("freqplot", "cmdExportPng");
+        QFile picture(gui.folder.filePath(QStringLiteral("hop.png")));
+        QVERIFY(picture.open(QIODevice::ReadOnly));
+        QCOMPARE(picture.read(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
+        QVERIFY(gui.dialogs.messages.empty());
     }
 };
 

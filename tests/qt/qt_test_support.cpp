@@ -12,13 +12,13 @@
 
 namespace zqf::qt::test {
 
-void ScriptedDialogs::message_box(QWidget*, MessageIcon icon, const QString& title,
+void ScriptedDialogs::message_box(QWidget* parent, MessageIcon icon, const QString& title,
                                   const QString& text) {
     if (record_.on_open) {
         record_.on_open();
     }
     const bool paused = record_.host != nullptr && record_.host->timers_paused();
-    record_.messages.push_back({icon, title, text, paused});
+    record_.messages.push_back({icon, title, text, paused, parent});
 }
 
 std::optional<QString> ScriptedDialogs::open_file(QWidget*, const QString& filter) {

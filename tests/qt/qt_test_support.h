@@ -27,6 +27,7 @@ class ScriptedDialogs final : public Dialogs {
         QString title;
         QString text;
         bool timers_paused;
+        QWidget* parent; // the window the box belongs to
     };
     struct Record {
         std::vector<Message> messages;

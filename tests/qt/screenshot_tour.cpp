@@ -11,12 +11,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QScreen>
 #include <QTcpSocket>
 #include <QTest>
+#include <QToolTip>
 #include <QWidget>
 
 #include <iostream>
@@ -259,6 +262,81 @@ int main(int argc, char* argv[]) {
         window_of("Option4", "currentsetting2", "currentform7340", {}, "current-zqf7340.png");
         window_of("Option6", "Command2", "dualpowerform", {"Option2"}, "powerdown.png");
         window_of("Option6", "Command1", "dualmuxform", {}, "divider-entry.png");
+    }
+    if (wanted("status")) {
+        // The status line in its three states, each on a family of its own.
+        {
+            Session session;
+            session.confirm("Option6");
+            click(session.window("Main"), "Toggle26"); // every register
+            shoot(out + "/status-ready.png");
+        }
+        {
+            // A first start: no link remembered, none chosen.
+            QFile::remove(QStringLiteral("comms_option.txt"));
+            Session session;
+            QWidget& start = session.window("deviceform");
+            click(start, "Option1");
+            click(start, "Command1");
+            settle();
+            click(session.window("Main"), "Command8");
+            shoot(out + "/status-no-link.png");
+        }
+        {
+            // A new ZQF7340 panel written, then a switch whose register waits.
+            Session session;
+            session.confirm("Option4");
+            click(session.window("Main"), "Command8");
+            click(session.window("Main"), "Toggle1");
+            shoot(out + "/status-stale.png");
+        }
+    }
+    if (wanted("entries")) {
+        {
+            Session session;
+            session.confirm("Option1");
+            click(session.window("Main"), "vcofreq");
+            QWidget& planner = session.window("synthform");
+            retype(planner, "Text5", "16");
+            settle();
+            auto* box = planner.findChild<QLineEdit*>(QStringLiteral("Text5"));
+            QToolTip::showText(box->mapToGlobal(QPoint(box->width() / 2, box->height())),
+                               box->toolTip(), box);
+            shoot(out + "/entry-error.png");
+        }
+        {
+            Session session;
+            session.confirm("Option1");
+            click(session.window("Main"), "vcofreq");
+            QWidget& planner = session.window("synthform");
+            retype(planner, "Text1", "2450.1");
+            QTest::keyClick(planner.findChild<QLineEdit*>(QStringLiteral("Text1")), Qt::Key_Return);
+            shoot(out + "/grid-note.png");
+        }
+    }
+    if (wanted("plot")) {
+        // A hop every 20 ms between 1850 and 1860 MHz, plotted beside the panel.
+        Session session;
+        session.confirm("Option1");
+        click(session.window("Main"), "Command8");
+        session.window("Main").findChild<QAction*>("mnuFreqPlot")->trigger();
+        settle();
+        click(session.window("Main"), "Command11");
+        QWidget& hopper = session.window("locktime");
+        retype(hopper, "Text3", "20");
+        click(hopper, "Command1");
+        QTest::qWait(1500);
+        QWidget& plot = session.window("freqplot");
+        auto* span = plot.findChild<QComboBox*>(QStringLiteral("cboSpan"));
+        span->setCurrentIndex(0);
+        emit span->activated(0); // the last second
+        // The hopper at the bottom left, the plot over the panel at the top right.
+        const QRect screen = plot.screen()->availableGeometry();
+        hopper.move(screen.left(), screen.bottom() - 48 - hopper.frameGeometry().height() + 1);
+        plot.move(screen.right() - plot.frameGeometry().width() + 1, screen.top());
+        plot.raise();
+        QTest::qWait(300);
+        shoot(out + "/frequency-plot.png");
     }
     if (wanted("exercisers")) {
         // Each while its timer runs, part of the way through.

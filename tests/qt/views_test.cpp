@@ -154,6 +154,10 @@ class ViewsTest : public QObject {
         gui.click("deviceform", "Command2");
         gui.click("comms_help_form", "Command1");
         QCOMPARE(gui.program.find("comms_help_form"), nullptr);
+        // Escape closes it too, though it is no dialog.
+        gui.click("deviceform", "Command2");
+        QTest::keyClick(&gui.window("comms_help_form"), Qt::Key_Escape);
+        QCOMPARE(gui.program.find("comms_help_form"), nullptr);
 
         // Return on a device option, as a user who has just picked one presses it.
         gui.click("deviceform", "Option5");

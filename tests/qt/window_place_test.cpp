@@ -5,6 +5,7 @@
 #include "qt_test_support.h"
 
 #include <QAction>
+#include <QFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -88,22 +89,80 @@ class WindowPlaceTest : public QObject {
         }
     }
 
-    void the_main_window_opens_where_it_was_last_time() {
+    void the_main_window_keeps_a_place_per_device_family() {
         QTemporaryDir folder;
-        QRect last;
-        {
+        const QString dual_file = folder.filePath(QStringLiteral("dual.txt"));
+        const auto session = [&](const char* option, std::optional<QRect> move_to) {
             test::GuiSession gui;
             gui.host.set_window_places(places_in(folder));
-            gui.confirm("Option6");
+            gui.confirm(option);
             QWidget& main = gui.window("Main");
-            main.setGeometry(40, 30, 700, 500);
-            last = main.geometry();
-            gui.window("Main").findChild<QAction*>("Exitmenu")->trigger();
-        }
+            const QRect opened = main.geometry();
+            if (move_to) {
+                main.setGeometry(*move_to);
+            }
+            gui.dialogs.file_answer = dual_file;
+            main.findChild<QAction*>("mnuSave")->trigger(); // the last one's device stays
+            main.findChild<QAction*>("Exitmenu")->trigger();
+            return opened;
+        };
+        const QRect dual(40, 30, 700, 500);
+        const QRect four(60, 20, 500, 400);
+        QVERIFY(session("Option1", four) != dual);
+        QVERIFY(session("Option6", dual) != four); // its own natural size, not the other's
+        QCOMPARE(session("Option2", std::nullopt), four);
+        QCOMPARE(session("Option3", std::nullopt), dual);
+
+        // A settings file of another family moves the panel to that family's place.
         test::GuiSession gui;
         gui.host.set_window_places(places_in(folder));
         gui.confirm("Option1");
-        QCOMPARE(gui.window("Main").geometry(), last);
+        QCOMPARE(gui.window("Main").geometry(), four);
+        gui.dialogs.file_answer = dual_file;
+        gui.window("Main").findChild<QAction*>("mnuGet")->trigger();
+        QCOMPARE(gui.program.state().device_name, std::string("ZQF7620"));
+        QCOMPARE(gui.window("Main").geometry(), dual);
+    }
+
+    void a_window_beside_the_panel_opens_where_there_is_room_data() {
+        QTest::addColumn<QRect>("panel");
+        QTest::addColumn<std::optional<QRect>>("remembered");
+        QTest::addColumn<QRect>("placed");
+        const std::optional<QRect> none;
+        QTest::newRow("right of the panel")
+            << QRect(0, 0, 1000, 700) << none << QRect(1004, 30, 600, 400);
+        QTest::newRow("left when the right is full")
+            << QRect(800, 100, 1100, 700) << none << QRect(196, 130, 600, 400);
+        QTest::newRow("below a short wide panel")
+            << QRect(0, 0, 1900, 400) << none << QRect(4, 430, 600, 400);
+        QTest::newRow("no room: where it was")
+            << QRect(300, 0, 1300, 1000) << std::optional(QRect(100, 200, 600, 400))
+            << QRect(100, 200, 600, 400);
+        QTest::newRow("no room, never placed: the screen's edge on the roomier side")
+            << QRect(200, 0, 1300, 1000) << none << QRect(1316, 30, 600, 400);
+    }
+    void a_window_beside_the_panel_opens_where_there_is_room() {
+        QFETCH(QRect, panel);
+        QFETCH(std::optional<QRect>, remembered);
+        QFETCH(QRect, placed);
+        const QRect screen(0, 0, 1920, 1080);
+        QCOMPARE(place_beside(QSize(600, 400), 20, panel, remembered, QMargins(4, 30, 4, 4), screen,
+                              screen),
+                 placed);
+    }
+
+    void a_box_belongs_to_the_window_acted_in() {
+        test::GuiSession gui;
+        gui.confirm("Option1");
+        gui.window("Main").findChild<QAction*>("mnuBusLog")->trigger(); // opened last, on top
+        QFile junk(gui.folder.filePath(QStringLiteral("junk.txt")));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not settings\r\n");
+        junk.close();
+        gui.dialogs.file_answer = junk.fileName();
+        gui.window("Main").findChild<QAction*>("mnuGet")->trigger();
+        QCOMPARE(gui.dialogs.messages.size(), 1U);
+        QCOMPARE(gui.dialogs.messages[0].parent, &gui.window("Main"));
     }
 };
 

@@ -46,6 +46,11 @@ class Platform {
     virtual uint64_t failed_transfers() const { return 0; }
     virtual std::string transfer_failure() const { return {}; }
 
+    // Where parallel-port writes go, for the user to read ("/dev/parport0",
+    // "at 0x378 (direct I/O)"); empty while they go nowhere (the port not
+    // claimed, or its claim refused).
+    virtual std::string parallel_port_name() const { return {}; }
+
     // The word the board holds in register `index` (0 to 7), where the
     // platform can read it back; real hardware cannot, a virtual board can.
     virtual std::optional<uint32_t> held_word(int /*index*/) const { return std::nullopt; }

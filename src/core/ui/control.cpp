@@ -22,6 +22,21 @@ void Control::set_enabled(bool enabled) {
 }
 
 void Control::set_tooltip(std::string tooltip) {
+    own_tooltip_ = std::move(tooltip);
+    compose_tooltip();
+}
+
+void Control::set_tooltip_notes(std::string notes) {
+    tooltip_notes_ = std::move(notes);
+    compose_tooltip();
+}
+
+void Control::compose_tooltip() {
+    std::string tooltip = own_tooltip_;
+    if (!tooltip.empty() && !tooltip_notes_.empty()) {
+        tooltip += '\n';
+    }
+    tooltip += tooltip_notes_;
     if (tooltip_ == tooltip) {
         return;
     }

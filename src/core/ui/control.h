@@ -47,8 +47,12 @@ class Control : public Observable {
     void set_visible(bool visible);
     bool enabled() const { return enabled_; }
     void set_enabled(bool enabled);
+    // The tool tip shown: the control's own, then its notes on a line of their own.
     const std::string& tooltip() const { return tooltip_; }
     void set_tooltip(std::string tooltip);
+    // Notes drawn up for the control from elsewhere (the bit tables), replacing
+    // the last ones: set again, they are not repeated.
+    void set_tooltip_notes(std::string notes);
 
     // Handlers the form attaches; a missing one does nothing.
     std::function<void()> on_click;
@@ -77,11 +81,15 @@ class Control : public Observable {
     static std::string on_off(bool value) { return value ? "on" : "off"; }
 
   private:
+    void compose_tooltip();
+
     Form& form_;
     std::string name_;
     ControlKind kind_;
     bool visible_ = true;
     bool enabled_ = true;
+    std::string own_tooltip_;
+    std::string tooltip_notes_;
     std::string tooltip_;
 };
 

@@ -31,8 +31,22 @@ void TextBox::set_text(std::string text) {
         return;
     }
     text_ = std::move(text);
+    check_text();
     notify();
     run(on_change);
+}
+
+void TextBox::set_check(Check check) {
+    check_ = std::move(check);
+    const std::string before = problem_;
+    check_text();
+    if (problem_ != before) {
+        notify();
+    }
+}
+
+void TextBox::check_text() {
+    problem_ = check_ ? check_(text_) : std::string();
 }
 
 void TextBox::set_background(std::optional<std::array<int, 3>> rgb) {
@@ -46,6 +60,7 @@ void TextBox::set_background(std::optional<std::array<int, 3>> rgb) {
 Action TextBox::user_type(std::string_view text) {
     if (text_ != text) {
         text_ = std::string(text);
+        check_text();
         notify();
     }
     run(on_change);
@@ -62,6 +77,9 @@ std::optional<std::string> TextBox::property(std::string_view name) const {
         }
         const auto& [r, g, b] = *background_;
         return std::to_string(r) + "," + std::to_string(g) + "," + std::to_string(b);
+    }
+    if (name == "problem") {
+        return problem_;
     }
     return Control::property(name);
 }

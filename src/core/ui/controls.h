@@ -37,6 +37,13 @@ class TextBox : public Control {
     const std::optional<std::array<int, 3>>& background() const { return background_; }
     void set_background(std::optional<std::array<int, 3>> rgb);
 
+    // Why the text cannot be used as it stands ("\"abc\" is not a number."),
+    // worked out by the check whenever the text changes; empty when it can,
+    // or when the box has no check. It changes nothing the handlers store.
+    const std::string& problem() const { return problem_; }
+    using Check = std::function<std::string(std::string_view text)>;
+    void set_check(Check check);
+
     std::function<void()> on_change;
 
     // Typing replaces the text; the change handler runs once.
@@ -45,8 +52,12 @@ class TextBox : public Control {
     std::optional<std::string> property(std::string_view name) const override;
 
   private:
+    void check_text();
+
     std::string text_;
     std::optional<std::array<int, 3>> background_;
+    Check check_;
+    std::string problem_;
 };
 
 // A drop-down list. Without a selection (index -1) it shows its initial text.

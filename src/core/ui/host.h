@@ -66,6 +66,10 @@ class Host {
     // The program has ended: the host stops its event loop.
     virtual void quit() = 0;
 
+    // A settings file was saved, or loaded in full: a desktop offers it among
+    // the files used recently.
+    virtual void settings_file_used(std::string_view /*path*/) {}
+
     // One line for whoever watches the program's diagnostics: a fault the
     // windows do not show (a link file that is a pipe, the reason behind a
     // message box). Standard error unless the host keeps its own.

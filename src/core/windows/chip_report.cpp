@@ -410,6 +410,25 @@ ChipReport chip_report(const SharedState& panel_state, const RegisterWords& chip
     return report;
 }
 
+OutputFrequencies output_frequencies(const SharedState& panel, const RegisterWords& words) {
+    const DeviceProfile& device = device_profile(panel.device_name);
+    OutputFrequencies out;
+    if (device.family == Family::none) {
+        return out;
+    }
+    const Side side(panel, device, words);
+    const auto known = [](const Frequency& f) {
+        return f.none.empty() ? std::optional(f.hz) : std::nullopt;
+    };
+    if (side.knows(rf_fields)) {
+        out.rf_hz = known(rf_output(side));
+    }
+    if (device.family == Family::dual && side.knows(if_fields)) {
+        out.if_hz = known(if_output(side));
+    }
+    return out;
+}
+
 std::string_view status_text(RegisterStatus status) {
     switch (status) {
     case RegisterStatus::current:

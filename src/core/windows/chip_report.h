@@ -65,6 +65,15 @@ struct ChipReport {
 // the current-setting resistor come from the panel, as the chip has neither.
 ChipReport chip_report(const SharedState& panel, const RegisterWords& chip);
 
+// The RF output, and the IF output on the dual family, in Hz that a set of
+// words gives, with the reference frequency of `panel`; nothing where a word
+// it needs is missing or a divider is 0. The same arithmetic as the report's.
+struct OutputFrequencies {
+    std::optional<double> rf_hz;
+    std::optional<double> if_hz;
+};
+OutputFrequencies output_frequencies(const SharedState& panel, const RegisterWords& words);
+
 // "stale", "never written" and the like, for a register's status column.
 std::string_view status_text(RegisterStatus status);
 

@@ -1,8 +1,10 @@
 // The Board menu: what goes to the evaluation board, watched beside the panel.
-// The bus log and the chip state are windows that stay open beside it;
-// recording the bus writes a Value Change Dump of the serial interface.
+// The bus log, the chip state and the frequency plot are windows that stay
+// open beside it; recording the bus writes a Value Change Dump of the serial
+// interface.
 #include "core/windows/bus_log_form.h"
 #include "core/windows/chip_state_form.h"
+#include "core/windows/frequency_plot_form.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
 #include "core/windows/remote_control_form.h"
@@ -34,6 +36,9 @@ void MainForm::create_board_menu() {
     };
     menu("mnuChipState", "&Chip State").on_click = [this] {
         open_beside<ChipStateForm>(program_, "chipstate");
+    };
+    menu("mnuFreqPlot", "&Frequency Plot").on_click = [this] {
+        open_beside<FrequencyPlotForm>(program_, "freqplot");
     };
     menu("mnuRecordBus", "&Record Bus...").on_click = [this] { mnuRecordBus_Click(); };
     menu("mnuStopRecording", "&Stop Recording").on_click = [this] { mnuStopRecording_Click(); };

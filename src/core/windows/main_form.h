@@ -9,6 +9,7 @@
 namespace zqf {
 
 class Program;
+struct StatusLine;
 
 // The main control panel: every register field of the six devices, the
 // read-outs, the display pairs of the last written words, the update
@@ -34,6 +35,9 @@ class MainForm final : public Form {
     // Runs a handler's steps in order: refreshes, writes of every register
     // and the update indicators to light.
     void run_steps(const Steps& steps);
+
+    // The status line as it stands now: the link, the chip, the last refusal.
+    StatusLine status() const;
 
   private:
     void create_controls();

@@ -68,6 +68,7 @@ void MainForm::mnuSave_Click() {
 
 void MainForm::show_settings_file(const std::string& path) {
     set_caption(std::string(program_title) + " - " + file_name(path));
+    program_.host().settings_file_used(path);
 }
 
 } // namespace zqf

@@ -136,15 +136,6 @@ std::string door_line(std::string_view control, const DeviceProfile& device) {
     return {};
 }
 
-void extend_tooltip(Control& control, const std::string& lines) {
-    if (lines.empty()) {
-        return;
-    }
-    std::string text = control.tooltip();
-    add_line(text, lines);
-    control.set_tooltip(std::move(text));
-}
-
 } // namespace
 
 std::string bits_tooltip(const DeviceProfile& device, std::span<const FieldRef> members) {
@@ -173,18 +164,18 @@ void set_panel_tooltips(Form& main, const DeviceProfile& device) {
         const std::string lines = bits_tooltip(device, members_of(row, device));
         if (row.control == "noise") {
             for (const std::string_view option : noise_options) {
-                extend_tooltip(*main.find(option), lines);
+                main.find(option)->set_tooltip_notes(lines);
             }
             continue;
         }
         std::string door = door_line(row.control, device);
         add_line(door, lines);
-        extend_tooltip(*main.find(row.control), door);
+        main.find(row.control)->set_tooltip_notes(door);
     }
     for (const Door& door : doors) {
         for (const std::string_view name : door.controls) {
             if (!name.empty() && !sets_fields(name)) {
-                extend_tooltip(*main.find(name), door_line(name, device));
+                main.find(name)->set_tooltip_notes(door_line(name, device));
             }
         }
     }

@@ -16,7 +16,8 @@ std::string bits_tooltip(const DeviceProfile& device, std::span<const FieldRef> 
 
 // Gives each control of the main panel that sets register fields the lines of
 // bits_tooltip for the device, after a tooltip of its own; and each read-out
-// that opens a window the window's name. Run once, when the device is set up.
+// that opens a window the window's name. Run whenever the device is set up:
+// the lines of the last device are replaced, not added to.
 void set_panel_tooltips(Form& main, const DeviceProfile& device);
 
 } // namespace zqf

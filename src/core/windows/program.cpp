@@ -2,6 +2,7 @@
 
 #include "core/state/devices.h"
 #include "core/windows/device_form.h"
+#include "core/windows/entry_checks.h"
 #include "core/windows/main_form.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@ Program::Program(Host& host, Platform& platform, ProgramPaths paths)
     });
     // A word the chip could not trust stays off the wire; the user is told why.
     link_.set_refusal_handler([this](const std::string& reason) {
+        last_refusal_ = {reason, host_.now_ms()};
         beep();
         message(MessageIcon::exclamation, program_title, reason);
     });
@@ -61,6 +63,8 @@ void Program::end() {
 }
 
 void Program::adopt(std::unique_ptr<Form> form) {
+    // Before the load handler fills the boxes, so they are checked from the start.
+    attach_entry_checks(*form, state_);
     if (Form* old = find(form->name())) {
         close(*old);
     }

@@ -24,7 +24,8 @@ class MainForm;
 // Where the program finds its files.
 struct ProgramPaths {
     std::string program_dir;      // holds the USB adapter's firmware file
-    std::string link_choice_file; // "comms_option.txt" in the current directory
+    std::string link_choice_file; // "comms_option.txt": the desktop's in its configuration
+                                  // folder, zqfctl's in the current directory
 };
 
 // Owns the shared state, the link to the board and every open window, and
@@ -61,6 +62,13 @@ class Program final : public WindowManager {
     // where the platform can read it back, or else the last word the link
     // delivered; nothing before the first.
     std::optional<uint32_t> chip_word(int index) const;
+    // The last word refused instead of sent, for the status line: why, and
+    // when on the host's clock; an empty reason before the first.
+    struct Refusal {
+        std::string reason;
+        int64_t time_ms = 0;
+    };
+    const Refusal& last_refusal() const { return last_refusal_; }
 
     // Creates a window with its designed values and runs its load handler;
     // an open window of the same name closes first.
@@ -120,6 +128,7 @@ class Program final : public WindowManager {
     RegisterLink link_;
     BusLog bus_log_;
     std::array<std::optional<uint32_t>, 8> delivered_{};
+    Refusal last_refusal_;
     std::vector<Window> windows_;
     std::vector<std::unique_ptr<Form>> retired_;
     std::vector<std::function<void()>> posted_;

@@ -91,6 +91,8 @@ void SynthForm::create_results() {
     for (const CaptionRow& row : result_rows) {
         label(std::string(row.name), std::string(row.caption));
     }
+    // What was written when it is not what was asked for (off the channel grid).
+    label("grid_note");
 }
 
 void SynthForm::create_buttons() {

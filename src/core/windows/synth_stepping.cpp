@@ -3,6 +3,7 @@
 // of the PFD moves INT by one and FRAC wraps without code of its own.
 #include "core/planning/arithmetic.h"
 #include "core/planning/dividers.h"
+#include "core/planning/grid_note.h"
 #include "core/state/device_profile.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
@@ -71,7 +72,10 @@ void SynthForm::step_lcd(double direction) {
         undo.restore();
         return;
     }
-    carry_out(program_, device_profile(state().device_name).lcd_update_writes);
+    const SharedState& s = state();
+    set_caption("grid_note", grid_note(s.rf_freq, planned_output_hz(s).value_or(s.rf_freq),
+                                       s.chan_step));
+    carry_out(program_, device_profile(s.device_name).lcd_update_writes);
 }
 
 bool SynthForm::plan_lcd_step(double direction) {

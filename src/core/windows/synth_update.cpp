@@ -5,6 +5,7 @@
 #include "core/planning/arithmetic.h"
 #include "core/planning/channel_grid.h"
 #include "core/planning/dividers.h"
+#include "core/planning/grid_note.h"
 #include "core/planning/limits.h"
 #include "core/registers/member_domain.h"
 #include "core/state/bit_weight.h"
@@ -81,6 +82,7 @@ SynthForm::Update SynthForm::normal_update() {
 
 SynthForm::Update SynthForm::plan_normal() {
     SharedState& s = state();
+    set_caption("grid_note", "");
     const std::optional<double> typed_rf = scaled("Text1", 1e6);
     if (!typed_rf) {
         refuse();
@@ -118,6 +120,8 @@ SynthForm::Update SynthForm::plan_normal() {
         }
         return Update::limit_failed;
     }
+    const double wanted = has_fixed_modulus() ? *typed_rf : round15(*typed_rf);
+    set_caption("grid_note", grid_note(wanted, planned_output_hz(s).value_or(wanted), s.chan_step));
     carry_out(program_, device_profile(s.device_name).normal_update_writes);
     return Update::completed;
 }

@@ -152,7 +152,7 @@ AdapterIdConfig parse_adapter_ids(std::string_view text) {
     return out;
 }
 
-std::filesystem::path adapter_config_path(const char* xdg_config_home, const char* home) {
+std::filesystem::path config_folder(const char* xdg_config_home, const char* home) {
     // An empty or relative XDG_CONFIG_HOME is to be ignored, as the base-directory rules say.
     std::filesystem::path base;
     if (xdg_config_home != nullptr && xdg_config_home[0] == '/') {
@@ -162,7 +162,12 @@ std::filesystem::path adapter_config_path(const char* xdg_config_home, const cha
     } else {
         return {};
     }
-    return base / "zqfeval" / "usb-adapter.conf";
+    return base / "zqfeval";
+}
+
+std::filesystem::path adapter_config_path(const char* xdg_config_home, const char* home) {
+    const std::filesystem::path folder = config_folder(xdg_config_home, home);
+    return folder.empty() ? folder : folder / "usb-adapter.conf";
 }
 
 std::vector<AdapterId> load_adapter_ids(const std::filesystem::path& config, std::ostream& log) {

@@ -37,8 +37,11 @@ struct AdapterIdConfig {
 // that is also a loader id (built in or listed anywhere in the file).
 AdapterIdConfig parse_adapter_ids(std::string_view text);
 
-// $XDG_CONFIG_HOME/zqfeval/usb-adapter.conf, else $HOME/.config/zqfeval/...;
-// empty when neither variable is set. Arguments may be null.
+// The program's configuration folder: $XDG_CONFIG_HOME/zqfeval, else
+// $HOME/.config/zqfeval; empty when neither variable is set. Arguments may be null.
+std::filesystem::path config_folder(const char* xdg_config_home, const char* home);
+
+// usb-adapter.conf in the configuration folder; empty when there is none.
 std::filesystem::path adapter_config_path(const char* xdg_config_home, const char* home);
 
 // The ids to look for: those of the user's file first (so they win), then the

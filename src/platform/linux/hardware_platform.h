@@ -61,6 +61,7 @@ class HardwarePlatform final : public Platform {
     std::string failure_reason() const override { return failure_reason_; }
     uint64_t failed_transfers() const override { return failed_transfers_; }
     std::string transfer_failure() const override { return transfer_failure_; }
+    std::string parallel_port_name() const override { return parallel_.name(); }
 
   private:
     int16_t load_firmware_from(const uint8_t* path);

@@ -2,7 +2,9 @@
 
 #include "platform/linux/ppdev_lookup.h"
 
+#include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <linux/ppdev.h>
 #include <ostream>
@@ -79,6 +81,7 @@ bool ParallelPort::claim_ppdev() {
     }
     fd_ = fd;
     access_ = Access::ppdev;
+    name_ = port.node.string();
     return true;
 }
 
@@ -97,6 +100,9 @@ bool ParallelPort::claim_direct() {
     log_ << "parallel port: no ppdev device; writing the data register at " << address_
          << " directly\n";
     access_ = Access::direct;
+    std::array<char, 16> hex{};
+    std::snprintf(hex.data(), hex.size(), "%X", static_cast<unsigned>(address_));
+    name_ = "at 0x" + std::string(hex.data()) + " (direct I/O)";
     return true;
 }
 

@@ -29,6 +29,9 @@ class ParallelPort {
     bool write(int32_t port, int32_t value);
     // Why the last write that failed did not reach the lines.
     const std::string& failure() const { return failure_; }
+    // The device node or the address the claimed port is written through;
+    // empty while it is not claimed.
+    const std::string& name() const { return name_; }
 
   private:
     bool claim_ppdev();
@@ -46,6 +49,7 @@ class ParallelPort {
     bool reported_write_failure_ = false;
     bool reported_other_address_ = false;
     std::string failure_;
+    std::string name_;
 };
 
 } // namespace zqf

@@ -1,6 +1,8 @@
 // zqfeval: the desktop program over the window models.
+#include "core/settings/link_choice_file.h"
 #include "core/windows/program.h"
 #include "platform/chip_geometry.h"
+#include "platform/linux/adapter_ids.h"
 #include "platform/linux/hardware_platform.h"
 #include "platform/recording_platform.h"
 #include "platform/virtual_board.h"
@@ -18,6 +20,8 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -38,10 +42,25 @@ class QuitWhenDrawn : public QObject {
     }
 };
 
+// The desktop program keeps the link choice with its other settings, not in
+// whatever folder it was started from (the home folder, from a menu); the
+// folder is made when missing. Without a home, the current folder serves.
+std::string link_choice_file() {
+    const std::filesystem::path folder =
+        zqf::config_folder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    if (folder.empty()) {
+        return std::string(zqf::link_choice_file_name);
+    }
+    std::error_code ignored; // a folder that cannot be made is told when the file is written
+    std::filesystem::create_directories(folder, ignored);
+    return (folder / zqf::link_choice_file_name).string();
+}
+
 int run(const zqf::qt::Options& options) {
     zqf::qt::QtHost host(zqf::qt::default_views(), std::make_unique<zqf::qt::QtDialogs>());
-    // The main window opens where it was last time.
+    // The main window opens where it was last time; File offers the settings used last.
     host.set_window_places(zqf::qt::user_window_places());
+    host.set_recent_files(zqf::qt::user_recent_files());
     zqf::Program* running = nullptr;
     std::unique_ptr<zqf::Platform> platform;
     if (options.virtual_board) {
@@ -61,7 +80,7 @@ int run(const zqf::qt::Options& options) {
     zqf::remote::DivertingHost diverting(host);
     zqf::Program program(
         diverting, recorder,
-        {QCoreApplication::applicationDirPath().toStdString(), "comms_option.txt"});
+        {QCoreApplication::applicationDirPath().toStdString(), link_choice_file()});
     program.set_bus_recording(&recorder);
     // Board > Remote Control...: the board as a SCPI instrument.
     zqf::qt::QtRemoteService remote(program, diverting, host, ZQF_VERSION);

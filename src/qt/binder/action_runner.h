@@ -2,6 +2,8 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace zqf::qt {
 
 // Runs what a user does to a control (a click, a choice, typing) or what a
@@ -18,6 +20,9 @@ class ActionRunner {
     // A short look at the models by a view that shows them: no tick changes
     // them meanwhile.
     virtual void look(const std::function<void()>& read) { read(); }
+    // What the user does in `window`: the boxes and windows the action opens
+    // belong to that window.
+    virtual void run_in(QWidget& /*window*/, const std::function<void()>& action) { run(action); }
 };
 
 } // namespace zqf::qt

@@ -186,7 +186,7 @@ void Binder::act(Control& control, QObject& target, Action (*action)(Control&, i
         return;
     }
     QPointer<QObject> guard(&target);
-    runner_.run([&] {
+    runner_.run_in(window_, [&] {
         action(control, number, text);
         // What the user did shows at once; the widget acted on is shown again
         // from the model even if that did not change: it may have moved on its own.

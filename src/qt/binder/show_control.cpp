@@ -82,7 +82,14 @@ void show_text_box(const TextBox& control, QObject& target) {
         edit->setText(text);
         edit->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
     }
-    if (const auto& rgb = control.background()) {
+    // A text its handler cannot use shows red, the reason in its tooltip.
+    if (!control.problem().empty()) {
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, problem_colour);
+        palette.setColor(QPalette::Text, Qt::black);
+        edit->setPalette(palette);
+        edit->setToolTip(to_qt(control.problem()));
+    } else if (const auto& rgb = control.background()) {
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, QColor((*rgb)[0], (*rgb)[1], (*rgb)[2]));
         edit->setPalette(palette);

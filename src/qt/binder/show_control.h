@@ -20,6 +20,9 @@ QColor caption_colour(const QPalette& palette, CaptionColour colour);
 // The steps of a progress bar on screen between its two ends.
 inline constexpr int progress_steps = 10000;
 
+// The background of a text box whose text its handler cannot use.
+inline const QColor problem_colour{255, 170, 170};
+
 // Brings a widget (or action, or menu) into line with its control model.
 // Each knows the widget types that can show that model and leaves others as
 // they are. They hold nothing and decide nothing.

@@ -65,7 +65,10 @@ std::optional<QString> QtDialogs::open_file(QWidget* parent, const QString& filt
 }
 
 std::optional<QString> QtDialogs::save_file(QWidget* parent, const QString& filter) {
-    return remember_folder(QFileDialog::getSaveFileName(parent, QString(), last_folder(), filter));
+    // The dialog itself adds the suffix, so it asks before replacing the file
+    // of that full name.
+    const std::optional<SaveAnswer> answer = save_file_choosing(parent, {filter});
+    return answer ? std::optional(answer->file) : std::nullopt;
 }
 
 } // namespace zqf::qt

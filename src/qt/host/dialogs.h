@@ -20,6 +20,10 @@ QString file_dialog_filter(std::string_view filter);
 // The filters of a file dialog for filters given as "Text (*.x)|*.x|Text (*.y)|*.y".
 QStringList file_dialog_filters(std::string_view filters);
 
+// A file to save as named, or with the suffix of `filter` ("Text (*.x)|*.x")
+// added when the name has none: "settings" becomes "settings.txt".
+QString with_default_suffix(const QString& file, std::string_view filter);
+
 // A file to save and the position of the filter the user left chosen, or -1
 // when the dialog cannot tell.
 struct SaveAnswer {

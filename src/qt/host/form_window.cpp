@@ -32,6 +32,10 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
             }
         }
     }
+    if (event->key() == Qt::Key_Escape && plain && escape_closes) {
+        ask(on_close_box);
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
@@ -16,6 +17,7 @@
 
 #include <iostream>
 #include <stdexcept>
+#include <utility>
 
 namespace zqf::qt {
 
@@ -121,7 +123,7 @@ void QtHost::message_box(MessageIcon icon, std::string_view title, std::string_v
     }
     flush_views();
     const TimerPause pause(*this);
-    dialogs_->message_box(top_window(), icon, QString::fromUtf8(title), QString::fromUtf8(text));
+    dialogs_->message_box(owner_window(), icon, QString::fromUtf8(title), QString::fromUtf8(text));
 }
 
 void QtHost::show_queued_boxes() {
@@ -162,9 +164,12 @@ void QtHost::beep() {
 
 std::optional<std::string> QtHost::open_file_dialog(std::string_view filter) {
     need_window_thread("a file dialog");
+    if (next_open_answer_) {
+        return std::exchange(next_open_answer_, std::nullopt);
+    }
     flush_views();
     const TimerPause pause(*this);
-    const auto file = dialogs_->open_file(top_window(), file_dialog_filter(filter));
+    const auto file = dialogs_->open_file(owner_window(), file_dialog_filter(filter));
     return file ? std::optional(from_qt(*file)) : std::nullopt;
 }
 
@@ -172,8 +177,8 @@ std::optional<std::string> QtHost::save_file_dialog(std::string_view filter) {
     need_window_thread("a file dialog");
     flush_views();
     const TimerPause pause(*this);
-    const auto file = dialogs_->save_file(top_window(), file_dialog_filter(filter));
-    return file ? std::optional(from_qt(*file)) : std::nullopt;
+    const auto file = dialogs_->save_file(owner_window(), file_dialog_filter(filter));
+    return file ? std::optional(from_qt(with_default_suffix(*file, filter))) : std::nullopt;
 }
 
 QWidget* QtHost::create_window(Form& form, bool modal) {
@@ -190,6 +195,9 @@ QWidget* QtHost::create_window(Form& form, bool modal) {
         window = plain;
     }
     const ViewParts parts = views_.build(form, *window);
+    if (auto* plain = dynamic_cast<FormWindow*>(window)) {
+        plain->escape_closes = parts.escape_closes;
+    }
     auto* layout = new QVBoxLayout(window);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
     if (parts.menu_bar != nullptr) {
@@ -206,6 +214,17 @@ QWidget* QtHost::create_window(Form& form, bool modal) {
     } else if (parts.body != nullptr) {
         layout->addWidget(parts.body);
     }
+    if (parts.footer != nullptr) {
+        layout->addWidget(parts.footer);
+    }
+    if (!parts.main_button.empty()) {
+        if (auto* button = window->findChild<QPushButton*>(to_qt(parts.main_button))) {
+            button->setDefault(true);
+        }
+    }
+    if (form.name() == "Main") {
+        add_recent_menu(*window);
+    }
 
     auto* binder = new Binder(form, *window, *this);
     for (const VisibleWhile& follower : parts.follow) {
@@ -217,7 +236,7 @@ QWidget* QtHost::create_window(Form& form, bool modal) {
             run([f] { f->close_box(); });
         }
     };
-    open_[&form] = View{window, binder, timers, ++order_, scroll};
+    open_[&form] = View{window, binder, timers, ++order_, scroll, parts.beside_panel, {}};
     return window;
 }
 
@@ -227,27 +246,19 @@ void QtHost::show(Form& form, bool modal) {
         return;
     }
     flush_views();
-    QWidget* below = top_window();
+    QWidget* owner = owner_window();
     QWidget* window = create_window(form, modal);
-    if (const QScrollArea* scroll = open_[&form].scroll) {
-        const QString name = QString::fromStdString(form.name());
-        place_scrolling_window(*window, *scroll,
-                               places_ != nullptr ? places_->recall(name) : std::nullopt, below);
-    } else {
-        window->adjustSize();
-    }
+    place(form, *window, owner, modal);
     if (modal) {
         // Blocks every other window, as the model's modality does, yet opens
         // without an event loop of its own: the form's continuation runs
         // when the form closes.
         window->setWindowModality(Qt::ApplicationModal);
-        if (below != nullptr) {
-            window->move(below->geometry().center() - window->rect().center());
-        }
     }
     window->show();
     window->raise();
     window->activateWindow();
+    keep_frame_on_screen(*window);
 }
 
 void QtHost::closed(Form& form) {
@@ -259,7 +270,7 @@ void QtHost::closed(Form& form) {
     View view = it->second;
     open_.erase(it);
     if (view.scroll != nullptr && view.window && places_ != nullptr) {
-        places_->remember(QString::fromStdString(form.name()), view.window->geometry());
+        places_->remember(view.place, view.window->geometry());
     }
     view.binder->unbind();
     view.timers->unbind();
@@ -294,6 +305,16 @@ void QtHost::look(const std::function<void()>& read) {
     read();
 }
 
+void QtHost::run_in(QWidget& window, const std::function<void()>& action) {
+    if (action_depth_ > 0) {
+        run_outermost(action, true);
+        return;
+    }
+    acting_ = &window;
+    run_outermost(action, true);
+    acting_ = nullptr;
+}
+
 void QtHost::run_outermost(const std::function<void()>& action, bool by_user) {
     const std::scoped_lock hold(model_lock());
     if (action_depth_ > 0) {
@@ -310,6 +331,9 @@ void QtHost::run_outermost(const std::function<void()>& action, bool by_user) {
         // contained as well.
         contain_fault([this] { program_->collect(); });
         action_depth_ = 0;
+    }
+    if (on_window_thread()) {
+        follow_family();
     }
     // What the user does shows at once; what ticks do, once a frame while a
     // timer runs.

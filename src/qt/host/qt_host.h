@@ -3,6 +3,7 @@
 #include "core/ui/host.h"
 #include "qt/binder/action_runner.h"
 #include "qt/host/dialogs.h"
+#include "qt/host/recent_files.h"
 #include "qt/host/view_registry.h"
 #include "qt/host/window_place.h"
 
@@ -62,8 +63,12 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     // What ends the event loop; by default the application quits.
     void set_quit(std::function<void()> quit) { quit_ = std::move(quit); }
     // Where windows that scroll are remembered between runs; without, they
-    // open at their natural size.
+    // open at their natural size. The main window is remembered per device
+    // family, as each family's panel has a size of its own.
     void set_window_places(std::unique_ptr<WindowPlaces> places) { places_ = std::move(places); }
+    // The settings files used last, offered in File > Recent Settings; without,
+    // the menu is not offered.
+    void set_recent_files(std::unique_ptr<RecentFiles> recent) { recent_ = std::move(recent); }
 
     void message_box(MessageIcon icon, std::string_view title, std::string_view text) override;
     void beep() override;
@@ -74,6 +79,7 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     void closed(Form& form) override;
     int64_t now_ms() override { return clock_.elapsed(); }
     void quit() override;
+    void settings_file_used(std::string_view path) override;
 
     std::string tick_scheduling() const override;
 
@@ -84,9 +90,13 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     void run(const std::function<void()>& action) override;
     void run_tick(const std::function<void()>& tick) override;
     void look(const std::function<void()>& read) override;
+    void run_in(QWidget& window, const std::function<void()>& action) override;
 
     // The thread the timers tick on.
     TickThread& tick_thread() { return *ticks_; }
+
+    // File > Recent Settings: Get Settings, its dialog answered with `path`.
+    void open_recent(const QString& path);
 
     // Every window shows its model now, not a frame later: before a look at
     // the screen (a test, a screenshot).
@@ -106,6 +116,8 @@ class QtHost final : public QObject, public Host, public ActionRunner {
         FormTimers* timers = nullptr;
         long order = 0;
         QScrollArea* scroll = nullptr; // holds the body of a window that scrolls
+        bool beside_panel = false;
+        QString place; // the name its place is remembered under
     };
 
     // Pauses the timers of every window while it lives.
@@ -131,6 +143,7 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     // Runs `step`; a fault inside is reported in a box, not fatal.
     void contain_fault(const std::function<void()>& step);
     QWidget* create_window(Form& form, bool modal);
+    void place(Form& form, QWidget& window, QWidget* owner, bool modal);
     QWidget* top_window() const;
     void pause_timers();
     void resume_timers();
@@ -142,10 +155,22 @@ class QtHost final : public QObject, public Host, public ActionRunner {
     bool timers_running() const;
     // What only the window thread may do is refused elsewhere, as a fault.
     void need_window_thread(const char* what) const;
+    // The window a box or a window opened now belongs to: the one the user
+    // acted in, else the topmost.
+    QWidget* owner_window() const;
+    // The name a form's place is remembered under.
+    QString place_name(const Form& form) const;
+    // The main window moves to its own family's place when a settings file
+    // switches the device to another family.
+    void follow_family();
+    void add_recent_menu(QWidget& window);
 
     ViewRegistry views_;
     std::unique_ptr<Dialogs> dialogs_;
     std::unique_ptr<WindowPlaces> places_;
+    std::unique_ptr<RecentFiles> recent_;
+    std::optional<std::string> next_open_answer_;
+    QPointer<QWidget> acting_;
     Program* program_ = nullptr;
     std::function<void()> quit_;
     std::map<const Form*, View> open_;

@@ -1,11 +1,12 @@
-// Save dialogs that offer several filters (File > Export Registers...): the
-// chosen filter tells what to write, and a name typed without a suffix gets
-// the chosen filter's.
+// Save dialogs: a name typed without a suffix gets the chosen filter's, and
+// where several filters are offered (File > Export Registers...) the chosen
+// one tells what to write.
 #include "qt/binder/show_control.h"
 #include "qt/host/dialogs.h"
 #include "qt/host/qt_host.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace zqf::qt {
@@ -19,6 +20,14 @@ QString suffix_of(const QString& filter) {
 }
 
 } // namespace
+
+QString with_default_suffix(const QString& file, std::string_view filter) {
+    const QString suffix = suffix_of(file_dialog_filter(filter));
+    if (suffix.isEmpty() || !QFileInfo(file).suffix().isEmpty()) {
+        return file;
+    }
+    return file + QLatin1Char('.') + suffix;
+}
 
 QStringList file_dialog_filters(std::string_view filters) {
     const QStringList parts = QString::fromUtf8(filters).split(QLatin1Char('|'));
@@ -61,7 +70,7 @@ std::optional<SaveChoice> QtHost::save_file_choosing(std::string_view filters) {
     need_window_thread("a file dialog");
     const TimerPause pause(*this);
     const std::optional<SaveAnswer> answer =
-        dialogs_->save_file_choosing(top_window(), file_dialog_filters(filters));
+        dialogs_->save_file_choosing(owner_window(), file_dialog_filters(filters));
     if (!answer) {
         return std::nullopt;
     }

@@ -4,8 +4,9 @@
 
 namespace zqf::qt {
 
-void ViewRegistry::add(std::string form_name, ViewFactory factory) {
-    factories_.insert_or_assign(std::move(form_name), std::move(factory));
+void ViewRegistry::add(std::string form_name, ViewFactory factory, std::string main_button) {
+    factories_.insert_or_assign(std::move(form_name),
+                                Entry{std::move(factory), std::move(main_button)});
 }
 
 bool ViewRegistry::has(std::string_view form_name) const {
@@ -17,7 +18,11 @@ ViewParts ViewRegistry::build(const Form& form, QWidget& window) const {
     if (it == factories_.end()) {
         return build_generic_view(form, window);
     }
-    return it->second(form, window);
+    ViewParts parts = it->second.factory(form, window);
+    if (parts.main_button.empty()) {
+        parts.main_button = it->second.main_button;
+    }
+    return parts;
 }
 
 } // namespace zqf::qt

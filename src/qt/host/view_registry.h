@@ -29,6 +29,15 @@ struct ViewParts {
     // A window that may be larger than the screen: its body scrolls, and it
     // opens within the screen where it was last time.
     bool scrolls = false;
+    // Below the body, never scrolled away: a status line, the foot buttons.
+    QWidget* footer = nullptr;
+    // The button that Return presses wherever the focus is in the window.
+    std::string main_button{};
+    // A window beside the panel, not a dialog, that Escape closes all the same.
+    bool escape_closes = false;
+    // A window that stays open beside the panel: it opens beside it, where
+    // the screen has room.
+    bool beside_panel = false;
 };
 
 // Builds the widgets of one form as children of `window`. A view reads the
@@ -39,12 +48,17 @@ using ViewFactory = std::function<ViewParts(const Form& form, QWidget& window)>;
 // own gets the generic one.
 class ViewRegistry {
   public:
-    void add(std::string form_name, ViewFactory factory);
+    // `main_button`: the button Return presses in the window, if any.
+    void add(std::string form_name, ViewFactory factory, std::string main_button = {});
     bool has(std::string_view form_name) const;
     ViewParts build(const Form& form, QWidget& window) const;
 
   private:
-    std::map<std::string, ViewFactory, std::less<>> factories_;
+    struct Entry {
+        ViewFactory factory;
+        std::string main_button{};
+    };
+    std::map<std::string, Entry, std::less<>> factories_;
 };
 
 } // namespace zqf::qt

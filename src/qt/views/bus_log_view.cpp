@@ -157,15 +157,15 @@ ViewParts build_bus_log_view(const Form& form, QWidget& window) {
     table->scrollToBottom();
     column->addWidget(table, 1);
 
-    auto* buttons = new QHBoxLayout;
-    QPushButton* copy = make_button(body, "cmdCopy");
+    // The buttons stay in view however small the window: below its body.
+    auto* footer = new QWidget(&window);
+    auto* buttons = new QHBoxLayout(footer);
+    buttons->setContentsMargins(column->contentsMargins());
+    QPushButton* copy = make_button(footer, "cmdCopy");
     buttons->addWidget(copy);
-    buttons->addWidget(make_button(body, "cmdClear"));
+    buttons->addWidget(make_button(footer, "cmdClear"));
     buttons->addStretch();
-    QPushButton* close = make_button(body, "cmdClose");
-    close->setDefault(true);
-    buttons->addWidget(close);
-    column->addLayout(buttons);
+    buttons->addWidget(make_button(footer, "cmdClose"));
 
     QObject::connect(copy, &QPushButton::clicked, table,
                      [model, table] { copy_rows(*model, *table); });
@@ -192,8 +192,8 @@ ViewParts build_bus_log_view(const Form& form, QWidget& window) {
     });
     follow->start();
 
-    ViewParts parts{body, nullptr, {}};
-    parts.scrolls = true;
+    ViewParts parts = beside_panel_parts(body, footer);
+    parts.main_button = "cmdClose";
     return parts;
 }
 

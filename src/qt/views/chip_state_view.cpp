@@ -82,13 +82,6 @@ class ChipStateView {
         split->setStretchFactor(0, 3);
         split->setStretchFactor(1, 2);
         column->addWidget(split, 1);
-
-        auto* buttons = new QHBoxLayout;
-        buttons->addStretch();
-        QPushButton* close = make_button(&body, "cmdClose");
-        close->setDefault(true);
-        buttons->addWidget(close);
-        column->addLayout(buttons);
         refresh();
     }
 
@@ -181,17 +174,10 @@ class ChipStateView {
 ViewParts build_chip_state_view(const Form& form, QWidget& window) {
     auto* body = new QWidget(&window);
     auto view = std::make_shared<ChipStateView>(dynamic_cast<const ChipStateForm&>(form), *body);
-    auto* timer = new QTimer(body);
-    timer->setInterval(refresh_interval_ms);
-    // Only while shown: a closed window's form may already be gone.
-    QObject::connect(timer, &QTimer::timeout, body, [view, body] {
-        if (body->isVisible()) {
-            view->refresh();
-        }
-    });
-    timer->start();
-    ViewParts parts{body, nullptr, {}};
-    parts.scrolls = true;
+    refresh_while_shown(*body, refresh_interval_ms, [view] { view->refresh(); });
+    // Close stays in view however small the window.
+    ViewParts parts = beside_panel_parts(body, make_foot(window, {"cmdClose"}));
+    parts.main_button = "cmdClose";
     return parts;
 }
 

@@ -44,7 +44,10 @@ ViewParts build_comms_help_view(const Form&, QWidget& window) {
     add_note(frame, notes, "Label3");
     column->addWidget(frame);
     add_closing_button(body, column, "Command1");
-    return {body, nullptr, {}};
+    ViewParts parts{body, nullptr, {}};
+    // Not a dialog (the start window stays usable beside it), yet Escape closes it.
+    parts.escape_closes = true;
+    return parts;
 }
 
 ViewParts build_help_view(const Form&, QWidget& window) {

@@ -1,6 +1,8 @@
 // The main window's menu bar, from the form's menu entries.
 #include "qt/views/main_view_parts.h"
 
+#include <QAction>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,8 +17,10 @@ QMenu* add_menu(QMenuBar* bar, const char* name) {
     return menu;
 }
 
-void add_entry(QMenu* menu, const char* name) {
-    menu->addAction(QString())->setObjectName(QString::fromLatin1(name));
+QAction* add_entry(QMenu* menu, const char* name) {
+    QAction* entry = menu->addAction(QString());
+    entry->setObjectName(QString::fromLatin1(name));
+    return entry;
 }
 
 } // namespace
@@ -24,11 +28,12 @@ void add_entry(QMenu* menu, const char* name) {
 QMenuBar* build_main_menus(QWidget& window) {
     auto* bar = new QMenuBar(&window);
     QMenu* file = add_menu(bar, "mnuFile");
-    add_entry(file, "mnuGet");
-    add_entry(file, "mnuSave");
-    add_entry(file, "mnuExport");
+    // The keys of every desktop program, beside the menus' own Alt letters.
+    add_entry(file, "mnuGet")->setShortcut(QKeySequence::Open);
+    add_entry(file, "mnuSave")->setShortcut(QKeySequence::Save);
+    add_entry(file, "mnuExport")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addSeparator();
-    add_entry(file, "Exitmenu");
+    add_entry(file, "Exitmenu")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* settings = add_menu(bar, "mnuSettings");
     for (const char* entry : {"synthmenu", "ifmnu", "current2menu", "current1menu"}) {
@@ -41,6 +46,7 @@ QMenuBar* build_main_menus(QWidget& window) {
     QMenu* board = add_menu(bar, "mnuBoard");
     add_entry(board, "mnuBusLog");
     add_entry(board, "mnuChipState");
+    add_entry(board, "mnuFreqPlot");
     board->addSeparator();
     for (const char* entry : {"mnuRecordBus", "mnuStopRecording"}) {
         add_entry(board, entry);
@@ -50,7 +56,7 @@ QMenuBar* build_main_menus(QWidget& window) {
 
     QMenu* help = add_menu(bar, "mnuHelp");
     add_entry(help, "aboutmenu");
-    add_entry(help, "mnuProg");
+    add_entry(help, "mnuProg")->setShortcut(QKeySequence::HelpContents);
 
     // "Remote" at the right of the menu bar while a client holds the board.
     auto* remote = new QLabel(bar);

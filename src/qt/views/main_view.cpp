@@ -2,6 +2,7 @@
 // the other windows, the RF section with the settings both sections share
 // beneath it, the IF section beside it, and at the bottom the register table
 // beside the update indicators.
+#include "core/windows/main_form.h"
 #include "qt/views/main_view_parts.h"
 #include "qt/views/views.h"
 
@@ -12,10 +13,11 @@
 
 namespace zqf::qt {
 
-ViewParts build_main_view(const Form&, QWidget& window) {
+ViewParts build_main_view(const Form& form, QWidget& window) {
     ViewParts parts;
     parts.scrolls = true;
     parts.menu_bar = build_main_menus(window);
+    parts.footer = build_status_line(dynamic_cast<const MainForm&>(form), window);
     parts.body = new QWidget(&window);
     auto* column = new QVBoxLayout(parts.body);
     column->setContentsMargins(4, 0, 4, 4);

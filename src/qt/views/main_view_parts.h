@@ -9,6 +9,10 @@ class QLayout;
 class QMenuBar;
 class QWidget;
 
+namespace zqf {
+class MainForm;
+}
+
 namespace zqf::qt {
 
 // The pieces of the main window's view, each built with its widgets as
@@ -22,6 +26,8 @@ QWidget* build_common_sections(QWidget* parent, std::vector<VisibleWhile>& follo
 QWidget* build_tool_buttons(QWidget* parent);
 QWidget* build_register_table(QWidget* parent, std::vector<VisibleWhile>& follow);
 QWidget* build_update_indicators(QWidget* parent);
+// The status line below the panel's body (never scrolled away).
+QWidget* build_status_line(const MainForm& form, QWidget& window);
 
 // A widget inside a wrapper of its own, so the wrapper can follow another
 // control's visibility while the widget follows its own.

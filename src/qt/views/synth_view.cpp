@@ -144,7 +144,13 @@ ViewParts build_synth_view(const Form&, QWidget& window) {
         column->addWidget(note);
     }
     auto* bottom = new QHBoxLayout;
-    bottom->addStretch();
+    // What was written, where it is not what was asked for: beside Exit, so
+    // its coming and going never moves the window's layout.
+    QLabel* grid_note = make_note(body, "grid_note");
+    make_heading(*grid_note);
+    grid_note->setStyleSheet(QStringLiteral("color: %1").arg(warning_text_colour.name()));
+    grid_note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    bottom->addWidget(grid_note, 1);
     QPushButton* exit = make_button(body, "Command2");
     exit->setMinimumWidth(96);
     bottom->addWidget(exit);

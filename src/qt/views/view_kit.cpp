@@ -1,6 +1,7 @@
 #include "qt/views/view_kit.h"
 
 #include "qt/binder/show_control.h"
+#include "qt/host/view_registry.h"
 
 #include "qt/widgets/option_widget.h"
 #include "qt/widgets/rotary_knob.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QSvgWidget>
+#include <QTimer>
 
 namespace zqf::qt {
 
@@ -104,6 +106,32 @@ QWidget* make_picture(QWidget* parent, const char* name, const QString& resource
     picture->renderer()->setAspectRatioMode(Qt::KeepAspectRatio);
     picture->setFixedSize(width, height);
     return picture;
+}
+
+void refresh_while_shown(QWidget& body, int interval_ms, std::function<void()> refresh) {
+    auto* timer = new QTimer(&body);
+    timer->setInterval(interval_ms);
+    QObject::connect(timer, &QTimer::timeout, &body, [&body, refresh = std::move(refresh)] {
+        if (body.isVisible()) {
+            refresh();
+        }
+    });
+    timer->start();
+}
+
+QWidget* make_foot(QWidget& window, std::initializer_list<const char*> names) {
+    auto* foot = new QWidget(&window);
+    foot->setLayout(make_button_row(foot, names));
+    return foot;
+}
+
+ViewParts beside_panel_parts(QWidget* body, QWidget* foot) {
+    ViewParts parts{body, nullptr, {}};
+    parts.scrolls = true;
+    parts.beside_panel = true;
+    parts.escape_closes = true;
+    parts.footer = foot;
+    return parts;
 }
 
 void make_prominent(QWidget& widget, double scale) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 
 class QComboBox;
@@ -15,6 +17,7 @@ class QWidget;
 
 namespace zqf::qt {
 
+struct ViewParts;
 class OptionWidget;
 class RotaryKnob;
 class SwitchButton;
@@ -39,6 +42,24 @@ QProgressBar* make_progress(QWidget* parent, const char* name);
 // A picture from the program's resources (an SVG), drawn at `width` x `height`.
 QWidget* make_picture(QWidget* parent, const char* name, const QString& resource, int width,
                       int height);
+
+// Text that warns (the chip behind the panel, no link, a frequency off its
+// grid): amber, dark enough to read on a light window.
+inline const QColor warning_text_colour{150, 90, 0};
+// Text that reports a fault (a word refused or failed).
+inline const QColor fault_text_colour{190, 0, 0};
+
+// Runs `refresh` every `interval_ms` while `body` is shown: a view that reads
+// its form (or the program) on a timer, never once the window has closed, as
+// a closed window's form may already be gone.
+void refresh_while_shown(QWidget& body, int interval_ms, std::function<void()> refresh);
+
+// The buttons at the foot of a window in a row of their own, below its body.
+QWidget* make_foot(QWidget& window, std::initializer_list<const char*> names);
+
+// The parts of a window that stays open beside the panel: its body scrolls,
+// its foot does not, and Escape closes it.
+ViewParts beside_panel_parts(QWidget* body, QWidget* foot);
 
 // Looks of read-outs: larger and bold for the figures an engineer watches,
 // fixed pitch for bit strings.

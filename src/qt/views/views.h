@@ -27,5 +27,6 @@ ViewParts build_spur_opt_view(const Form& form, QWidget& window);
 ViewParts build_bus_log_view(const Form& form, QWidget& window);
 ViewParts build_chip_state_view(const Form& form, QWidget& window);
 ViewParts build_remote_control_view(const Form& form, QWidget& window);
+ViewParts build_frequency_plot_view(const Form& form, QWidget& window);
 
 } // namespace zqf::qt

@@ -183,5 +183,21 @@ TEST(PanelTooltips, GeneratedLinesFollowTheControlsOwnAndTheDoorsNameTheirWindow
     }
 }
 
+TEST(PanelTooltips, ASecondSetUpReplacesTheLinesOfTheFirst) {
+    ProgramBench b;
+    b.confirm("Option4");
+    const std::string once = b.main().get<ToggleSwitch>("Toggle1").tooltip();
+    const std::string spur = b.main().get<OptionButton>("Option1").tooltip();
+    b.main().main_setup(); // as a settings file of the same device does
+    EXPECT_EQ(b.main().get<ToggleSwitch>("Toggle1").tooltip(), once);
+    EXPECT_EQ(b.main().get<OptionButton>("Option1").tooltip(), spur);
+    // Another family's bits replace these, the control's own text stays first.
+    b.state().device_name = "ZQF7620";
+    b.main().main_setup();
+    const std::string dual = b.main().get<OptionButton>("Option1").tooltip();
+    EXPECT_EQ(dual.rfind(spur.substr(0, spur.find('\n')), 0), 0U);
+    EXPECT_EQ(dual.find(spur.substr(spur.find('\n'))), std::string::npos);
+}
+
 } // namespace
 } // namespace zqf
