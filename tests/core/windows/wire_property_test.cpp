@@ -90,6 +90,11 @@ class Random {
     std::mt19937 engine_;
 };
 
+const DeviceProfile& pick_profile(Random& r) {
+    const std::span<const DeviceProfile> rows = catalogue_profiles();
+    return rows[static_cast<std::size_t>(r.pick(0, static_cast<int>(rows.size()) - 1))];
+}
+
 // A value at or around the edges of what the member takes on `device`, or a
 // value another device takes, or one nobody takes.
 double near_edge(Random& r, const DeviceProfile& device, const FieldRef& member, double now) {
@@ -111,7 +116,7 @@ double near_edge(Random& r, const DeviceProfile& device, const FieldRef& member,
     case 3:
         return span.low + span.unit / 2.0;
     case 4: {
-        const DeviceProfile& other = catalogue_profiles()[static_cast<std::size_t>(r.pick(0, 5))];
+        const DeviceProfile& other = pick_profile(r);
         const std::optional<Domain> theirs = member_domain(other, member);
         return theirs && !theirs->spans.empty() ? theirs->spans.back().high : now;
     }
@@ -150,7 +155,7 @@ std::string random_file(Random& r) {
             item.member);
     }
     if (r.pick(0, 9) == 0) {
-        s.device_name = catalogue_profiles()[static_cast<std::size_t>(r.pick(0, 5))].stored_name;
+        s.device_name = pick_profile(r).stored_name;
     }
     return render_settings(s);
 }
