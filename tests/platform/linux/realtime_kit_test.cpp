@@ -33,10 +33,10 @@ using Clock = std::chrono::steady_clock;
 // none can be started.
 class PrivateBus {
   public:
-    explicit PrivateBus(const std::string& folder) {
+    explicit PrivateBus(const std::string& folder) : socket_(folder + "/bus") {
         const std::string command = "dbus-daemon --session --fork --print-address=1 "
                                     "--print-pid=1 --address=unix:path=" +
-                                    folder + "/bus 2>/dev/null";
+                                    socket_ + " 2>/dev/null";
         FILE* printed = popen(command.c_str(), "r");
         if (printed == nullptr) {
             return;
@@ -47,9 +47,15 @@ class PrivateBus {
         }
         pclose(printed);
     }
+    // The daemon removes its socket as it goes; the folder is removed only
+    // after that, or the two would race over the socket file.
     ~PrivateBus() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
+        if (pid_ <= 0) {
+            return;
+        }
+        kill(pid_, SIGTERM);
+        for (int i = 0; i < 200 && access(socket_.c_str(), F_OK) == 0; ++i) {
+            std::this_thread::sleep_for(milliseconds(10));
         }
     }
     PrivateBus(const PrivateBus&) = delete;
@@ -58,6 +64,7 @@ class PrivateBus {
     const std::string& address() const { return address_; }
 
   private:
+    const std::string socket_;
     pid_t pid_ = 0;
     std::string address_;
 };
