@@ -53,6 +53,8 @@ class DivertingHost final : public Host {
     int64_t now_ms() override { return inner_.now_ms(); }
     void quit() override { inner_.quit(); }
     void note(std::string_view text) override { inner_.note(text); }
+    void settings_file_used(std::string_view path) override { inner_.settings_file_used(path); }
+    std::string tick_scheduling() const override { return inner_.tick_scheduling(); }
 
     bool diverting() const { return prompts_ != nullptr; }
 

@@ -3,6 +3,7 @@
 // sweep it starts ticks on the desktop's own timers.
 #include "core/windows/program.h"
 #include "qt/binder/binder.h"
+#include "qt/host/recent_files.h"
 #include "qt/remote/qt_remote_service.h"
 #include "qt/views/views.h"
 #include "qt_test_support.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTcpSocket>
 #include <QTest>
@@ -120,6 +122,26 @@ class RemoteControlTest : public QObject {
         // The sweep's window is the client's: nobody sees it.
         const Form* sweep = desktop.program.find("sweepform");
         QVERIFY(sweep != nullptr && desktop.host.window_of(*sweep) == nullptr);
+    }
+
+    // The instrument's host wraps the desktop's: what the desktop's own host
+    // does beyond boxes and dialogs must still reach it.
+    void the_desktop_host_still_keeps_recent_files_and_tells_how_ticks_run() {
+        RemoteDesktop desktop;
+        auto owned = std::make_unique<RecentFiles>(std::make_unique<QSettings>(
+            desktop.folder.filePath(QStringLiteral("recent.conf")), QSettings::IniFormat));
+        const RecentFiles& recent = *owned;
+        desktop.host.set_recent_files(std::move(owned));
+        const QString saved = desktop.folder.filePath(QStringLiteral("bench.txt"));
+        desktop.dialogs.file_answer = saved;
+        desktop.window("Main").findChild<QAction*>(QStringLiteral("mnuSave"))->trigger();
+        QCOMPARE(recent.files(), QStringList{saved});
+
+        desktop.window("Main").findChild<QAction*>(QStringLiteral("aboutmenu"))->trigger();
+        auto* timing =
+            desktop.window("aboutform").findChild<QLabel*>(QStringLiteral("tick_timing"));
+        QVERIFY(timing != nullptr && !timing->isHidden());
+        QVERIFY(timing->text().startsWith(QStringLiteral("Exerciser ticks run on a thread")));
     }
 
     void an_address_it_cannot_use_is_refused_with_a_message() {
