@@ -23,7 +23,8 @@ std::optional<double> sum_terms(const SharedState& state, const DeviceProfile& d
         word += term_value(state, device, term);
     }
     for (const IntegerSum& group : map.integer_sums) {
-        const double limit = group.bits == 16 ? 32768.0 : 2147483648.0;
+        // A signed whole number of `bits` bits.
+        const double limit = bit_weight(group.bits - 1);
         double partial = 0.0;
         for (const Term& term : group.terms) {
             partial += term_value(state, device, term);
@@ -80,7 +81,7 @@ std::string word_hex(double word) {
 }
 
 std::optional<uint32_t> compose_register(const SharedState& state, int index) {
-    if (index < 0 || index > 7 || state.device_name.empty()) {
+    if (!is_register(index) || state.device_name.empty()) {
         return std::nullopt;
     }
     const DeviceProfile& device = device_profile(state.device_name);
@@ -99,7 +100,7 @@ std::optional<uint32_t> compose_register(const SharedState& state, int index) {
 Assembled assemble_register(SharedState& state) {
     const int index = state.reg_index;
     // No device confirmed yet: there is no chip to write.
-    if (index > 7 || state.device_name.empty()) {
+    if (!is_register(index) || state.device_name.empty()) {
         return {Assembly::skipped, {}, {}};
     }
     const DeviceProfile& device = device_profile(state.device_name);
@@ -127,7 +128,7 @@ Assembled assemble_register(SharedState& state) {
         return refused(index, std::move(*refusal));
     }
     state.tx_word = state.reg_word[i];
-    if (index <= 6) {
+    if (is_shown_register(index)) {
         state.reg_text_bin[i] = bits_text(state.tx_word, display_length(device.family, index));
         state.reg_text_hex[i] = word_hex(state.tx_word);
     }

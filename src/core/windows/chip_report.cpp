@@ -2,6 +2,7 @@
 // beside what the panel would send now.
 #include "core/windows/chip_report.h"
 
+#include "core/planning/dividers.h"
 #include "core/registers/assembly.h"
 #include "core/registers/field_access.h"
 #include "core/registers/field_check.h"
@@ -117,8 +118,9 @@ Frequency rf_output(const Side& side) {
     }
     const double integer = *side.code(F::int_val);
     if (side.device().fraction == FractionKind::fixed_25_bit) {
-        const double fraction = *side.code(F::frac_msb) * 8192.0 + *side.code(F::frac_lsb);
-        return {(integer + fraction / bit_weight(25)) * pfd.hz, {}};
+        const double fraction =
+            *side.code(F::frac_msb) * fraction_lsb_units + *side.code(F::frac_lsb);
+        return {(integer + fraction / fixed_modulus) * pfd.hz, {}};
     }
     const double mod = *side.code(F::mod);
     if (mod == 0.0) {
@@ -222,8 +224,9 @@ std::optional<std::string> shown(const Side& side, const Setting& setting) {
 std::string fraction_text(const Side& side) {
     const std::string integer = std::to_string(*side.code(F::int_val));
     if (side.device().fraction == FractionKind::fixed_25_bit) {
-        const uint32_t fraction = *side.code(F::frac_msb) * 8192U + *side.code(F::frac_lsb);
-        return integer + " + " + std::to_string(fraction) + "/33554432";
+        const double fraction =
+            *side.code(F::frac_msb) * fraction_lsb_units + *side.code(F::frac_lsb);
+        return integer + " + " + general_form(fraction) + "/" + general_form(fixed_modulus);
     }
     return integer + " + " + std::to_string(*side.code(F::frac)) + "/" +
            std::to_string(*side.code(F::mod));
