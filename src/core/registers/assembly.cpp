@@ -45,22 +45,13 @@ Assembled refused(int index, WordRefusal refusal) {
 } // namespace
 
 int display_length(Family family, int index) {
-    constexpr std::array<int, 8> five{32, 32, 32, 8, 32, 0, 0, 0};
-    constexpr std::array<int, 8> dual{24, 21, 24, 24, 24, 19, 16, 0};
-    if (index < 0 || index > 7) {
+    if (!is_register(index)) {
         return 0;
     }
-    const auto i = static_cast<std::size_t>(index);
-    switch (family) {
-    case Family::five_register:
-        return five[i];
-    case Family::dual:
-        return dual[i];
-    case Family::four_register:
-    case Family::none:
-        break;
-    }
-    return index < 5 ? 24 : 0;
+    // A name outside the catalogue shows its words as the four-register family's.
+    const FamilyMaps* row = family_maps(family);
+    const FamilyMaps& shown = row != nullptr ? *row : *family_maps(Family::four_register);
+    return shown.display_lengths[static_cast<std::size_t>(index)];
 }
 
 std::string bits_text(double word, int length) {

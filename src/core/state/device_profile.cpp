@@ -1,7 +1,9 @@
 #include "core/state/device_profile.h"
 
 #include "core/state/bit_weight.h"
+#include "core/state/family_profile.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zqf {
@@ -20,11 +22,15 @@ constexpr std::array<int, 2> r1_r0{1, 0};
 constexpr RegisterWrites refresh_only{true, false, {}};
 constexpr RegisterWrites refresh_send_all{true, true, {}};
 
+constexpr FamilyProfile four_register = *family_profile(Family::four_register);
+constexpr FamilyProfile five_register = *family_profile(Family::five_register);
+constexpr FamilyProfile dual = *family_profile(Family::dual);
+
 // The 24-bit devices with four registers.
 constexpr DeviceProfile four_register_row{
-    .family = Family::four_register,
-    .register_count = 4,
-    .transfer_bits = 24,
+    .family = four_register.family,
+    .register_count = four_register.register_count,
+    .transfer_bits = four_register.transfer_bits,
     .int_limits = IntLimitGroup::group_24_bit,
     .send_all_order = r3_r2_r1_r0,
     .all_registers_write = AllRegistersWrite::send_all,
@@ -38,9 +44,9 @@ constexpr DeviceProfile four_register_row{
 
 // The 32-bit devices with five registers; "Update All Registers" writes nothing there.
 constexpr DeviceProfile five_register_row{
-    .family = Family::five_register,
-    .register_count = 5,
-    .transfer_bits = 32,
+    .family = five_register.family,
+    .register_count = five_register.register_count,
+    .transfer_bits = five_register.transfer_bits,
     .int_limits = IntLimitGroup::group_32_bit,
     .send_all_order = r4_to_r0,
     .normal_update_writes = {true, false, r2_r1_r0},
@@ -110,9 +116,9 @@ constexpr DeviceProfile zqf7350_row = [] {
 // ZQF7610 selections store this name as well.
 constexpr DeviceProfile zqf7620_row{
     .stored_name = "ZQF7620",
-    .family = Family::dual,
-    .register_count = 8,
-    .transfer_bits = 24,
+    .family = dual.family,
+    .register_count = dual.register_count,
+    .transfer_bits = dual.transfer_bits,
     .int_limits = IntLimitGroup::group_24_bit,
     .send_all_order = r0_r1_r2_r3,
     .send_every_order = dual_every,

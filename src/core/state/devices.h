@@ -1,11 +1,11 @@
 #pragma once
 
-#include <array>
+#include "core/state/family_table.h"
+
+#include <span>
 #include <string_view>
 
 namespace zqf {
-
-enum class Family { none, four_register, five_register, dual };
 
 // One selection of the start window. What the stored name stands for is the
 // row of its device profile (device_profile.h).
@@ -39,7 +39,7 @@ Family family_of(std::string_view device_name);
 // 32 for ZQF7340, ZQF7350 and ZQF7360, 24 for every other name.
 int transfer_bits(std::string_view device_name);
 
-// Number of low word bits that carry the register number.
+// Number of low word bits that carry the register number; 3 for Family::none.
 int control_bits(Family family);
 
 } // namespace zqf

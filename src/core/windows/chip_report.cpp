@@ -248,7 +248,7 @@ std::string muxout_text(const Side& side) {
 }
 
 std::vector<Setting> settings_of(const DeviceProfile& device) {
-    const bool dual = device.family == Family::dual;
+    const bool dual = device.if_section;
     const bool four = device.family == Family::four_register;
     std::vector<Setting> out{
         {"RF output", rf_fields, [](const Side& s) { return mhz(rf_output(s)); }},
@@ -406,7 +406,7 @@ ChipReport chip_report(const SharedState& panel_state, const RegisterWords& chip
         report.summary.push_back(
             summary_line("", chip, panel, rf_fields, rf_output, report.registers));
     }
-    if (device.family == Family::dual) {
+    if (device.if_section) {
         report.summary.push_back(
             summary_line("IF ", chip, panel, if_fields, if_output, report.registers));
     }
@@ -426,7 +426,7 @@ OutputFrequencies output_frequencies(const SharedState& panel, const RegisterWor
     if (side.knows(rf_fields)) {
         out.rf_hz = known(rf_output(side));
     }
-    if (device.family == Family::dual && side.knows(if_fields)) {
+    if (device.if_section && side.knows(if_fields)) {
         out.if_hz = known(if_output(side));
     }
     return out;

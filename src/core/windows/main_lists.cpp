@@ -12,6 +12,9 @@
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
+#include <array>
+#include <span>
+
 namespace zqf {
 
 namespace {
@@ -157,22 +160,46 @@ void MainForm::clock_divider_changed() {
     run_steps({r4, all_rf});
 }
 
+namespace {
+
+// What a double click on the loop picture brings out: the single
+// synthesizers' hidden test-mode controls, or the dual devices' RF test-mode
+// window.
+struct PictureReveal {
+    Family family;
+    std::span<const std::string_view> hidden_controls;
+    bool opens_test_modes;
+};
+
+constexpr std::array<std::string_view, 2> four_register_hidden{"Combo2", "Combo3"};
+constexpr std::array<std::string_view, 3> five_register_hidden{"Combo12", "Combo13",
+                                                               "dec_sel_toggle"};
+
+constexpr FamilyTable<PictureReveal> picture_reveals{{
+    {.family = Family::four_register,
+     .hidden_controls = four_register_hidden,
+     .opens_test_modes = false},
+    {.family = Family::five_register,
+     .hidden_controls = five_register_hidden,
+     .opens_test_modes = false},
+    {.family = Family::dual, .hidden_controls = {}, .opens_test_modes = true},
+}};
+static_assert(has_every_family(picture_reveals));
+
+} // namespace
+
 void MainForm::Picture1_DblClick() {
-    switch (family_of(program_.state().device_name)) {
-    case Family::dual:
+    const PictureReveal* reveal =
+        family_row(picture_reveals, family_of(program_.state().device_name));
+    if (reveal == nullptr) {
+        return;
+    }
+    if (reveal->opens_test_modes) {
         open_rf_test_modes();
-        break;
-    case Family::four_register:
-        get<ListBox>("Combo2").set_visible(true);
-        get<ListBox>("Combo3").set_visible(true);
-        break;
-    case Family::five_register:
-        get<ListBox>("Combo12").set_visible(true);
-        get<ListBox>("Combo13").set_visible(true);
-        get<ToggleSwitch>("dec_sel_toggle").set_visible(true);
-        break;
-    case Family::none:
-        break;
+        return;
+    }
+    for (const std::string_view name : reveal->hidden_controls) {
+        get<Control>(name).set_visible(true);
     }
 }
 
