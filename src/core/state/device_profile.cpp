@@ -138,6 +138,26 @@ constexpr std::array<DeviceProfile, 5> catalogue_rows{
     zqf7310_row, zqf7320_row, zqf7340_row, zqf7350_row, zqf7620_row,
 };
 
+// The start window's selections; each stores the name of a row above.
+constexpr std::array<DeviceEntry, 6> catalogue_entries{{
+    {"Option1", "ZQF7310", "ZQF7310", "ZQF7310"},
+    {"Option2", "ZQF7320", "ZQF7320", "ZQF7320"},
+    {"Option3", "ZQF7610", "ZQF7620", "ZQF7610"},
+    {"Option6", "ZQF7620", "ZQF7620", "ZQF7620"},
+    {"Option4", "ZQF7340", "ZQF7340", "ZQF7340"},
+    {"Option5", "ZQF7350", "ZQF7350", "ZQF7350"},
+}};
+
+constexpr bool stores_a_row(const DeviceEntry& entry) {
+    for (const DeviceProfile& row : catalogue_rows) {
+        if (row.stored_name == entry.stored_name) {
+            return true;
+        }
+    }
+    return false;
+}
+static_assert(std::ranges::all_of(catalogue_entries, stores_a_row));
+
 // No selection stores this name; words and RF limits still treat it as 32-bit.
 constexpr DeviceProfile zqf7360_row{
     .stored_name = "ZQF7360",
@@ -149,6 +169,8 @@ constexpr DeviceProfile zqf7360_row{
 constexpr DeviceProfile other_name_row{};
 
 } // namespace
+
+constinit const std::span<const DeviceEntry> device_catalogue = catalogue_entries;
 
 const DeviceProfile& device_profile(std::string_view device_name) {
     for (const DeviceProfile& row : catalogue_rows) {
