@@ -10,6 +10,7 @@
 #include "core/registers/word_fields.h"
 #include "core/state/device_profile.h"
 #include "core/text/number_text.h"
+#include "core/windows/family_panel.h"
 #include "core/windows/main_list_items.h"
 #include "core/windows/test_mode_rows.h"
 
@@ -249,7 +250,6 @@ std::string muxout_text(const Side& side) {
 
 std::vector<Setting> settings_of(const DeviceProfile& device) {
     const bool dual = device.if_section;
-    const bool four = device.family == Family::four_register;
     std::vector<Setting> out{
         {"RF output", rf_fields, [](const Side& s) { return mhz(rf_output(s)); }},
         {"PFD", rf_pfd_fields, [](const Side& s) { return khz(rf_pfd(s)); }},
@@ -291,9 +291,13 @@ std::vector<Setting> settings_of(const DeviceProfile& device) {
                        }});
         return out;
     }
-    // The test-mode lists of the panel name the codes of these families.
-    const std::string_view test_list = four ? "Combo2" : "Combo13";
-    const std::string_view sd_list = four ? "Combo3" : "Combo12";
+    // The test-mode lists of the panel name the codes of these families; a
+    // name outside the catalogue reads them as the five-register lists.
+    const FamilyPanel* panel = family_row(family_panels, device.family);
+    const FamilyPanel& lists =
+        panel != nullptr ? *panel : *family_row(family_panels, Family::five_register);
+    const std::string_view test_list = lists.test_mode_list;
+    const std::string_view sd_list = lists.sd_test_mode_list;
     out.push_back({"Test mode", {F::test_mode}, [test_list](const Side& s) {
                        return list_item(test_list, *s.code(F::test_mode));
                    }});

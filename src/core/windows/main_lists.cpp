@@ -7,13 +7,11 @@
 #include "core/state/stored_values.h"
 #include "core/text/number_entry.h"
 #include "core/text/number_text.h"
+#include "core/windows/family_panel.h"
 #include "core/windows/main_form.h"
 #include "core/windows/main_list_items.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
-
-#include <array>
-#include <span>
 
 namespace zqf {
 
@@ -160,45 +158,18 @@ void MainForm::clock_divider_changed() {
     run_steps({r4, all_rf});
 }
 
-namespace {
-
-// What a double click on the loop picture brings out: the single
-// synthesizers' hidden test-mode controls, or the dual devices' RF test-mode
-// window.
-struct PictureReveal {
-    Family family;
-    std::span<const std::string_view> hidden_controls;
-    bool opens_test_modes;
-};
-
-constexpr std::array<std::string_view, 2> four_register_hidden{"Combo2", "Combo3"};
-constexpr std::array<std::string_view, 3> five_register_hidden{"Combo12", "Combo13",
-                                                               "dec_sel_toggle"};
-
-constexpr FamilyTable<PictureReveal> picture_reveals{{
-    {.family = Family::four_register,
-     .hidden_controls = four_register_hidden,
-     .opens_test_modes = false},
-    {.family = Family::five_register,
-     .hidden_controls = five_register_hidden,
-     .opens_test_modes = false},
-    {.family = Family::dual, .hidden_controls = {}, .opens_test_modes = true},
-}};
-static_assert(has_every_family(picture_reveals));
-
-} // namespace
-
 void MainForm::Picture1_DblClick() {
-    const PictureReveal* reveal =
-        family_row(picture_reveals, family_of(program_.state().device_name));
-    if (reveal == nullptr) {
+    const FamilyPanel* panel = family_row(family_panels, family_of(program_.state().device_name));
+    if (panel == nullptr) {
         return;
     }
-    if (reveal->opens_test_modes) {
+    if (panel->test_mode_list.empty()) {
         open_rf_test_modes();
         return;
     }
-    for (const std::string_view name : reveal->hidden_controls) {
+    get<ListBox>(panel->test_mode_list).set_visible(true);
+    get<ListBox>(panel->sd_test_mode_list).set_visible(true);
+    for (const std::string_view name : panel->more_hidden) {
         get<Control>(name).set_visible(true);
     }
 }
