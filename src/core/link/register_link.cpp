@@ -22,7 +22,7 @@ void RegisterLink::send_register() {
     }
     const int index = state_.reg_index;
     if (!observers_.empty()) {
-        const bool shown = index <= 6;
+        const bool shown = is_shown_register(index);
         const SentWord sent{index, state_.tx_word,
                             shown ? state_.reg_text_bin[static_cast<std::size_t>(index)]
                                   : std::string(),

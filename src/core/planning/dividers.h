@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/state/bit_weight.h"
 #include "core/state/shared_state.h"
 
 #include <optional>
@@ -8,9 +9,9 @@ namespace zqf {
 
 // The ZQF7350's fixed modulus, 2^25, and the two halves its fraction is
 // split into: 12 upper bits and 13 lower bits.
-inline constexpr double fixed_modulus = 33554432.0;
-inline constexpr double fraction_msb_units = 4096.0;
-inline constexpr double fraction_lsb_units = 8192.0;
+inline constexpr double fixed_modulus = bit_weight(25);
+inline constexpr double fraction_msb_units = bit_weight(12);
+inline constexpr double fraction_lsb_units = bit_weight(13);
 
 // INT, MOD and FRAC of a plan, each truncated toward minus infinity.
 struct DividerPlan {

@@ -23,7 +23,8 @@ std::optional<double> sum_terms(const SharedState& state, const DeviceProfile& d
         word += term_value(state, device, term);
     }
     for (const IntegerSum& group : map.integer_sums) {
-        const double limit = group.bits == 16 ? 32768.0 : 2147483648.0;
+        // A signed whole number of `bits` bits.
+        const double limit = bit_weight(group.bits - 1);
         double partial = 0.0;
         for (const Term& term : group.terms) {
             partial += term_value(state, device, term);
@@ -44,22 +45,13 @@ Assembled refused(int index, WordRefusal refusal) {
 } // namespace
 
 int display_length(Family family, int index) {
-    constexpr std::array<int, 8> five{32, 32, 32, 8, 32, 0, 0, 0};
-    constexpr std::array<int, 8> dual{24, 21, 24, 24, 24, 19, 16, 0};
-    if (index < 0 || index > 7) {
+    if (!is_register(index)) {
         return 0;
     }
-    const auto i = static_cast<std::size_t>(index);
-    switch (family) {
-    case Family::five_register:
-        return five[i];
-    case Family::dual:
-        return dual[i];
-    case Family::four_register:
-    case Family::none:
-        break;
-    }
-    return index < 5 ? 24 : 0;
+    // A name outside the catalogue shows its words as the four-register family's.
+    const FamilyMaps* row = family_maps(family);
+    const FamilyMaps& shown = row != nullptr ? *row : *family_maps(Family::four_register);
+    return shown.display_lengths[static_cast<std::size_t>(index)];
 }
 
 std::string bits_text(double word, int length) {
@@ -80,7 +72,7 @@ std::string word_hex(double word) {
 }
 
 std::optional<uint32_t> compose_register(const SharedState& state, int index) {
-    if (index < 0 || index > 7 || state.device_name.empty()) {
+    if (!is_register(index) || state.device_name.empty()) {
         return std::nullopt;
     }
     const DeviceProfile& device = device_profile(state.device_name);
@@ -99,7 +91,7 @@ std::optional<uint32_t> compose_register(const SharedState& state, int index) {
 Assembled assemble_register(SharedState& state) {
     const int index = state.reg_index;
     // No device confirmed yet: there is no chip to write.
-    if (index > 7 || state.device_name.empty()) {
+    if (!is_register(index) || state.device_name.empty()) {
         return {Assembly::skipped, {}, {}};
     }
     const DeviceProfile& device = device_profile(state.device_name);
@@ -127,7 +119,7 @@ Assembled assemble_register(SharedState& state) {
         return refused(index, std::move(*refusal));
     }
     state.tx_word = state.reg_word[i];
-    if (index <= 6) {
+    if (is_shown_register(index)) {
         state.reg_text_bin[i] = bits_text(state.tx_word, display_length(device.family, index));
         state.reg_text_hex[i] = word_hex(state.tx_word);
     }

@@ -4,10 +4,12 @@
 #include "core/state/bit_weight.h"
 #include "core/state/devices.h"
 #include "core/state/noise_patterns.h"
+#include "core/state/stored_values.h"
 #include "core/text/number_text.h"
 
 #include <array>
 #include <cmath>
+#include <span>
 
 namespace zqf {
 
@@ -80,28 +82,23 @@ std::optional<std::string> current_text(double milliamperes) {
     return format_template(milliamperes, "0.0000");
 }
 
-std::optional<std::string> rf_current(const SharedState& s) {
-    const double scale = s.rset_ohms_int / s.rset_ohms;
-    switch (family_of(s.device_name)) {
-    case Family::dual:
-        if (const auto k = code_of(s.rf_cp_current_dual, p2(9), 3)) {
-            return current_text(0.625 * (2 * *k + 1) * scale);
-        }
-        break;
-    case Family::four_register:
-        if (const auto k = code_of(s.cp_current_4r, p2(7), 7)) {
-            return current_text(0.625 * (*k + 1) * scale);
-        }
-        break;
-    case Family::five_register:
-        if (const auto k = code_of(s.cp_current_5r, p2(24), 15)) {
-            return current_text((25.5 / s.rset_ohms) * 1000.0 * (*k + 1) / 16.0);
-        }
-        break;
-    case Family::none:
-        break;
-    }
-    return std::nullopt;
+double rset_scale(const SharedState& s) {
+    return s.rset_ohms_int / s.rset_ohms;
+}
+
+std::optional<std::string> four_register_rf_current(const SharedState& s) {
+    const auto k = code_of(s.cp_current_4r, p2(7), 7);
+    return k ? current_text(0.625 * (*k + 1) * rset_scale(s)) : std::nullopt;
+}
+
+std::optional<std::string> five_register_rf_current(const SharedState& s) {
+    const auto k = code_of(s.cp_current_5r, p2(24), 15);
+    return k ? current_text((25.5 / s.rset_ohms) * 1000.0 * (*k + 1) / 16.0) : std::nullopt;
+}
+
+std::optional<std::string> dual_rf_current(const SharedState& s) {
+    const auto k = code_of(s.rf_cp_current_dual, p2(9), 3);
+    return k ? current_text(0.625 * (2 * *k + 1) * rset_scale(s)) : std::nullopt;
 }
 
 constexpr std::array<std::string_view, 8> four_register_muxout{
@@ -128,30 +125,60 @@ constexpr std::array<std::string_view, 16> dual_muxout{
     "RF Digital Lock Detect", "RF/IF Digital Lock Detect", "Logic High State",
     "Logic Low State",
 };
+static_assert(dual_muxout.size() == dual_muxout_codes);
+
+// The muxout code of the single synthesizers, held as k x 2^20; the dual
+// devices keep the position of their list instead.
+std::optional<int> single_muxout_code(const SharedState& s) {
+    return code_of(s.muxout_code, p2(20), 7);
+}
+
+std::optional<int> dual_muxout_code(const SharedState& s) {
+    return s.dual_muxout_index;
+}
+
+// How each family's read-outs read the shared state.
+struct FamilyReadouts {
+    Family family;
+    std::optional<std::string> (*rf_current)(const SharedState&);
+    std::optional<int> (*muxout_code)(const SharedState&);
+    std::span<const std::string_view> muxout_names;
+};
+
+constexpr FamilyTable<FamilyReadouts> family_readouts{{
+    {.family = Family::four_register,
+     .rf_current = four_register_rf_current,
+     .muxout_code = single_muxout_code,
+     .muxout_names = four_register_muxout},
+    {.family = Family::five_register,
+     .rf_current = five_register_rf_current,
+     .muxout_code = single_muxout_code,
+     .muxout_names = five_register_muxout},
+    {.family = Family::dual,
+     .rf_current = dual_rf_current,
+     .muxout_code = dual_muxout_code,
+     .muxout_names = dual_muxout},
+}};
+static_assert(has_every_family(family_readouts));
+
+const FamilyReadouts* readouts_of(const SharedState& s) {
+    return family_row(family_readouts, family_of(s.device_name));
+}
+
+std::optional<std::string> rf_current(const SharedState& s) {
+    const FamilyReadouts* family = readouts_of(s);
+    return family != nullptr ? family->rf_current(s) : std::nullopt;
+}
 
 } // namespace
 
 std::optional<std::string> muxout_name(const SharedState& s) {
-    switch (family_of(s.device_name)) {
-    case Family::four_register:
-        if (const auto k = code_of(s.muxout_code, p2(20), 7)) {
-            return std::string(four_register_muxout[static_cast<std::size_t>(*k)]);
-        }
-        break;
-    case Family::five_register:
-        if (const auto k = code_of(s.muxout_code, p2(20), 7)) {
-            return std::string(five_register_muxout[static_cast<std::size_t>(*k)]);
-        }
-        break;
-    case Family::dual:
-        if (s.dual_muxout_index >= 0 && s.dual_muxout_index <= 15) {
-            return std::string(dual_muxout[static_cast<std::size_t>(s.dual_muxout_index)]);
-        }
-        break;
-    case Family::none:
-        break;
+    const FamilyReadouts* family = readouts_of(s);
+    const std::optional<int> code = family != nullptr ? family->muxout_code(s) : std::nullopt;
+    if (!code || *code < 0 || *code >= static_cast<int>(family->muxout_names.size())) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return std::string(family->muxout_names[static_cast<std::size_t>(*code)]);
 }
 
 std::optional<std::size_t> noise_mode_of_test_mode(const SharedState& s) {

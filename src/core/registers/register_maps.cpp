@@ -179,14 +179,14 @@ constexpr std::array<Term, 8> dual_r6{{
 // R7 carries its register number only.
 constexpr std::array<Term, 0> no_terms{};
 
-const std::array<RegisterMap, 4> four_maps{{
+constexpr std::array<RegisterMap, 4> four_maps{{
     {four_r0, {}},
     {four_r1, {}},
     {four_r2, {}},
     {four_r3, {}},
 }};
 
-const std::array<RegisterMap, 5> five_maps{{
+constexpr std::array<RegisterMap, 5> five_maps{{
     {five_r0, {}},
     {five_r1, {}},
     {five_r2, {}},
@@ -194,7 +194,7 @@ const std::array<RegisterMap, 5> five_maps{{
     {five_r4, {}},
 }};
 
-const std::array<RegisterMap, 8> dual_maps{{
+constexpr std::array<RegisterMap, 8> dual_maps{{
     {dual_r0, {}},
     {dual_r1, dual_r1_sums},
     {dual_r2, dual_r2_sums},
@@ -205,26 +205,29 @@ const std::array<RegisterMap, 8> dual_maps{{
     {no_terms, {}},
 }};
 
-template <std::size_t N>
-const RegisterMap* pick(const std::array<RegisterMap, N>& maps, int index) {
-    return index >= 0 && index < static_cast<int>(N) ? &maps[static_cast<std::size_t>(index)]
-                                                     : nullptr;
-}
+constexpr FamilyTable<FamilyMaps> every_family_maps{{
+    {.family = Family::four_register,
+     .maps = four_maps,
+     .display_lengths = {24, 24, 24, 24, 24, 0, 0, 0}},
+    {.family = Family::five_register,
+     .maps = five_maps,
+     .display_lengths = {32, 32, 32, 8, 32, 0, 0, 0}},
+    {.family = Family::dual, .maps = dual_maps, .display_lengths = {24, 21, 24, 24, 24, 19, 16, 0}},
+}};
+static_assert(has_every_family(every_family_maps));
 
 } // namespace
 
+const FamilyMaps* family_maps(Family family) {
+    return family_row(every_family_maps, family);
+}
+
 const RegisterMap* register_map(Family family, int index) {
-    switch (family) {
-    case Family::four_register:
-        return pick(four_maps, index);
-    case Family::five_register:
-        return pick(five_maps, index);
-    case Family::dual:
-        return pick(dual_maps, index);
-    case Family::none:
-        break;
+    const FamilyMaps* row = family_maps(family);
+    if (row == nullptr || index < 0 || index >= static_cast<int>(row->maps.size())) {
+        return nullptr;
     }
-    return nullptr;
+    return &row->maps[static_cast<std::size_t>(index)];
 }
 
 bool term_applies(const DeviceProfile& device, const Term& term) {

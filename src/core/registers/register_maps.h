@@ -5,6 +5,7 @@
 #include "core/state/device_profile.h"
 #include "core/state/shared_state.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <variant>
@@ -66,6 +67,17 @@ struct RegisterMap {
     std::span<const Term> terms;
     std::span<const IntegerSum> integer_sums;
 };
+
+// A family's registers: the map of each, R0 upwards, and how many bits of
+// each register's word its display pair shows (0: none).
+struct FamilyMaps {
+    Family family;
+    std::span<const RegisterMap> maps;
+    std::array<int, register_slots> display_lengths;
+};
+
+// The family's maps; nullptr for Family::none.
+const FamilyMaps* family_maps(Family family);
 
 // The map of register `index` for `family`, or nullptr when the family has no
 // such register.

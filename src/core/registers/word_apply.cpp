@@ -247,7 +247,7 @@ class WordReader {
 
 std::variant<std::vector<SharedState>, std::string> word_readings(const SharedState& now, int index,
                                                                   uint32_t word) {
-    if (index < 0 || index > 7) {
+    if (!is_register(index)) {
         return "there is no R" + std::to_string(index) + ".";
     }
     return WordReader(now, index, word).read();

@@ -4,6 +4,7 @@
 #include "core/registers/field_access.h"
 #include "core/registers/field_check.h"
 #include "core/state/bit_weight.h"
+#include "core/state/stored_values.h"
 #include "core/text/convert.h"
 #include "core/text/number_text.h"
 
@@ -82,11 +83,11 @@ std::string group_text(const SharedState& state, const std::vector<Share>& share
 
 bool is_window_test_mode(const DeviceProfile& device, const Term& term, double value) {
     return term.id == FieldId::test_mode && device.family == Family::five_register &&
-           value >= 2048.0 && std::fmod(value, 2048.0) == 0.0;
+           value >= test_mode_window_unit && std::fmod(value, test_mode_window_unit) == 0.0;
 }
 
 WordRefusal uncarried_test_mode(double value) {
-    return {"the RF test mode " + general_form(value / 2048.0) +
+    return {"the RF test mode " + general_form(value / test_mode_window_unit) +
                 " chosen in the Test Modes window cannot be carried there: this device takes "
                 "its test mode from the panel's test-mode list, 0 to 31.",
             true};

@@ -72,35 +72,38 @@ struct DeviceDefaults {
 
 // Everything that differs between devices, one row per stored device name.
 // Every device-dependent decision reads a property of the row of device_name
-// instead of comparing names.
+// instead of comparing names. A device's row is its family's row with the
+// device's own differences; the family rows are written out in full, and only
+// the name and the start values have a default, so that no row can leave a
+// decision unmade.
 struct DeviceProfile {
     std::string_view stored_name{}; // empty for the row of names outside the catalogue
-    Family family = Family::none;
-    int register_count = 0; // registers the map assembles: 4, 5 or 8
-    int transfer_bits = 24; // bits sent per word
-    FractionKind fraction = FractionKind::modulus;
-    IntLimitGroup int_limits = IntLimitGroup::none;
+    Family family;
+    int register_count; // registers the map assembles: 4, 5 or 8
+    int transfer_bits;  // bits sent per word
+    FractionKind fraction;
+    IntLimitGroup int_limits;
 
     // Writes.
-    std::span<const int> send_all_order{};   // send_all_registers
-    std::span<const int> send_every_order{}; // send_every_register
-    AllRegistersWrite all_registers_write = AllRegistersWrite::nothing;
-    RegisterWrites normal_update_writes{}; // RF planner, Normal mode
-    RegisterWrites lcd_update_writes{};    // RF planner, LCD mode and LCD steps
-    RegisterWrites reference_writes{};     // reference window
-    AuxiliaryWrite auxiliary_write = AuxiliaryWrite::nothing;
-    SettingsLoadFinish settings_load_finish = SettingsLoadFinish::nothing;
+    std::span<const int> send_all_order;   // send_all_registers
+    std::span<const int> send_every_order; // send_every_register
+    AllRegistersWrite all_registers_write;
+    RegisterWrites normal_update_writes; // RF planner, Normal mode
+    RegisterWrites lcd_update_writes;    // RF planner, LCD mode and LCD steps
+    RegisterWrites reference_writes;     // reference window
+    AuxiliaryWrite auxiliary_write;
+    SettingsLoadFinish settings_load_finish;
 
     // Sections, windows and controls.
-    RfCurrentWindow rf_current_window = RfCurrentWindow::currentform7310;
-    bool if_section = false;       // IF synthesizer: IF planner, IF current, dual-only doors
-    bool phase_register = false;   // R1 phase word and the panel's phase frame
-    bool lcd_mode = true;          // LCD buttons of the RF planner
-    bool reference_halver = false; // reference divide-by-2 switch of the RF planner
-    bool resync_list = false;      // the panel's resync list
-    bool noise_modes = true;       // the noise-and-spur buttons are offered
-    bool spur_sweep = false;       // "Spurious Optimisation Sweep" is enabled
-    FastLockSwitch fast_lock_switch = FastLockSwitch::refresh_only;
+    RfCurrentWindow rf_current_window;
+    bool if_section;       // IF synthesizer: IF planner, IF current, dual-only doors
+    bool phase_register;   // R1 phase word and the panel's phase frame
+    bool lcd_mode;         // LCD buttons of the RF planner
+    bool reference_halver; // reference divide-by-2 switch of the RF planner
+    bool resync_list;      // the panel's resync list
+    bool noise_modes;      // the noise-and-spur buttons are offered
+    bool spur_sweep;       // "Spurious Optimisation Sweep" is enabled
+    FastLockSwitch fast_lock_switch;
 
     std::optional<DeviceDefaults> defaults{};
 };

@@ -1,6 +1,7 @@
 #include "core/state/devices.h"
 
 #include "core/state/device_profile.h"
+#include "core/state/family_profile.h"
 
 namespace zqf {
 
@@ -13,7 +14,10 @@ int transfer_bits(std::string_view device_name) {
 }
 
 int control_bits(Family family) {
-    return family == Family::four_register ? 2 : 3;
+    // A name outside the catalogue is framed as most families' words are.
+    constexpr int most_families = 3;
+    const FamilyProfile* row = family_profile(family);
+    return row != nullptr ? row->control_bits : most_families;
 }
 
 } // namespace zqf

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <array>
+#include "core/state/family_table.h"
+
+#include <span>
 #include <string_view>
 
 namespace zqf {
-
-enum class Family { none, four_register, five_register, dual };
 
 // One selection of the start window. What the stored name stands for is the
 // row of its device profile (device_profile.h).
@@ -16,15 +16,9 @@ struct DeviceEntry {
     std::string_view device_caption; // what the main window's Device label shows
 };
 
-// In the order the start window tests its options.
-inline constexpr std::array<DeviceEntry, 6> device_catalogue{{
-    {"Option1", "ZQF7310", "ZQF7310", "ZQF7310"},
-    {"Option2", "ZQF7320", "ZQF7320", "ZQF7320"},
-    {"Option3", "ZQF7610", "ZQF7620", "ZQF7610"},
-    {"Option6", "ZQF7620", "ZQF7620", "ZQF7620"},
-    {"Option4", "ZQF7340", "ZQF7340", "ZQF7340"},
-    {"Option5", "ZQF7350", "ZQF7350", "ZQF7350"},
-}};
+// In the order the start window tests its options. Kept beside the device
+// profiles (device_profile.cpp), so that a new device is written in one place.
+extern const std::span<const DeviceEntry> device_catalogue;
 
 inline constexpr std::string_view zqf7310 = "ZQF7310";
 inline constexpr std::string_view zqf7320 = "ZQF7320";
@@ -39,7 +33,7 @@ Family family_of(std::string_view device_name);
 // 32 for ZQF7340, ZQF7350 and ZQF7360, 24 for every other name.
 int transfer_bits(std::string_view device_name);
 
-// Number of low word bits that carry the register number.
+// Number of low word bits that carry the register number; 3 for Family::none.
 int control_bits(Family family);
 
 } // namespace zqf

@@ -6,6 +6,18 @@
 
 namespace zqf {
 
+// The registers a word can be addressed to, R0 to R7, and those of them whose
+// words the display pairs show, R0 to R6.
+inline constexpr int register_slots = 8;
+inline constexpr int shown_registers = 7;
+
+constexpr bool is_register(int index) {
+    return index >= 0 && index < register_slots;
+}
+constexpr bool is_shown_register(int index) {
+    return index >= 0 && index < shown_registers;
+}
+
 // The one model of the program. Every window, planner and tool reads and writes
 // these members directly. Names and widths are the program's own: the settings
 // file, the register maps and the windows all speak in them. Field members are
@@ -18,10 +30,10 @@ struct SharedState {
     std::string comm_link;
     int16_t port_address = 0;
     uint8_t reg_index = 0;
-    std::array<double, 8> reg_word{};
+    std::array<double, register_slots> reg_word{};
     double tx_word = 0.0;
-    std::array<std::string, 7> reg_text_bin;
-    std::array<std::string, 7> reg_text_hex;
+    std::array<std::string, shown_registers> reg_text_bin;
+    std::array<std::string, shown_registers> reg_text_hex;
 
     // --- USB adapter ------------------------------------------------------
     std::string fw_path;

@@ -2,6 +2,7 @@
 // beside what the panel would send now.
 #include "core/windows/chip_report.h"
 
+#include "core/planning/dividers.h"
 #include "core/registers/assembly.h"
 #include "core/registers/field_access.h"
 #include "core/registers/field_check.h"
@@ -9,6 +10,7 @@
 #include "core/registers/word_fields.h"
 #include "core/state/device_profile.h"
 #include "core/text/number_text.h"
+#include "core/windows/family_panel.h"
 #include "core/windows/main_list_items.h"
 #include "core/windows/test_mode_rows.h"
 
@@ -117,8 +119,9 @@ Frequency rf_output(const Side& side) {
     }
     const double integer = *side.code(F::int_val);
     if (side.device().fraction == FractionKind::fixed_25_bit) {
-        const double fraction = *side.code(F::frac_msb) * 8192.0 + *side.code(F::frac_lsb);
-        return {(integer + fraction / bit_weight(25)) * pfd.hz, {}};
+        const double fraction =
+            *side.code(F::frac_msb) * fraction_lsb_units + *side.code(F::frac_lsb);
+        return {(integer + fraction / fixed_modulus) * pfd.hz, {}};
     }
     const double mod = *side.code(F::mod);
     if (mod == 0.0) {
@@ -222,8 +225,9 @@ std::optional<std::string> shown(const Side& side, const Setting& setting) {
 std::string fraction_text(const Side& side) {
     const std::string integer = std::to_string(*side.code(F::int_val));
     if (side.device().fraction == FractionKind::fixed_25_bit) {
-        const uint32_t fraction = *side.code(F::frac_msb) * 8192U + *side.code(F::frac_lsb);
-        return integer + " + " + std::to_string(fraction) + "/33554432";
+        const double fraction =
+            *side.code(F::frac_msb) * fraction_lsb_units + *side.code(F::frac_lsb);
+        return integer + " + " + general_form(fraction) + "/" + general_form(fixed_modulus);
     }
     return integer + " + " + std::to_string(*side.code(F::frac)) + "/" +
            std::to_string(*side.code(F::mod));
@@ -245,8 +249,7 @@ std::string muxout_text(const Side& side) {
 }
 
 std::vector<Setting> settings_of(const DeviceProfile& device) {
-    const bool dual = device.family == Family::dual;
-    const bool four = device.family == Family::four_register;
+    const bool dual = device.if_section;
     std::vector<Setting> out{
         {"RF output", rf_fields, [](const Side& s) { return mhz(rf_output(s)); }},
         {"PFD", rf_pfd_fields, [](const Side& s) { return khz(rf_pfd(s)); }},
@@ -288,9 +291,13 @@ std::vector<Setting> settings_of(const DeviceProfile& device) {
                        }});
         return out;
     }
-    // The test-mode lists of the panel name the codes of these families.
-    const std::string_view test_list = four ? "Combo2" : "Combo13";
-    const std::string_view sd_list = four ? "Combo3" : "Combo12";
+    // The test-mode lists of the panel name the codes of these families; a
+    // name outside the catalogue reads them as the five-register lists.
+    const FamilyPanel* panel = family_row(family_panels, device.family);
+    const FamilyPanel& lists =
+        panel != nullptr ? *panel : *family_row(family_panels, Family::five_register);
+    const std::string_view test_list = lists.test_mode_list;
+    const std::string_view sd_list = lists.sd_test_mode_list;
     out.push_back({"Test mode", {F::test_mode}, [test_list](const Side& s) {
                        return list_item(test_list, *s.code(F::test_mode));
                    }});
@@ -403,7 +410,7 @@ ChipReport chip_report(const SharedState& panel_state, const RegisterWords& chip
         report.summary.push_back(
             summary_line("", chip, panel, rf_fields, rf_output, report.registers));
     }
-    if (device.family == Family::dual) {
+    if (device.if_section) {
         report.summary.push_back(
             summary_line("IF ", chip, panel, if_fields, if_output, report.registers));
     }
@@ -423,7 +430,7 @@ OutputFrequencies output_frequencies(const SharedState& panel, const RegisterWor
     if (side.knows(rf_fields)) {
         out.rf_hz = known(rf_output(side));
     }
-    if (device.family == Family::dual && side.knows(if_fields)) {
+    if (device.if_section && side.knows(if_fields)) {
         out.if_hz = known(if_output(side));
     }
     return out;

@@ -62,7 +62,7 @@ void FrequencyPlotForm::follow() const {
 }
 
 bool FrequencyPlotForm::has_if() const {
-    return device_profile(program_.state().device_name).family == Family::dual;
+    return device_profile(program_.state().device_name).if_section;
 }
 
 double FrequencyPlotForm::span_s() const {

@@ -158,7 +158,7 @@ void FrequencyTrace::follow(const BusLog& log, const SharedState& panel, int64_t
     now_s_ = std::max(now_s_, seconds(now_ms));
     // What the panel says the outputs are: its RF and IF VCO read-outs.
     panel_rf_.add(now_s_, panel.rf_freq);
-    if (device_profile(panel.device_name).family == Family::dual) {
+    if (device_profile(panel.device_name).if_section) {
         panel_if_.add(now_s_, panel.if_vco_freq * 1e6);
     }
 }

@@ -7,6 +7,7 @@
 #include "core/state/stored_values.h"
 #include "core/text/number_entry.h"
 #include "core/text/number_text.h"
+#include "core/windows/family_panel.h"
 #include "core/windows/main_form.h"
 #include "core/windows/main_list_items.h"
 #include "core/windows/planner_support.h"
@@ -158,21 +159,18 @@ void MainForm::clock_divider_changed() {
 }
 
 void MainForm::Picture1_DblClick() {
-    switch (family_of(program_.state().device_name)) {
-    case Family::dual:
+    const FamilyPanel* panel = family_row(family_panels, family_of(program_.state().device_name));
+    if (panel == nullptr) {
+        return;
+    }
+    if (panel->test_mode_list.empty()) {
         open_rf_test_modes();
-        break;
-    case Family::four_register:
-        get<ListBox>("Combo2").set_visible(true);
-        get<ListBox>("Combo3").set_visible(true);
-        break;
-    case Family::five_register:
-        get<ListBox>("Combo12").set_visible(true);
-        get<ListBox>("Combo13").set_visible(true);
-        get<ToggleSwitch>("dec_sel_toggle").set_visible(true);
-        break;
-    case Family::none:
-        break;
+        return;
+    }
+    get<ListBox>(panel->test_mode_list).set_visible(true);
+    get<ListBox>(panel->sd_test_mode_list).set_visible(true);
+    for (const std::string_view name : panel->more_hidden) {
+        get<Control>(name).set_visible(true);
     }
 }
 

@@ -29,16 +29,19 @@ void MainForm::load() {
 }
 
 void MainForm::main_setup() {
-    switch (family_of(program_.state().device_name)) {
-    case Family::four_register:
-    case Family::five_register:
-        setup_single_synthesizer();
-        break;
-    case Family::dual:
-        setup_dual();
-        break;
-    case Family::none:
-        break;
+    // The single synthesizers share one panel layout; the dual devices have their own.
+    struct PanelSetup {
+        Family family;
+        void (MainForm::*set_up)();
+    };
+    static constexpr FamilyTable<PanelSetup> setups{{
+        {.family = Family::four_register, .set_up = &MainForm::setup_single_synthesizer},
+        {.family = Family::five_register, .set_up = &MainForm::setup_single_synthesizer},
+        {.family = Family::dual, .set_up = &MainForm::setup_dual},
+    }};
+    static_assert(has_every_family(setups));
+    if (const PanelSetup* setup = family_row(setups, family_of(program_.state().device_name))) {
+        (this->*setup->set_up)();
     }
     set_panel_tooltips(*this, device_profile(program_.state().device_name));
 }

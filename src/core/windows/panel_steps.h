@@ -33,36 +33,41 @@ class Steps {
     std::size_t count_ = 0;
 };
 
-// One entry per family, in the column order of the panel's tables: dual,
-// 4-register, 5-register. A name outside the catalogue gets T{}.
-template <typename T> struct PerFamily {
-    T dual;
-    T four;
-    T five;
+// One entry per family, kept in the order of `families`. A name outside the
+// catalogue gets T{}.
+template <typename T> class PerFamily {
+  public:
+    constexpr PerFamily() = default;
+    constexpr explicit PerFamily(const std::array<T, families.size()>& entries)
+        : entries_(entries) {}
 
     constexpr T of(Family family) const {
-        switch (family) {
-        case Family::dual:
-            return dual;
-        case Family::four_register:
-            return four;
-        case Family::five_register:
-            return five;
-        case Family::none:
-            break;
+        for (std::size_t i = 0; i < families.size(); ++i) {
+            if (families[i] == family) {
+                return entries_[i];
+            }
         }
         return T{};
     }
+
+  private:
+    std::array<T, families.size()> entries_{};
 };
 
-// The entries of a table row, in the tables' column order.
+// The entries of a table row, in the column order of the panel's tables:
+// dual, 4-register, 5-register. A new family is a new parameter, so that no
+// row can leave it out.
 template <typename T> constexpr PerFamily<T> by_family(T dual, T four, T five) {
-    return {dual, four, five};
+    static_assert(families ==
+                  std::array{Family::four_register, Family::five_register, Family::dual});
+    return PerFamily<T>({four, five, dual});
 }
 
 // The same entry for every family.
 template <typename T> constexpr PerFamily<T> every_family(T value) {
-    return {value, value, value};
+    std::array<T, families.size()> entries{};
+    entries.fill(value);
+    return PerFamily<T>(entries);
 }
 
 } // namespace zqf

@@ -16,7 +16,7 @@ Program::Program(Host& host, Platform& platform, ProgramPaths paths)
     // The bus log and the chip state watch the link; they change nothing it sends.
     link_.add_transfer_observer([this](const Transfer& transfer) {
         bus_log_.add(transfer);
-        if (transfer.delivery == Delivery::sent && transfer.index >= 0 && transfer.index <= 7) {
+        if (transfer.delivery == Delivery::sent && is_register(transfer.index)) {
             delivered_[static_cast<std::size_t>(transfer.index)] = transfer.word;
         }
     });
@@ -31,7 +31,7 @@ Program::Program(Host& host, Platform& platform, ProgramPaths paths)
 Program::~Program() = default;
 
 std::optional<uint32_t> Program::chip_word(int index) const {
-    if (index < 0 || index > 7) {
+    if (!is_register(index)) {
         return std::nullopt;
     }
     if (const std::optional<uint32_t> held = platform_.held_word(index)) {

@@ -3,6 +3,7 @@
 // is room, the others centred on the window they are opened from; and File >
 // Recent Settings, which the host adds to the main window's File menu.
 #include "core/state/devices.h"
+#include "core/state/family_profile.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
 #include "qt/binder/show_control.h"
@@ -48,17 +49,9 @@ QString QtHost::place_name(const Form& form) const {
     if (program_ == nullptr || &form != program_->main_form()) {
         return name;
     }
-    switch (family_of(program_->state().device_name)) {
-    case Family::four_register:
-        return name + QStringLiteral("-four-register");
-    case Family::five_register:
-        return name + QStringLiteral("-five-register");
-    case Family::dual:
-        return name + QStringLiteral("-dual");
-    case Family::none:
-        break;
-    }
-    return name;
+    // The main window's layout differs by family, so each keeps a place of its own.
+    const FamilyProfile* family = family_profile(family_of(program_->state().device_name));
+    return family != nullptr ? name + QLatin1Char('-') + to_qt(std::string(family->key)) : name;
 }
 
 void QtHost::follow_family() {

@@ -1,4 +1,5 @@
 // The start window: which device, which link, then OK.
+#include "core/state/devices.h"
 #include "qt/views/view_kit.h"
 #include "qt/views/views.h"
 #include "qt/widgets/option_widget.h"
@@ -8,6 +9,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace zqf::qt {
 
@@ -23,8 +28,10 @@ ViewParts build_device_view(const Form&, QWidget& window) {
     QGroupBox* devices = make_frame(body, "Frame1");
     auto* device_list = new QVBoxLayout(devices);
     // By part number, so each family's parts stand together.
-    for (const char* option : {"Option1", "Option2", "Option4", "Option5", "Option3", "Option6"}) {
-        device_list->addWidget(make_option(devices, option));
+    std::vector<DeviceEntry> by_part(device_catalogue.begin(), device_catalogue.end());
+    std::ranges::stable_sort(by_part, {}, &DeviceEntry::caption);
+    for (const DeviceEntry& device : by_part) {
+        device_list->addWidget(make_option(devices, std::string(device.option).c_str()));
     }
     device_list->addStretch();
     choice->addWidget(devices);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/link/register_link.h"
+#include "core/state/device_profile.h"
 #include "core/state/start_values.h"
 #include "platform/chip_geometry.h"
 #include "platform/null_platform.h"
@@ -13,17 +14,7 @@
 namespace zqf::testing {
 
 inline int register_count(const char* device) {
-    switch (family_of(device)) {
-    case Family::four_register:
-        return 4;
-    case Family::five_register:
-        return 5;
-    case Family::dual:
-        return 8;
-    case Family::none:
-        break;
-    }
-    return 0;
+    return device_profile(device).register_count;
 }
 
 // A confirmed device on a virtual board, with every platform call recorded.

@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 
@@ -235,13 +236,12 @@ TEST(WireProperty, EveryLatchedWordDecodesToThePanel) {
         // A new family's panel is the one confirming the start window gives.
         if (family_of(b.state().device_name) != family_of(old_device)) {
             ProgramBench fresh;
-            const std::string stored = b.state().device_name;
-            const char* option = stored == "ZQF7310"   ? "Option1"
-                                 : stored == "ZQF7320" ? "Option2"
-                                 : stored == "ZQF7340" ? "Option4"
-                                 : stored == "ZQF7350" ? "Option5"
-                                                       : "Option6";
-            fresh.confirm(option);
+            const std::string& stored = b.state().device_name;
+            const auto entry = std::ranges::find_if(device_catalogue, [&](const DeviceEntry& e) {
+                return e.stored_name == stored && e.caption == stored;
+            });
+            ASSERT_NE(entry, device_catalogue.end()) << label;
+            fresh.confirm(entry->option);
             EXPECT_EQ(reachable_controls(b.main()), reachable_controls(fresh.main())) << label;
         }
 
