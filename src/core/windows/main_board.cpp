@@ -6,6 +6,7 @@
 #include "core/windows/chip_state_form.h"
 #include "core/windows/frequency_plot_form.h"
 #include "core/windows/main_form.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/program.h"
 #include "core/windows/remote_control_form.h"
 
@@ -21,8 +22,8 @@ void warn(Program& program, const std::string& text) {
 }
 
 // Opens a window beside the panel, once: a second opening leaves it as it is.
-template <typename F> void open_beside(Program& program, std::string_view name) {
-    if (program.find(name) == nullptr) {
+template <typename F> void open_beside(Program& program, FormId id) {
+    if (program.find(id) == nullptr) {
         program.show(program.load<F>());
     }
 }
@@ -30,26 +31,28 @@ template <typename F> void open_beside(Program& program, std::string_view name) 
 } // namespace
 
 void MainForm::create_board_menu() {
-    menu("mnuBoard", "&Board");
-    menu("mnuBusLog", "Bus &Log").on_click = [this] {
-        open_beside<BusLogForm>(program_, "buslog");
+    menu(main_controls::mnuBoard, "&Board");
+    menu(main_controls::mnuBusLog, "Bus &Log").on_click = [this] {
+        open_beside<BusLogForm>(program_, FormId::bus_log);
     };
-    menu("mnuChipState", "&Chip State").on_click = [this] {
-        open_beside<ChipStateForm>(program_, "chipstate");
+    menu(main_controls::mnuChipState, "&Chip State").on_click = [this] {
+        open_beside<ChipStateForm>(program_, FormId::chip_state);
     };
-    menu("mnuFreqPlot", "&Frequency Plot").on_click = [this] {
-        open_beside<FrequencyPlotForm>(program_, "freqplot");
+    menu(main_controls::mnuFreqPlot, "&Frequency Plot").on_click = [this] {
+        open_beside<FrequencyPlotForm>(program_, FormId::frequency_plot);
     };
-    menu("mnuRecordBus", "&Record Bus...").on_click = [this] { mnuRecordBus_Click(); };
-    menu("mnuStopRecording", "&Stop Recording").on_click = [this] { mnuStopRecording_Click(); };
-    menu("mnuRemoteControl", "Remote &Control...").on_click = [this] {
-        open_beside<RemoteControlForm>(program_, "remotecontrol");
+    menu(main_controls::mnuRecordBus, "&Record Bus...").on_click = [this] { mnuRecordBus_Click(); };
+    menu(main_controls::mnuStopRecording, "&Stop Recording").on_click = [this] {
+        mnuStopRecording_Click();
+    };
+    menu(main_controls::mnuRemoteControl, "Remote &Control...").on_click = [this] {
+        open_beside<RemoteControlForm>(program_, FormId::remote_control);
     };
     // "Remote" where the user sees it, while a client holds the board.
-    label("lblRemote", "Remote").set_visible(false);
+    label(main_controls::lblRemote, "Remote").set_visible(false);
     if (RemoteService* remote = program_.remote_service()) {
         const auto show = [this, remote] {
-            get<CaptionControl>("lblRemote").set_visible(!remote->clients().empty());
+            get(main_controls::lblRemote).set_visible(!remote->clients().empty());
         };
         remote_watch_ = remote->subscribe(show);
         show();
@@ -69,9 +72,9 @@ void MainForm::create_board_menu() {
 void MainForm::sync_board_menu() {
     const BusRecording* recording = program_.bus_recording();
     const bool running = recording != nullptr && recording->recording();
-    get<CaptionControl>("mnuRecordBus").set_enabled(recording != nullptr && !running);
-    get<CaptionControl>("mnuStopRecording").set_enabled(running);
-    get<CaptionControl>("mnuRemoteControl").set_enabled(program_.remote_service() != nullptr);
+    get(main_controls::mnuRecordBus).set_enabled(recording != nullptr && !running);
+    get(main_controls::mnuStopRecording).set_enabled(running);
+    get(main_controls::mnuRemoteControl).set_enabled(program_.remote_service() != nullptr);
 }
 
 void MainForm::mnuRecordBus_Click() {

@@ -4,6 +4,7 @@
 
 #include "core/link/full_write.h"
 #include "core/registers/register_export.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/program.h"
 #include "files/atomic_write.h"
 
@@ -28,7 +29,7 @@ void refuse(Program& program, const std::string& text) {
 } // namespace
 
 void MainForm::create_export_menu() {
-    menu("mnuExport", "&Export Registers...").on_click = [this] { mnuExport_Click(); };
+    menu(main_controls::mnuExport, "&Export Registers...").on_click = [this] { mnuExport_Click(); };
 }
 
 void MainForm::mnuExport_Click() {

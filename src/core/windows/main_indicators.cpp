@@ -5,6 +5,7 @@
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
 
+#include "core/windows/names/main_controls.h"
 #include <array>
 
 namespace zqf {
@@ -18,16 +19,16 @@ struct IndicatorRow {
 };
 
 constexpr IndicatorRow indicator_rows[] = {
-    {"Toggle19", "R0 Updated", "Update R0"},
-    {"Toggle20", "R1 Updated", "Update R1"},
-    {"Toggle21", "R2 Updated", "Update R2"},
-    {"Toggle22", "R3 Updated", "Update R3"},
-    {"Toggle23", "R4 Updated", "Update R4"},
-    {"Toggle24", "R5 Updated", "Update R5"},
-    {"Toggle25", "R6 Updated", "Update R6"},
-    {"Toggle30", "All RF Registers Updated", "Update All RF Registers"},
-    {"Toggle29", "All IF Registers Updated", "Update All IF Registers"},
-    {"Toggle26", "All Registers Updated", "Update All Registers"},
+    {main_controls::Toggle19, "R0 Updated", "Update R0"},
+    {main_controls::Toggle20, "R1 Updated", "Update R1"},
+    {main_controls::Toggle21, "R2 Updated", "Update R2"},
+    {main_controls::Toggle22, "R3 Updated", "Update R3"},
+    {main_controls::Toggle23, "R4 Updated", "Update R4"},
+    {main_controls::Toggle24, "R5 Updated", "Update R5"},
+    {main_controls::Toggle25, "R6 Updated", "Update R6"},
+    {main_controls::Toggle30, "All RF Registers Updated", "Update All RF Registers"},
+    {main_controls::Toggle29, "All IF Registers Updated", "Update All IF Registers"},
+    {main_controls::Toggle26, "All Registers Updated", "Update All Registers"},
 };
 
 constexpr std::string_view indicator_tooltip =
@@ -80,7 +81,8 @@ void MainForm::create_indicators() {
     get<ToggleSwitch>(all_if_indicator).on_click = [this] { Toggle29_Click(); };
     get<ToggleSwitch>(all_indicator).on_click = [this] { Toggle26_Click(); };
 
-    auto& usb = add<ToggleSwitch>("usb_display_toggle", "USB Not Detected", "USB Detected");
+    auto& usb =
+        add<ToggleSwitch>(main_controls::usb_display_toggle, "USB Not Detected", "USB Detected");
     usb.set_visible(false);
 }
 
@@ -98,14 +100,16 @@ void MainForm::sync_all_indicator() {
 }
 
 void MainForm::sync_rf_indicator() {
-    if (off("Toggle19") && off("Toggle20") && off("Toggle21") && off("Toggle22")) {
-        switch_off("Toggle30");
+    if (off(main_controls::Toggle19) && off(main_controls::Toggle20) &&
+        off(main_controls::Toggle21) && off(main_controls::Toggle22)) {
+        switch_off(main_controls::Toggle30);
     }
 }
 
 void MainForm::sync_if_indicator() {
-    if (off("Toggle22") && off("Toggle23") && off("Toggle24") && off("Toggle25")) {
-        switch_off("Toggle29");
+    if (off(main_controls::Toggle22) && off(main_controls::Toggle23) &&
+        off(main_controls::Toggle24) && off(main_controls::Toggle25)) {
+        switch_off(main_controls::Toggle29);
     }
 }
 
@@ -125,8 +129,8 @@ void MainForm::register_indicator_click(int index) {
 }
 
 void MainForm::Toggle25_Click() {
-    if (!off("Toggle25")) {
-        switch_off("Toggle25");
+    if (!off(main_controls::Toggle25)) {
+        switch_off(main_controls::Toggle25);
     } else {
         program_.link().send(6);
     }
@@ -135,16 +139,18 @@ void MainForm::Toggle25_Click() {
 }
 
 void MainForm::Toggle30_Click() {
-    if (off("Toggle30")) {
-        for (const std::string_view name : {"Toggle22", "Toggle21", "Toggle20", "Toggle19"}) {
+    if (off(main_controls::Toggle30)) {
+        for (const ControlName<ToggleSwitch> name :
+             {main_controls::Toggle22, main_controls::Toggle21, main_controls::Toggle20,
+              main_controls::Toggle19}) {
             switch_off(name);
         }
         // The RF set of the 5-register family includes R4.
         if (family_of(program_.state().device_name) == Family::five_register) {
-            switch_off("Toggle23");
+            switch_off(main_controls::Toggle23);
         }
     } else {
-        switch_off("Toggle30");
+        switch_off(main_controls::Toggle30);
     }
     sync_all_indicator();
     sync_if_indicator();
@@ -152,12 +158,14 @@ void MainForm::Toggle30_Click() {
 }
 
 void MainForm::Toggle29_Click() {
-    if (off("Toggle29")) {
-        for (const std::string_view name : {"Toggle22", "Toggle23", "Toggle24", "Toggle25"}) {
+    if (off(main_controls::Toggle29)) {
+        for (const ControlName<ToggleSwitch> name :
+             {main_controls::Toggle22, main_controls::Toggle23, main_controls::Toggle24,
+              main_controls::Toggle25}) {
             switch_off(name);
         }
     } else {
-        switch_off("Toggle29");
+        switch_off(main_controls::Toggle29);
     }
     program_.link().send_if_registers();
     sync_all_indicator();

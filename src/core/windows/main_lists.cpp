@@ -9,6 +9,7 @@
 #include "core/text/number_text.h"
 #include "core/windows/main_form.h"
 #include "core/windows/main_list_items.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
@@ -27,27 +28,33 @@ struct ListRule {
 };
 
 const ListRule list_rules[] = {
-    {"Combo1", choose_resync, {r2, all_rf}},
-    {"Combo2", [](SharedState& s, int n) { s.test_mode = n; }, {r3, all_rf}},
-    {"Combo3", [](SharedState& s, int n) { s.sd_test_mode = n; }, {r3, all_rf}},
-    {"Combo4", choose_rf_prescaler, {r2, all_rf, all}},
-    {"Combo5", choose_if_prescaler, {r4, all, all_if}},
-    {"Combo7",
+    {main_controls::Combo1, choose_resync, {r2, all_rf}},
+    {main_controls::Combo2, [](SharedState& s, int n) { s.test_mode = n; }, {r3, all_rf}},
+    {main_controls::Combo3, [](SharedState& s, int n) { s.sd_test_mode = n; }, {r3, all_rf}},
+    {main_controls::Combo4, choose_rf_prescaler, {r2, all_rf, all}},
+    {main_controls::Combo5, choose_if_prescaler, {r4, all, all_if}},
+    {main_controls::Combo7,
      [](SharedState& s, int n) {
          s.muxout_code = n * p2(7);
          s.dual_muxout_index = n;
      },
      {r3, all_rf, all, all_if}},
-    {"Combo8", [](SharedState& s, int n) { s.muxout_code = n * p2(20); }, {r1, all_rf}},
-    {"Combo9", [](SharedState& s, int n) { s.muxout_code = n * p2(7); }, {r3, all_rf, all, all_if}},
-    {"Combo10",
+    {main_controls::Combo8,
+     [](SharedState& s, int n) { s.muxout_code = n * p2(20); },
+     {r1, all_rf}},
+    {main_controls::Combo9,
+     [](SharedState& s, int n) { s.muxout_code = n * p2(7); },
+     {r3, all_rf, all, all_if}},
+    {main_controls::Combo10,
      [](SharedState& s, int n) {
          s.clk_div_mode = clock_divider_modes[static_cast<std::size_t>(n)];
      },
      {r4, all_rf}},
-    {"Combo11", [](SharedState& s, int n) { s.muxout_code = n * p2(20); }, {r0, all_rf}},
-    {"Combo12", [](SharedState& s, int n) { s.sd_test_mode = n; }, {r4, all_rf}},
-    {"Combo13", [](SharedState& s, int n) { s.test_mode = n; }, {r4, all_rf}},
+    {main_controls::Combo11,
+     [](SharedState& s, int n) { s.muxout_code = n * p2(20); },
+     {r0, all_rf}},
+    {main_controls::Combo12, [](SharedState& s, int n) { s.sd_test_mode = n; }, {r4, all_rf}},
+    {main_controls::Combo13, [](SharedState& s, int n) { s.test_mode = n; }, {r4, all_rf}},
 };
 
 const ListRule* rule_of(std::string_view name) {
@@ -79,10 +86,10 @@ void MainForm::create_lists() {
             box.on_choose = [this, name = list.name] { list_chosen(name); };
         }
     }
-    add<TextBox>("phase_reg_textbox", "1").on_change = [this] {
-        get<ToggleSwitch>("Toggle36").set_state(true);
+    add<TextBox>(main_controls::phase_reg_textbox, "1").on_change = [this] {
+        get(main_controls::Toggle36).set_state(true);
     };
-    add<TextBox>("clock_divider_value_textbox", "0").on_change = [this] {
+    add<TextBox>(main_controls::clock_divider_value_textbox, "0").on_change = [this] {
         clock_divider_changed();
     };
 }
@@ -97,7 +104,7 @@ void MainForm::list_chosen(std::string_view name) {
         rule->store(s, n);
         // IF counters that cannot be used refuse the choice: nothing is
         // stored and the list shows the prescaler the state still holds.
-        if (name == "Combo5" && !set_if_counters()) {
+        if (name == main_controls::Combo5 && !set_if_counters()) {
             s = before;
             list.revert_to(if_prescaler_position(s));
             return;
@@ -140,7 +147,7 @@ void MainForm::clock_divider_changed() {
     // number the 12-bit field cannot carry, which would spill into the mode
     // bits or the address; that one is refused aloud, as no later keystroke
     // makes it fit.
-    const auto value = parse_number(get<TextBox>("clock_divider_value_textbox").text());
+    const auto value = parse_number(get(main_controls::clock_divider_value_textbox).text());
     if (!value) {
         return;
     }
@@ -163,13 +170,13 @@ void MainForm::Picture1_DblClick() {
         open_rf_test_modes();
         break;
     case Family::four_register:
-        get<ListBox>("Combo2").set_visible(true);
-        get<ListBox>("Combo3").set_visible(true);
+        get(main_controls::Combo2).set_visible(true);
+        get(main_controls::Combo3).set_visible(true);
         break;
     case Family::five_register:
-        get<ListBox>("Combo12").set_visible(true);
-        get<ListBox>("Combo13").set_visible(true);
-        get<ToggleSwitch>("dec_sel_toggle").set_visible(true);
+        get(main_controls::Combo12).set_visible(true);
+        get(main_controls::Combo13).set_visible(true);
+        get(main_controls::dec_sel_toggle).set_visible(true);
         break;
     case Family::none:
         break;

@@ -10,6 +10,7 @@
 #include "core/windows/help_form.h"
 #include "core/windows/lock_time_form.h"
 #include "core/windows/main_form.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/program.h"
 #include "core/windows/spur_opt_form.h"
 #include "core/windows/sweep_form.h"
@@ -30,20 +31,25 @@ void MainForm::create_navigation() {
             find(name)->on_click = action;
         }
     };
-    on_click({"Command8"}, [this] { program_.link().send_all_registers(); });
-    on_click({"Label1", "Label2", "Label11", "Label12", "Label29", "Label38", "vcofreq", "ref_freq",
-              "crystal", "crystalIF", "fraclabel", "modulus", "synthmenu"},
+    on_click({main_controls::Command8}, [this] { program_.link().send_all_registers(); });
+    on_click({main_controls::Label1, main_controls::Label2, main_controls::Label11,
+              main_controls::Label12, main_controls::Label29, main_controls::Label38, "vcofreq",
+              "ref_freq", "crystal", "crystalIF", "fraclabel", "modulus", "synthmenu"},
              [this] { open_rf_planner(); });
-    on_click({"Label36", "Label37", "ifvcofreq", "ifref_freq"},
+    on_click({main_controls::Label36, main_controls::Label37, "ifvcofreq", "ifref_freq"},
              [this] { program_.show_modal(program_.load<SynthIfForm>()); });
-    on_click({"Label42"}, [this] { program_.show_modal(program_.load<CrystalForm>()); });
-    find("Frame13")->on_drop = [this] { program_.show_modal(program_.load<FastLockForm>()); };
-    on_click({"Label6", "Label4", "currentsetting2"}, [this] { open_rf_current(); });
+    on_click({main_controls::Label42},
+             [this] { program_.show_modal(program_.load<CrystalForm>()); });
+    find(main_controls::Frame13)->on_drop = [this] {
+        program_.show_modal(program_.load<FastLockForm>());
+    };
+    on_click({main_controls::Label6, main_controls::Label4, "currentsetting2"},
+             [this] { open_rf_current(); });
     on_click({"current2menu"}, [this] { open_modal<Current2Form>(); });
     on_click({"current1menu"}, [this] { open_modal<Current1Form>(); });
-    on_click({"Command6"}, [this] { open_rf_test_modes(); });
-    on_click({"Command3"}, [this] { open_modal<IfTestForm>(); });
-    on_click({"Command13"}, [this] { open_modal<DualMuxForm>(); });
+    on_click({main_controls::Command6}, [this] { open_rf_test_modes(); });
+    on_click({main_controls::Command3}, [this] { open_modal<IfTestForm>(); });
+    on_click({main_controls::Command13}, [this] { open_modal<DualMuxForm>(); });
     // Doors of the IF section's devices only: elsewhere they do nothing.
     const auto if_section_door = [this](auto open) {
         return [this, open] {
@@ -52,28 +58,34 @@ void MainForm::create_navigation() {
             }
         };
     };
-    on_click({"Command1", "Label5"}, if_section_door([this] { open_modal<DualMuxForm>(); }));
-    on_click({"Command2", "Label13", "Label10", "Label16"},
+    on_click({main_controls::Command1, main_controls::Label5},
+             if_section_door([this] { open_modal<DualMuxForm>(); }));
+    on_click({main_controls::Command2, main_controls::Label13, main_controls::Label10,
+              main_controls::Label16},
              if_section_door([this] { open_modal<DualPowerForm>(); }));
-    on_click({"Label7", "Label30", "currentsetting1"},
+    on_click({main_controls::Label7, main_controls::Label30, "currentsetting1"},
              if_section_door([this] { open_modal<Current1Form>(); }));
-    on_click({"Command9", "Command7", "mnufreqsweep"},
+    on_click({main_controls::Command9, main_controls::Command7, "mnufreqsweep"},
              [this] { program_.show_modal(program_.load<SweepForm>()); });
-    on_click({"Command11", "mnufreqhop"}, [this] { open_hopper(true); });
-    on_click({"Command5"}, [this] { open_hopper(false); });
+    on_click({main_controls::Command11, "mnufreqhop"}, [this] { open_hopper(true); });
+    on_click({main_controls::Command5}, [this] { open_hopper(false); });
     on_click({"command14"}, [this] { program_.show_modal(program_.load<SpurOptForm>()); });
     on_click({"aboutmenu"}, [this] { open_modal_help(true); });
     on_click({"mnuProg"}, [this] { open_modal_help(false); });
 
     // Designed hidden: shown by the set-up or the hidden test view where they apply.
-    for (const std::string_view name : {"Combo7", "Combo10", "Combo11", "Combo12", "Combo13"}) {
-        get<ListBox>(name).set_visible(false);
+    for (const ControlName<ListBox> name :
+         {main_controls::Combo7, main_controls::Combo10, main_controls::Combo11,
+          main_controls::Combo12, main_controls::Combo13}) {
+        get(name).set_visible(false);
     }
-    for (const std::string_view name : {"Combo2", "Combo3"}) {
-        get<ListBox>(name).set_visible(false);
+    for (const ControlName<ListBox> name : {main_controls::Combo2, main_controls::Combo3}) {
+        get(name).set_visible(false);
     }
-    for (const std::string_view name : {"dec_sel_toggle", "Toggle11", "Toggle12", "Toggle35"}) {
-        get<ToggleSwitch>(name).set_visible(false);
+    for (const ControlName<ToggleSwitch> name :
+         {main_controls::dec_sel_toggle, main_controls::Toggle11, main_controls::Toggle12,
+          main_controls::Toggle35}) {
+        get(name).set_visible(false);
     }
 }
 
@@ -82,7 +94,7 @@ void MainForm::open_rf_planner() {
     // planner closes it shows the doubler as stored, also when the planner
     // was left without an update.
     program_.show_modal(program_.load<SynthForm>(), [this] {
-        get<ToggleSwitch>("Toggle13")
+        get(main_controls::Toggle13)
             .set_state(program_.state().doubler_field == bit_weight<int32_t>(19));
     });
 }

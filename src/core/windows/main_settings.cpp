@@ -1,6 +1,7 @@
 // File > Get Settings and Save Settings: the whole panel to and from a file.
 #include "core/settings/settings_writer.h"
 #include "core/windows/main_form.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/program.h"
 #include "core/windows/settings_load.h"
 
@@ -16,9 +17,9 @@ std::string file_name(const std::string& path) {
 } // namespace
 
 void MainForm::create_settings_commands() {
-    find("mnuGet")->on_click = [this] { mnuGet_Click(); };
-    find("mnuSave")->on_click = [this] { mnuSave_Click(); };
-    find("Command12")->on_click = [this] { mnuSave_Click(); };
+    find(main_controls::mnuGet)->on_click = [this] { mnuGet_Click(); };
+    find(main_controls::mnuSave)->on_click = [this] { mnuSave_Click(); };
+    find(main_controls::Command12)->on_click = [this] { mnuSave_Click(); };
 }
 
 void MainForm::mnuGet_Click() {

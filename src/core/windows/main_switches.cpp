@@ -8,6 +8,7 @@
 #include "core/text/number_entry.h"
 #include "core/text/number_text.h"
 #include "core/windows/main_form.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
@@ -33,45 +34,50 @@ struct SwitchRow {
 constexpr std::monostate no_field{};
 
 const SwitchRow switch_rows[] = {
-    {"Toggle1", "RF PD Polarity Negative", "RF PD Polarity Positive", &S::rf_pd_polarity, p2(7),
+    {main_controls::Toggle1, "RF PD Polarity Negative", "RF PD Polarity Positive",
+     &S::rf_pd_polarity, p2(7),
      by_family<Steps>({r2, all_rf, all}, {refresh, r2, all_rf}, {r3, all_rf, refresh})},
-    {"Toggle2", "IF PD Polarity Negative", "IF PD Polarity Positive", &S::if_pd_polarity, p2(7),
+    {main_controls::Toggle2, "IF PD Polarity Negative", "IF PD Polarity Positive",
+     &S::if_pd_polarity, p2(7),
      by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
-    {"Toggle3", "IF Counter Reset Disabled", "IF Counter Reset Enabled", &S::if_counter_reset,
-     p2(3), by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
-    {"Toggle4", "CP Gain = 0", "CP Gain = 1", &S::cp_gain, p2(23),
+    {main_controls::Toggle3, "IF Counter Reset Disabled", "IF Counter Reset Enabled",
+     &S::if_counter_reset, p2(3),
+     by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
+    {main_controls::Toggle4, "CP Gain = 0", "CP Gain = 1", &S::cp_gain, p2(23),
      by_family<Steps>({refresh, r4, all, all_if}, {}, {})},
-    {"Toggle5", "CP 3 State Off", "CP 3 State On", &S::rf_cp_three_state, p2(4),
+    {main_controls::Toggle5, "CP 3 State Off", "CP 3 State On", &S::rf_cp_three_state, p2(4),
      by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2, all_rf}, {r3, all_rf, refresh})},
-    {"Toggle6", "CP 3 State Off", "CP 3 State On", &S::if_cp_three_state, p2(4),
+    {main_controls::Toggle6, "CP 3 State Off", "CP 3 State On", &S::if_cp_three_state, p2(4),
      by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
-    {"Toggle7", "Counter Reset Disabled", "Counter Reset Enabled", &S::counter_reset, p2(3),
-     every_family(Steps{refresh, r3, all_rf, all, all_if})},
-    {"Toggle8", "CP 3State Off", "CP 3State On", &S::cp_three_state, p2(4),
+    {main_controls::Toggle7, "Counter Reset Disabled", "Counter Reset Enabled", &S::counter_reset,
+     p2(3), every_family(Steps{refresh, r3, all_rf, all, all_if})},
+    {main_controls::Toggle8, "CP 3State Off", "CP 3State On", &S::cp_three_state, p2(4),
      every_family(Steps{refresh, r3, all_rf, all})},
-    {"Toggle9", "RF Counter Reset Disabled", "RF Counter Reset Enabled", &S::rf_counter_reset,
-     p2(3), by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2}, {refresh, r3, all_rf})},
-    {"Toggle10", "XO Enabled", "XO Disabled", &S::xo_disable, p2(6),
-     by_family<Steps>({refresh, r3, all_rf, all, all_if}, {refresh, send_all}, {})},
-    {"Toggle11", "LDP = 3", "LDP = 5", no_field, 0, every_family(Steps{send_all})},
-    {"Toggle12", "LDP = 3", "LDP = 5", no_field, 0, every_family(Steps{send_all})},
-    {"Toggle15", "RF Powerdown Disabled", "RF Powerdown Enabled", &S::rf_powerdown, p2(5),
+    {main_controls::Toggle9, "RF Counter Reset Disabled", "RF Counter Reset Enabled",
+     &S::rf_counter_reset, p2(3),
      by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2}, {refresh, r3, all_rf})},
-    {"Toggle16", "Fastlock Disabled", "Fastlock Enabled", &S::fastlock_4r, p2(23),
+    {main_controls::Toggle10, "XO Enabled", "XO Disabled", &S::xo_disable, p2(6),
+     by_family<Steps>({refresh, r3, all_rf, all, all_if}, {refresh, send_all}, {})},
+    {main_controls::Toggle11, "LDP = 3", "LDP = 5", no_field, 0, every_family(Steps{send_all})},
+    {main_controls::Toggle12, "LDP = 3", "LDP = 5", no_field, 0, every_family(Steps{send_all})},
+    {main_controls::Toggle15, "RF Powerdown Disabled", "RF Powerdown Enabled", &S::rf_powerdown,
+     p2(5), by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2}, {refresh, r3, all_rf})},
+    {main_controls::Toggle16, "Fastlock Disabled", "Fastlock Enabled", &S::fastlock_4r, p2(23),
      every_family(Steps{refresh, r0, all_rf})},
-    {"Toggle17", "Bleed Up Off", "Bleed Up On", &S::bleed_up, p2(23),
+    {main_controls::Toggle17, "Bleed Up Off", "Bleed Up On", &S::bleed_up, p2(23),
      by_family<Steps>({refresh, all, all_if}, {refresh, send_all}, {})},
-    {"Toggle27", "IF LDP = 3", "IF LDP = 5", &S::if_ldp, p2(6),
+    {main_controls::Toggle27, "IF LDP = 3", "IF LDP = 5", &S::if_ldp, p2(6),
      every_family(Steps{r6, all, all_if, refresh})},
-    {"Toggle28", "RF Phase Resync Disabled", "RF Phase Resync Enabled", &S::rf_phase_resync,
-     phase_resync_on, every_family(Steps{r6, all, all_if, refresh})},
-    {"Toggle31", "LDP = 3", "LDP = 5", &S::ldp_bit, p2(5),
+    {main_controls::Toggle28, "RF Phase Resync Disabled", "RF Phase Resync Enabled",
+     &S::rf_phase_resync, phase_resync_on, every_family(Steps{r6, all, all_if, refresh})},
+    {main_controls::Toggle31, "LDP = 3", "LDP = 5", &S::ldp_bit, p2(5),
      by_family<Steps>({refresh, r2, all_rf}, {refresh, r2, all_rf}, {refresh, r3, all_rf})},
-    {"Toggle33", "RF AND IF Powerdown Disabled", "RF AND IF Powerdown Enabled", &S::rf_if_powerdown,
-     p2(5), every_family(Steps{refresh, r3, all, all_if, all_rf})},
-    {"Toggle34", "IF Powerdown Disabled", "IF Powerdown Enabled", &S::if_powerdown, p2(5),
-     every_family(Steps{refresh, r6, all, all_if})},
-    {"Toggle36", "Enter", "Enter", no_field, 0, every_family(Steps{refresh, r1, all_rf})},
+    {main_controls::Toggle33, "RF AND IF Powerdown Disabled", "RF AND IF Powerdown Enabled",
+     &S::rf_if_powerdown, p2(5), every_family(Steps{refresh, r3, all, all_if, all_rf})},
+    {main_controls::Toggle34, "IF Powerdown Disabled", "IF Powerdown Enabled", &S::if_powerdown,
+     p2(5), every_family(Steps{refresh, r6, all, all_if})},
+    {main_controls::Toggle36, "Enter", "Enter", no_field, 0,
+     every_family(Steps{refresh, r1, all_rf})},
     {"dec_sel_toggle", "DEC_SEL = 0", "DEC_SEL = 1", &S::dec_sel, 1.0, {}},
 };
 
@@ -100,19 +106,16 @@ void MainForm::create_switches() {
                                          std::string(row.caption_on));
         toggle.on_click = [this, name = row.name] { switch_clicked(name); };
     }
-    get<ToggleSwitch>("Toggle36").on_click = [this] { Toggle36_Click(); };
-    add<ToggleSwitch>("Toggle13", "Doubler Disabled", "Doubler Enabled").on_click = [this] {
-        open_rf_planner();
-    };
-    add<ToggleSwitch>("Toggle14", "Doubler Disabled", "Doubler Enabled").on_click = [this] {
-        Toggle14_Click();
-    };
-    add<ToggleSwitch>("Toggle32", "Program Fast Lock", "Fast Lock Programmed").on_click = [this] {
-        Toggle32_Click();
-    };
+    get(main_controls::Toggle36).on_click = [this] { Toggle36_Click(); };
+    add<ToggleSwitch>(main_controls::Toggle13, "Doubler Disabled", "Doubler Enabled").on_click =
+        [this] { open_rf_planner(); };
+    add<ToggleSwitch>(main_controls::Toggle14, "Doubler Disabled", "Doubler Enabled").on_click =
+        [this] { Toggle14_Click(); };
+    add<ToggleSwitch>(main_controls::Toggle32, "Program Fast Lock", "Fast Lock Programmed")
+        .on_click = [this] { Toggle32_Click(); };
     // No handlers of their own.
-    add<ToggleSwitch>("Toggle18", "Bleed Down Off", "Bleed Down On");
-    add<ToggleSwitch>("Toggle35", "Spare Off", "Spare On");
+    add<ToggleSwitch>(main_controls::Toggle18, "Bleed Down Off", "Bleed Down On");
+    add<ToggleSwitch>(main_controls::Toggle35, "Spare Off", "Spare On");
 }
 
 void MainForm::Toggle36_Click() {
@@ -121,7 +124,8 @@ void MainForm::Toggle36_Click() {
     // "Enter" confirms the typed phase: a number the phase field cannot carry
     // is refused here, where the user asks for it, and the phase stays.
     if (device.phase_register) {
-        const std::optional<double> phase = parse_number(get<TextBox>("phase_reg_textbox").text());
+        const std::optional<double> phase =
+            parse_number(get(main_controls::phase_reg_textbox).text());
         if (phase) {
             if (const std::optional<FieldMisfit> misfit =
                     check_field(device, FieldId::phase, *phase)) {
@@ -132,7 +136,7 @@ void MainForm::Toggle36_Click() {
             }
         }
     }
-    switch_clicked("Toggle36");
+    switch_clicked(main_controls::Toggle36);
 }
 
 void MainForm::switch_clicked(std::string_view name) {
@@ -146,7 +150,7 @@ void MainForm::switch_clicked(std::string_view name) {
 
 void MainForm::Toggle14_Click() {
     SharedState& s = program_.state();
-    ToggleSwitch& doubler = get<ToggleSwitch>("Toggle14");
+    ToggleSwitch& doubler = get(main_controls::Toggle14);
     const bool on = doubler.state();
     // Doubling the reference doubles R, so the IF comparison frequency stays.
     const auto r = on ? to_int32(2.0 * s.if_r) : to_int32(s.if_r / 2.0);
@@ -172,13 +176,13 @@ void MainForm::Toggle14_Click() {
 
 void MainForm::Toggle32_Click() {
     SharedState& s = program_.state();
-    const bool on = get<ToggleSwitch>("Toggle32").state();
+    const bool on = get(main_controls::Toggle32).state();
     const FastLockSwitch kind = device_profile(s.device_name).fast_lock_switch;
     if (!on) {
         s.load_control = 0.0;
         s.fastlock_5r = 0;
         if (kind != FastLockSwitch::field_only) {
-            get<CaptionControl>("Frame2").set_enabled(true);
+            get(main_controls::Frame2).set_enabled(true);
             Toggle32_finish();
         }
         return;
@@ -193,7 +197,7 @@ void MainForm::Toggle32_Click() {
     case FastLockSwitch::timer_window:
         // The rest runs when the fast-lock window closes.
         open_fast_lock([this] {
-            get<ListBox>("Combo8").set_index(6);
+            get(main_controls::Combo8).set_index(6);
             Toggle32_finish();
         });
         return;

@@ -12,6 +12,7 @@
 #include "core/state/device_profile.h"
 #include "core/text/convert.h"
 #include "core/text/number_text.h"
+#include "core/windows/names/synth_controls.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 #include "core/windows/synth_form.h"
@@ -83,7 +84,7 @@ SynthForm::Update SynthForm::normal_update() {
 SynthForm::Update SynthForm::plan_normal() {
     SharedState& s = state();
     set_caption("grid_note", "");
-    const std::optional<double> typed_rf = scaled("Text1", 1e6);
+    const std::optional<double> typed_rf = scaled(synth_controls::Text1, 1e6);
     if (!typed_rf) {
         refuse();
         return Update::refused;
@@ -94,7 +95,7 @@ SynthForm::Update SynthForm::plan_normal() {
         s.chan_step = s.pfd_freq / fixed_modulus;
         s.rf_freq = *typed_rf;
     } else {
-        const std::optional<double> step = scaled("Text3", 1000.0);
+        const std::optional<double> step = scaled(synth_controls::Text3, 1000.0);
         if (!step) {
             refuse();
             return Update::refused;
@@ -128,37 +129,37 @@ SynthForm::Update SynthForm::plan_normal() {
 
 bool SynthForm::take_reference_path() {
     SharedState& s = state();
-    const std::optional<double> reference = scaled("Text4", 1e6);
+    const std::optional<double> reference = scaled(synth_controls::Text4, 1e6);
     if (!reference) {
         return false;
     }
     s.refin_freq = *reference;
-    const std::optional<double> r_entry = entry("Text5");
+    const std::optional<double> r_entry = entry(synth_controls::Text5);
     const std::optional<int16_t> r = r_entry ? to_int16(*r_entry) : std::nullopt;
     if (!r) {
         return false;
     }
     s.r_count = *r;
 
-    const bool doubled = get<ToggleSwitch>("Toggle1").state();
+    const bool doubled = get(synth_controls::Toggle1).state();
     s.doubler_field_5 = doubled ? doubler_5_on : 0;
     s.doubler_field = doubled ? doubler_on : 0;
-    set_caption("Label29", doubled ? "Doubler Enabled" : "Doubler Disabled");
+    set_caption(synth_controls::Label29, doubled ? "Doubler Enabled" : "Doubler Disabled");
     const std::optional<double> pfd =
         quotient(doubled ? s.refin_freq + s.refin_freq : s.refin_freq, s.r_count);
     if (!pfd) {
         return false;
     }
     s.pfd_freq = *pfd;
-    set_text("Text2", general_form(s.pfd_freq / 1000.0));
+    set_text(synth_controls::Text2, general_form(s.pfd_freq / 1000.0));
 
-    const bool halved = get<ToggleSwitch>("Toggle2").state();
+    const bool halved = get(synth_controls::Toggle2).state();
     s.rdiv2_field = halved ? rdiv2_on : 0;
-    set_caption("Label7", halved ? "Ref/2 Enabled" : "Ref/2 Disabled");
+    set_caption(synth_controls::Label7, halved ? "Ref/2 Enabled" : "Ref/2 Disabled");
     if (halved) {
         s.pfd_freq = s.pfd_freq / 2.0;
     }
-    set_text("Text2", general_form(s.pfd_freq / 1000.0));
+    set_text(synth_controls::Text2, general_form(s.pfd_freq / 1000.0));
     return true;
 }
 
@@ -174,13 +175,13 @@ void SynthForm::show_plan() {
     show_on_main(program_, "fraclabel", khz(s.chan_step));
     show_on_main(program_, "crystal", mhz(s.refin_freq));
     show_on_main(program_, "crystalIF", mhz(s.refin_freq));
-    set_text("Text1", format_template(s.rf_freq / 1e6, ".000000"));
-    set_caption("Label25", general_form(s.int_val));
-    set_caption("Label24", general_form(s.mod_val));
-    set_caption("Label23", general_form(s.frac_val));
-    set_caption("Label22", std::to_string(s.prescaler_p));
-    set_caption("Label27", general_form(s.rf_freq / s.pfd_freq));
-    set_caption("Label17", std::to_string(s.r_count));
+    set_text(synth_controls::Text1, format_template(s.rf_freq / 1e6, ".000000"));
+    set_caption(synth_controls::Label25, general_form(s.int_val));
+    set_caption(synth_controls::Label24, general_form(s.mod_val));
+    set_caption(synth_controls::Label23, general_form(s.frac_val));
+    set_caption(synth_controls::Label22, std::to_string(s.prescaler_p));
+    set_caption(synth_controls::Label27, general_form(s.rf_freq / s.pfd_freq));
+    set_caption(synth_controls::Label17, std::to_string(s.r_count));
 }
 
 void SynthForm::show_fixed_modulus_plan() {
@@ -193,14 +194,14 @@ void SynthForm::show_fixed_modulus_plan() {
     show_on_main(program_, "fraclabel", format_template(s.chan_step, "#0.00000") + "Hz");
     show_on_main(program_, "crystal", mhz(s.refin_freq));
     show_on_main(program_, "crystalIF", mhz(s.refin_freq));
-    set_text("Text1", general_form(s.rf_freq / 1e6));
-    set_text("Text3", general_form(s.chan_step));
-    set_caption("Label25", general_form(s.int_val));
-    set_caption("Label24", "25-bit fixed");
-    set_caption("Label23", general_form(fraction25(s)));
-    set_caption("Label22", std::to_string(s.prescaler_p));
-    set_caption("Label27", general_form(s.rf_freq / s.pfd_freq));
-    set_caption("Label17", std::to_string(s.r_count));
+    set_text(synth_controls::Text1, general_form(s.rf_freq / 1e6));
+    set_text(synth_controls::Text3, general_form(s.chan_step));
+    set_caption(synth_controls::Label25, general_form(s.int_val));
+    set_caption(synth_controls::Label24, "25-bit fixed");
+    set_caption(synth_controls::Label23, general_form(fraction25(s)));
+    set_caption(synth_controls::Label22, std::to_string(s.prescaler_p));
+    set_caption(synth_controls::Label27, general_form(s.rf_freq / s.pfd_freq));
+    set_caption(synth_controls::Label17, std::to_string(s.r_count));
 }
 
 void SynthForm::Command8_Click() {
@@ -238,12 +239,12 @@ bool SynthForm::show_reduced_plan() {
     if (!n) {
         return false;
     }
-    set_text("Text1", format_template(s.rf_freq / 1e6, ".000000"));
-    set_caption("Label25", general_form(s.int_val));
-    set_caption("Label24", general_form(s.mod_val));
-    set_caption("Label23", general_form(s.frac_val));
-    set_caption("Label22", std::to_string(s.prescaler_p));
-    set_caption("Label27", general_form(*n));
+    set_text(synth_controls::Text1, format_template(s.rf_freq / 1e6, ".000000"));
+    set_caption(synth_controls::Label25, general_form(s.int_val));
+    set_caption(synth_controls::Label24, general_form(s.mod_val));
+    set_caption(synth_controls::Label23, general_form(s.frac_val));
+    set_caption(synth_controls::Label22, std::to_string(s.prescaler_p));
+    set_caption(synth_controls::Label27, general_form(*n));
     return true;
 }
 
@@ -308,19 +309,19 @@ void SynthForm::derive_r_from_pfd(int register_index) {
 
 bool SynthForm::plan_from_typed_pfd() {
     SharedState& s = state();
-    const std::optional<double> rf = scaled("Text1", 1e6);
+    const std::optional<double> rf = scaled(synth_controls::Text1, 1e6);
     if (!rf) {
         refuse();
         return false;
     }
     s.rf_freq = round15(*rf);
-    const std::optional<double> pfd = scaled("Text2", 1000.0);
+    const std::optional<double> pfd = scaled(synth_controls::Text2, 1000.0);
     if (!pfd) {
         refuse();
         return false;
     }
     s.pfd_freq = *pfd;
-    const std::optional<double> step = scaled("Text3", 1000.0);
+    const std::optional<double> step = scaled(synth_controls::Text3, 1000.0);
     if (!step) {
         refuse();
         return false;
@@ -338,8 +339,8 @@ bool SynthForm::plan_from_typed_pfd() {
     if (s.r_count == 0) {
         // No PFD comes of R = 0: nothing is planned or written.
         warn(program_, "Warning. The RF R register must be >= 1. Change the PFD accordingly.");
-        set_text("Text2", "");
-        set_focus("Text2");
+        set_text(synth_controls::Text2, "");
+        set_focus(synth_controls::Text2);
         return false;
     }
     // The same division on every device: the fixed modulus plays no part here.
@@ -354,9 +355,9 @@ bool SynthForm::plan_from_typed_pfd() {
         s.mod_val = plan->mod_val;
         s.frac_val = plan->frac_val;
     }
-    set_text("Text1", format_template(s.rf_freq / 1e6, ".000000"));
-    set_caption("Label25", general_form(s.int_val));
-    set_caption("Label27", general_form(s.rf_freq / s.pfd_freq));
+    set_text(synth_controls::Text1, format_template(s.rf_freq / 1e6, ".000000"));
+    set_caption(synth_controls::Label25, general_form(s.int_val));
+    set_caption(synth_controls::Label27, general_form(s.rf_freq / s.pfd_freq));
     if (!no_objection(program_, channel_grid_misfit(s.pfd_freq, s.chan_step)) ||
         !fields_fit(program_, typed_pfd_fields, typed_pfd_advice)) {
         return false;

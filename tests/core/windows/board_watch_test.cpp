@@ -25,7 +25,7 @@ std::string cell(const BusLog& log, std::size_t row, BusLogColumn column) {
 
 ChipReport report_of(ProgramBench& b) {
     b.main().find("mnuChipState")->user_click();
-    return b.program.find_form<ChipStateForm>("chipstate")->report();
+    return b.program.find_form<ChipStateForm>(FormId::chip_state)->report();
 }
 
 std::string summary(ProgramBench& b) {
