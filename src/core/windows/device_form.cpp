@@ -8,6 +8,7 @@
 #include "core/windows/main_form.h"
 #include "core/windows/names/device_controls.h"
 #include "core/windows/names/forms.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/program.h"
 
 namespace zqf {
@@ -78,7 +79,7 @@ void DeviceForm::confirm(bool prepare) {
 
     for (const DeviceEntry& device : device_catalogue) {
         if (get<OptionButton>(device.option).value()) {
-            main.get<CaptionControl>("Device").set_caption(std::string(device.device_caption));
+            main.get(main_controls::Device).set_caption(std::string(device.device_caption));
             state.device_name = device.stored_name;
             break;
         }
@@ -107,7 +108,7 @@ bool DeviceForm::prepare_link() {
     SharedState& state = program_.state();
     ToggleSwitch* indicator = nullptr;
     if (MainForm* main = program_.main_form()) {
-        indicator = &main->get<ToggleSwitch>("usb_display_toggle");
+        indicator = &main->get(main_controls::usb_display_toggle);
     }
     if (get(device_controls::option_par).value()) {
         state.comm_link = "par";

@@ -25,12 +25,14 @@ struct PowerFrame {
 
 // In the order Load Now stores them.
 constexpr PowerFrame power_frames[] = {
-    {"Frame1", "RF Section", &SharedState::rf_powerdown, dual_power_controls::Option1,
-     "Normal Operation (No powerdown)", dual_power_controls::Option2, "Powerdown"},
-    {"Frame2", "IF Section", &SharedState::if_powerdown, dual_power_controls::Option3,
-     "Normal Operation (No powerdown)", dual_power_controls::Option4, "Powerdown"},
-    {"Frame3", "RF and IF", &SharedState::rf_if_powerdown, dual_power_controls::Option5,
-     "Normal Operation (No Powerdown)", dual_power_controls::Option6,
+    {dual_power_controls::Frame1, "RF Section", &SharedState::rf_powerdown,
+     dual_power_controls::Option1, "Normal Operation (No powerdown)", dual_power_controls::Option2,
+     "Powerdown"},
+    {dual_power_controls::Frame2, "IF Section", &SharedState::if_powerdown,
+     dual_power_controls::Option3, "Normal Operation (No powerdown)", dual_power_controls::Option4,
+     "Powerdown"},
+    {dual_power_controls::Frame3, "RF and IF", &SharedState::rf_if_powerdown,
+     dual_power_controls::Option5, "Normal Operation (No Powerdown)", dual_power_controls::Option6,
      "RF and IF Section Powerdown"},
 };
 

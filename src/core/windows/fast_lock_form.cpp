@@ -7,6 +7,7 @@
 #include "core/windows/main_form.h"
 #include "core/windows/names/fast_lock_controls.h"
 #include "core/windows/names/forms.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
@@ -78,7 +79,7 @@ void FastLockForm::Command3_Click() {
     // Loaded once: the panel's switch and the load bit go back to off, while
     // mod_val keeps the count until the RF planner runs again.
     if (main != nullptr) {
-        main->get<ToggleSwitch>("Toggle32").set_state(false);
+        main->get(main_controls::Toggle32).set_state(false);
     }
     s.load_control = 0.0;
     if (main != nullptr) {

@@ -33,20 +33,23 @@ void MainForm::create_navigation() {
     };
     on_click({main_controls::Command8}, [this] { program_.link().send_all_registers(); });
     on_click({main_controls::Label1, main_controls::Label2, main_controls::Label11,
-              main_controls::Label12, main_controls::Label29, main_controls::Label38, "vcofreq",
-              "ref_freq", "crystal", "crystalIF", "fraclabel", "modulus", "synthmenu"},
+              main_controls::Label12, main_controls::Label29, main_controls::Label38,
+              main_controls::vcofreq, main_controls::ref_freq, main_controls::crystal,
+              main_controls::crystalIF, main_controls::fraclabel, main_controls::modulus,
+              main_controls::synthmenu},
              [this] { open_rf_planner(); });
-    on_click({main_controls::Label36, main_controls::Label37, "ifvcofreq", "ifref_freq"},
+    on_click({main_controls::Label36, main_controls::Label37, main_controls::ifvcofreq,
+              main_controls::ifref_freq},
              [this] { program_.show_modal(program_.load<SynthIfForm>()); });
     on_click({main_controls::Label42},
              [this] { program_.show_modal(program_.load<CrystalForm>()); });
     find(main_controls::Frame13)->on_drop = [this] {
         program_.show_modal(program_.load<FastLockForm>());
     };
-    on_click({main_controls::Label6, main_controls::Label4, "currentsetting2"},
+    on_click({main_controls::Label6, main_controls::Label4, main_controls::currentsetting2},
              [this] { open_rf_current(); });
-    on_click({"current2menu"}, [this] { open_modal<Current2Form>(); });
-    on_click({"current1menu"}, [this] { open_modal<Current1Form>(); });
+    on_click({main_controls::current2menu}, [this] { open_modal<Current2Form>(); });
+    on_click({main_controls::current1menu}, [this] { open_modal<Current1Form>(); });
     on_click({main_controls::Command6}, [this] { open_rf_test_modes(); });
     on_click({main_controls::Command3}, [this] { open_modal<IfTestForm>(); });
     on_click({main_controls::Command13}, [this] { open_modal<DualMuxForm>(); });
@@ -63,15 +66,16 @@ void MainForm::create_navigation() {
     on_click({main_controls::Command2, main_controls::Label13, main_controls::Label10,
               main_controls::Label16},
              if_section_door([this] { open_modal<DualPowerForm>(); }));
-    on_click({main_controls::Label7, main_controls::Label30, "currentsetting1"},
+    on_click({main_controls::Label7, main_controls::Label30, main_controls::currentsetting1},
              if_section_door([this] { open_modal<Current1Form>(); }));
-    on_click({main_controls::Command9, main_controls::Command7, "mnufreqsweep"},
+    on_click({main_controls::Command9, main_controls::Command7, main_controls::mnufreqsweep},
              [this] { program_.show_modal(program_.load<SweepForm>()); });
-    on_click({main_controls::Command11, "mnufreqhop"}, [this] { open_hopper(true); });
+    on_click({main_controls::Command11, main_controls::mnufreqhop}, [this] { open_hopper(true); });
     on_click({main_controls::Command5}, [this] { open_hopper(false); });
-    on_click({"command14"}, [this] { program_.show_modal(program_.load<SpurOptForm>()); });
-    on_click({"aboutmenu"}, [this] { open_modal_help(true); });
-    on_click({"mnuProg"}, [this] { open_modal_help(false); });
+    on_click({main_controls::command14},
+             [this] { program_.show_modal(program_.load<SpurOptForm>()); });
+    on_click({main_controls::aboutmenu}, [this] { open_modal_help(true); });
+    on_click({main_controls::mnuProg}, [this] { open_modal_help(false); });
 
     // Designed hidden: shown by the set-up or the hidden test view where they apply.
     for (const ControlName<ListBox> name :

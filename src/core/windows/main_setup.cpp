@@ -56,7 +56,10 @@ void MainForm::setup_single_synthesizer() {
     const DeviceProfile& device = device_profile(program_.state().device_name);
     const bool five = device.family == Family::five_register;
 
-    show_all<CaptionControl>(*this, {"Frame5", "Frame4", "Frame6", "Frame14", "Frame13"}, false);
+    show_all<CaptionControl>(*this,
+                             {main_controls::Frame5, main_controls::Frame4, main_controls::Frame6,
+                              main_controls::Frame14, main_controls::Frame13},
+                             false);
     get(main_controls::Frame13).set_caption("");
     get(main_controls::Command2).set_enabled(false);
     get(main_controls::Command4).set_enabled(false);
@@ -145,8 +148,8 @@ void MainForm::setup_single_synthesizer() {
 }
 
 void MainForm::setup_dual() {
-    show_all<CaptionControl>(*this, {"Frame4", "Frame5"}, true);
-    show_all<CaptionControl>(*this, {"Frame6", "Frame14"}, false);
+    show_all<CaptionControl>(*this, {main_controls::Frame4, main_controls::Frame5}, true);
+    show_all<CaptionControl>(*this, {main_controls::Frame6, main_controls::Frame14}, false);
     show_all<CaptionControl>(*this, {main_controls::Label4, main_controls::Label6}, true);
     get(main_controls::Label5).set_visible(false);
     get(main_controls::currentsetting2).set_visible(true);

@@ -78,7 +78,7 @@ const SwitchRow switch_rows[] = {
      p2(5), every_family(Steps{refresh, r6, all, all_if})},
     {main_controls::Toggle36, "Enter", "Enter", no_field, 0,
      every_family(Steps{refresh, r1, all_rf})},
-    {"dec_sel_toggle", "DEC_SEL = 0", "DEC_SEL = 1", &S::dec_sel, 1.0, {}},
+    {main_controls::dec_sel_toggle, "DEC_SEL = 0", "DEC_SEL = 1", &S::dec_sel, 1.0, {}},
 };
 
 // Toggle14 doubles or halves the IF R counter besides storing its bit.

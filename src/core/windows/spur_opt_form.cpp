@@ -5,6 +5,7 @@
 #include "core/windows/exerciser_support.h"
 #include "core/windows/main_form.h"
 #include "core/windows/names/forms.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/names/spur_opt_controls.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
@@ -54,9 +55,10 @@ void SpurOptForm::load() {
 void SpurOptForm::Command1_Click() {
     SharedState& s = program_.state();
     Timer& timer = get(spur_opt_controls::Timer1);
-    const std::optional<int> rate = timer_rate(*this, "sweep_rate_box", RateWidth::bits32);
-    const std::optional<double> phase = entry_value(*this, "phase_value_box");
-    const std::optional<double> rf = scaled_entry(*this, "fvco_box", 1e6);
+    const std::optional<int> rate =
+        timer_rate(*this, spur_opt_controls::sweep_rate_box, RateWidth::bits32);
+    const std::optional<double> phase = entry_value(*this, spur_opt_controls::phase_value_box);
+    const std::optional<double> rf = scaled_entry(*this, spur_opt_controls::fvco_box, 1e6);
     if (!rate || !phase || !rf) {
         stop_with_beep(program_, timer);
         return;
@@ -105,7 +107,7 @@ void SpurOptForm::Command3_Click() {
     SharedState& s = program_.state();
     MainForm* main = program_.main_form();
     if (main != nullptr) {
-        main->get<TextBox>("phase_reg_textbox").set_text(general_form(s.phase_value));
+        main->get(main_controls::phase_reg_textbox).set_text(general_form(s.phase_value));
     }
     get(spur_opt_controls::Timer1).set_timer_enabled(false);
     if (main != nullptr) {

@@ -74,7 +74,7 @@ void SynthForm::step_lcd(double direction) {
         return;
     }
     const SharedState& s = state();
-    set_caption("grid_note",
+    set_caption(synth_controls::grid_note,
                 grid_note(s.rf_freq, planned_output_hz(s).value_or(s.rf_freq), s.chan_step));
     carry_out(program_, device_profile(s.device_name).lcd_update_writes);
 }

@@ -83,7 +83,7 @@ SynthForm::Update SynthForm::normal_update() {
 
 SynthForm::Update SynthForm::plan_normal() {
     SharedState& s = state();
-    set_caption("grid_note", "");
+    set_caption(synth_controls::grid_note, "");
     const std::optional<double> typed_rf = scaled(synth_controls::Text1, 1e6);
     if (!typed_rf) {
         refuse();
@@ -122,7 +122,8 @@ SynthForm::Update SynthForm::plan_normal() {
         return Update::limit_failed;
     }
     const double wanted = has_fixed_modulus() ? *typed_rf : round15(*typed_rf);
-    set_caption("grid_note", grid_note(wanted, planned_output_hz(s).value_or(wanted), s.chan_step));
+    set_caption(synth_controls::grid_note,
+                grid_note(wanted, planned_output_hz(s).value_or(wanted), s.chan_step));
     carry_out(program_, device_profile(s.device_name).normal_update_writes);
     return Update::completed;
 }
