@@ -12,6 +12,7 @@
 #include "core/windows/main_list_items.h"
 #include "core/windows/test_mode_rows.h"
 
+#include "core/windows/names/main_controls.h"
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -289,8 +290,8 @@ std::vector<Setting> settings_of(const DeviceProfile& device) {
         return out;
     }
     // The test-mode lists of the panel name the codes of these families.
-    const std::string_view test_list = four ? "Combo2" : "Combo13";
-    const std::string_view sd_list = four ? "Combo3" : "Combo12";
+    const std::string_view test_list = four ? main_controls::Combo2 : main_controls::Combo13;
+    const std::string_view sd_list = four ? main_controls::Combo3 : main_controls::Combo12;
     out.push_back({"Test mode", {F::test_mode}, [test_list](const Side& s) {
                        return list_item(test_list, *s.code(F::test_mode));
                    }});

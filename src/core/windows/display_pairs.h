@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/windows/names/main_controls.h"
+
 #include <array>
-#include <string_view>
 
 namespace zqf {
 
@@ -11,9 +11,9 @@ namespace zqf {
 // that writes it. R7 has none of them.
 struct DisplayPair {
     int index;
-    std::string_view bits_label;
-    std::string_view hex_label;
-    std::string_view indicator;
+    ControlName<CaptionControl> bits_label;
+    ControlName<CaptionControl> hex_label;
+    ControlName<ToggleSwitch> indicator;
 };
 
 inline constexpr std::array<DisplayPair, 7> display_pairs{{
@@ -27,8 +27,8 @@ inline constexpr std::array<DisplayPair, 7> display_pairs{{
 }};
 
 // The group indicators: the RF set, the IF set and every register.
-inline constexpr std::string_view all_rf_indicator = main_controls::Toggle30;
-inline constexpr std::string_view all_if_indicator = main_controls::Toggle29;
-inline constexpr std::string_view all_indicator = main_controls::Toggle26;
+inline constexpr ControlName<ToggleSwitch> all_rf_indicator = main_controls::Toggle30;
+inline constexpr ControlName<ToggleSwitch> all_if_indicator = main_controls::Toggle29;
+inline constexpr ControlName<ToggleSwitch> all_indicator = main_controls::Toggle26;
 
 } // namespace zqf
