@@ -26,6 +26,15 @@ inline constexpr std::array<DisplayPair, 7> display_pairs{{
     {6, main_controls::Label31, main_controls::Label28, main_controls::Toggle25},
 }};
 
+// The registers of the RF set (R0 to R3) and of the IF set (R3 to R6), by
+// their indicators.
+inline constexpr std::array<ControlName<ToggleSwitch>, 4> rf_set_indicators{
+    display_pairs[0].indicator, display_pairs[1].indicator, display_pairs[2].indicator,
+    display_pairs[3].indicator};
+inline constexpr std::array<ControlName<ToggleSwitch>, 4> if_set_indicators{
+    display_pairs[3].indicator, display_pairs[4].indicator, display_pairs[5].indicator,
+    display_pairs[6].indicator};
+
 // The group indicators: the RF set, the IF set and every register.
 inline constexpr ControlName<ToggleSwitch> all_rf_indicator = main_controls::Toggle30;
 inline constexpr ControlName<ToggleSwitch> all_if_indicator = main_controls::Toggle29;

@@ -52,10 +52,10 @@ class MainForm final : public Form {
 
     // Update indicators.
     void register_indicator_click(int index);
-    void Toggle25_Click();
-    void Toggle30_Click();
-    void Toggle29_Click();
-    void Toggle26_Click();
+    void r6_indicator_click();
+    void rf_set_indicator_click();
+    void if_set_indicator_click();
+    void all_indicator_click();
     void sync_all_indicator();
     void sync_rf_indicator();
     void sync_if_indicator();

@@ -5,7 +5,7 @@
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
 
-#include "core/windows/names/main_controls.h"
+#include <algorithm>
 #include <array>
 
 namespace zqf {
@@ -13,29 +13,29 @@ namespace zqf {
 namespace {
 
 struct IndicatorRow {
-    std::string_view name;
+    ControlName<ToggleSwitch> name;
     std::string_view caption_off;
     std::string_view caption_on;
 };
 
 constexpr IndicatorRow indicator_rows[] = {
-    {main_controls::Toggle19, "R0 Updated", "Update R0"},
-    {main_controls::Toggle20, "R1 Updated", "Update R1"},
-    {main_controls::Toggle21, "R2 Updated", "Update R2"},
-    {main_controls::Toggle22, "R3 Updated", "Update R3"},
-    {main_controls::Toggle23, "R4 Updated", "Update R4"},
-    {main_controls::Toggle24, "R5 Updated", "Update R5"},
-    {main_controls::Toggle25, "R6 Updated", "Update R6"},
-    {main_controls::Toggle30, "All RF Registers Updated", "Update All RF Registers"},
-    {main_controls::Toggle29, "All IF Registers Updated", "Update All IF Registers"},
-    {main_controls::Toggle26, "All Registers Updated", "Update All Registers"},
+    {display_pairs[0].indicator, "R0 Updated", "Update R0"},
+    {display_pairs[1].indicator, "R1 Updated", "Update R1"},
+    {display_pairs[2].indicator, "R2 Updated", "Update R2"},
+    {display_pairs[3].indicator, "R3 Updated", "Update R3"},
+    {display_pairs[4].indicator, "R4 Updated", "Update R4"},
+    {display_pairs[5].indicator, "R5 Updated", "Update R5"},
+    {display_pairs[6].indicator, "R6 Updated", "Update R6"},
+    {all_rf_indicator, "All RF Registers Updated", "Update All RF Registers"},
+    {all_if_indicator, "All IF Registers Updated", "Update All IF Registers"},
+    {all_indicator, "All Registers Updated", "Update All Registers"},
 };
 
 constexpr std::string_view indicator_tooltip =
     "When this is bright blue, some register setting has changed, and the appropriate register "
     "needs to be updated.";
 
-std::string_view register_indicator(int index) {
+ControlName<ToggleSwitch> register_indicator(int index) {
     return display_pairs[static_cast<std::size_t>(index)].indicator;
 }
 
@@ -72,14 +72,12 @@ void MainForm::create_indicators() {
         indicator.set_tooltip(std::string(indicator_tooltip));
     }
     for (int k = 0; k <= 5; ++k) {
-        get<ToggleSwitch>(register_indicator(k)).on_click = [this, k] {
-            register_indicator_click(k);
-        };
+        get(register_indicator(k)).on_click = [this, k] { register_indicator_click(k); };
     }
-    get<ToggleSwitch>(register_indicator(6)).on_click = [this] { Toggle25_Click(); };
-    get<ToggleSwitch>(all_rf_indicator).on_click = [this] { Toggle30_Click(); };
-    get<ToggleSwitch>(all_if_indicator).on_click = [this] { Toggle29_Click(); };
-    get<ToggleSwitch>(all_indicator).on_click = [this] { Toggle26_Click(); };
+    get(register_indicator(6)).on_click = [this] { r6_indicator_click(); };
+    get(all_rf_indicator).on_click = [this] { rf_set_indicator_click(); };
+    get(all_if_indicator).on_click = [this] { if_set_indicator_click(); };
+    get(all_indicator).on_click = [this] { all_indicator_click(); };
 
     auto& usb =
         add<ToggleSwitch>(main_controls::usb_display_toggle, "USB Not Detected", "USB Detected");
@@ -100,16 +98,14 @@ void MainForm::sync_all_indicator() {
 }
 
 void MainForm::sync_rf_indicator() {
-    if (off(main_controls::Toggle19) && off(main_controls::Toggle20) &&
-        off(main_controls::Toggle21) && off(main_controls::Toggle22)) {
-        switch_off(main_controls::Toggle30);
+    if (std::ranges::all_of(rf_set_indicators, [this](auto name) { return off(name); })) {
+        switch_off(all_rf_indicator);
     }
 }
 
 void MainForm::sync_if_indicator() {
-    if (off(main_controls::Toggle22) && off(main_controls::Toggle23) &&
-        off(main_controls::Toggle24) && off(main_controls::Toggle25)) {
-        switch_off(main_controls::Toggle29);
+    if (std::ranges::all_of(if_set_indicators, [this](auto name) { return off(name); })) {
+        switch_off(all_if_indicator);
     }
 }
 
@@ -128,9 +124,9 @@ void MainForm::register_indicator_click(int index) {
     }
 }
 
-void MainForm::Toggle25_Click() {
-    if (!off(main_controls::Toggle25)) {
-        switch_off(main_controls::Toggle25);
+void MainForm::r6_indicator_click() {
+    if (!off(register_indicator(6))) {
+        switch_off(register_indicator(6));
     } else {
         program_.link().send(6);
     }
@@ -138,41 +134,37 @@ void MainForm::Toggle25_Click() {
     sync_if_indicator();
 }
 
-void MainForm::Toggle30_Click() {
-    if (off(main_controls::Toggle30)) {
-        for (const ControlName<ToggleSwitch> name :
-             {main_controls::Toggle22, main_controls::Toggle21, main_controls::Toggle20,
-              main_controls::Toggle19}) {
+void MainForm::rf_set_indicator_click() {
+    if (off(all_rf_indicator)) {
+        for (const ControlName<ToggleSwitch> name : rf_set_indicators) {
             switch_off(name);
         }
         // The RF set of the 5-register family includes R4.
         if (family_of(program_.state().device_name) == Family::five_register) {
-            switch_off(main_controls::Toggle23);
+            switch_off(register_indicator(4));
         }
     } else {
-        switch_off(main_controls::Toggle30);
+        switch_off(all_rf_indicator);
     }
     sync_all_indicator();
     sync_if_indicator();
     program_.link().send_all_registers();
 }
 
-void MainForm::Toggle29_Click() {
-    if (off(main_controls::Toggle29)) {
-        for (const ControlName<ToggleSwitch> name :
-             {main_controls::Toggle22, main_controls::Toggle23, main_controls::Toggle24,
-              main_controls::Toggle25}) {
+void MainForm::if_set_indicator_click() {
+    if (off(all_if_indicator)) {
+        for (const ControlName<ToggleSwitch> name : if_set_indicators) {
             switch_off(name);
         }
     } else {
-        switch_off(main_controls::Toggle29);
+        switch_off(all_if_indicator);
     }
     program_.link().send_if_registers();
     sync_all_indicator();
     sync_rf_indicator();
 }
 
-void MainForm::Toggle26_Click() {
+void MainForm::all_indicator_click() {
     for (const IndicatorRow& row : indicator_rows) {
         switch_off(row.name);
     }

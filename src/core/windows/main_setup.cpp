@@ -2,6 +2,7 @@
 #include "core/state/device_profile.h"
 #include "core/state/start_values.h"
 #include "core/text/number_text.h"
+#include "core/windows/display_pairs.h"
 #include "core/windows/main_form.h"
 #include "core/windows/main_list_items.h"
 #include "core/windows/names/main_controls.h"
@@ -94,17 +95,14 @@ void MainForm::setup_single_synthesizer() {
     get(main_controls::Toggle15).set_visible(true);
     show_all<ToggleSwitch>(*this, {main_controls::Toggle17, main_controls::Toggle18}, false);
 
-    for (const ControlName<ToggleSwitch> name :
-         {main_controls::Toggle19, main_controls::Toggle20, main_controls::Toggle21,
-          main_controls::Toggle22}) {
+    for (const ControlName<ToggleSwitch> name : rf_set_indicators) {
         light(name);
     }
     show_all<ToggleSwitch>(*this,
-                           {main_controls::Toggle23, main_controls::Toggle24,
-                            main_controls::Toggle25, main_controls::Toggle26,
-                            main_controls::Toggle29},
+                           {display_pairs[4].indicator, display_pairs[5].indicator,
+                            display_pairs[6].indicator, all_indicator, all_if_indicator},
                            false);
-    light(main_controls::Toggle30);
+    light(all_rf_indicator);
     get(main_controls::Toggle31).set_visible(true);
     show_all<ToggleSwitch>(*this, {main_controls::Toggle33, main_controls::Toggle34}, false);
 
