@@ -303,25 +303,6 @@ TEST(UpdateIndicators, GroupClicksSwitchMembersOff) {
 
 // ---- noise and spur modes ----------------------------------------------------
 
-TEST(NoiseModes, PatternsPerFamily) {
-    ProgramBench b;
-    b.confirm("Option6");
-    MainForm& m = b.main();
-    m.get<OptionButton>("Option2").user_click();
-    EXPECT_EQ(b.state().ns_bits_dual, 64);
-    EXPECT_EQ(b.state().ns_bits_4r, 896); // panel_four_register checks the modes' colours
-    m.get<OptionButton>("Option3").user_click();
-    EXPECT_EQ(b.state().ns_bits_dual, 34880);
-    EXPECT_EQ(b.state().ns_bits_5r, 0);
-
-    ProgramBench five;
-    five.confirm("Option4");
-    five.main().get<OptionButton>("Option1").user_click();
-    EXPECT_EQ(five.state().ns_bits_5r, (1 << 30) + (1 << 29));
-    five.main().get<OptionButton>("Option2").user_click(); // leaves the 5-register bits
-    EXPECT_EQ(five.state().ns_bits_5r, (1 << 30) + (1 << 29));
-}
-
 TEST(NoiseModes, TheFirstSpurModeOfTheRunIsTheMainWindowsOwn) {
     // The main window selects "Lowest Spur Mode" while it loads, before a
     // device is confirmed: that is the first of the run, and it lights nothing.
