@@ -1,10 +1,13 @@
 // The controls of the main window with their designed values.
 #include "core/windows/main_form.h"
 
+#include "core/windows/board_menu.h"
 #include "core/windows/display_pairs.h"
+#include "core/windows/export_menu.h"
 #include "core/windows/names/forms.h"
 #include "core/windows/names/main_controls.h"
 #include "core/windows/program.h"
+#include "core/windows/settings_commands.h"
 
 namespace zqf {
 
@@ -113,9 +116,6 @@ MainForm::MainForm(Program& program)
 
 MainForm::~MainForm() {
     program_.link().remove_observer(observer_id_);
-    if (BusRecording* recording = program_.bus_recording()) {
-        recording->set_failure_handler({});
-    }
 }
 
 void MainForm::create_controls() {
@@ -135,15 +135,15 @@ void MainForm::create_controls() {
     create_switches();
     create_noise_modes();
     create_navigation();
-    create_settings_commands();
+    settings_commands_ = std::make_unique<SettingsCommands>(*this, program_);
 }
 
 void MainForm::create_menus() {
     menu(main_controls::mnuFile, "&File");
     menu(main_controls::mnuGet, "&Get Settings");
     menu(main_controls::mnuSave, "&Save Settings");
-    create_export_menu();
-    menu(main_controls::Exitmenu, "E&xit").on_click = [this] { end_program(); };
+    export_menu_ = std::make_unique<ExportMenu>(*this, program_);
+    menu(main_controls::Exitmenu, "E&xit").on_click = [this] { board_menu_->end_program(); };
     menu(main_controls::mnuSettings, "&Settings");
     menu(main_controls::synthmenu, "Synthesizer &RF Section");
     menu(main_controls::ifmnu, "Synthesizer &IF Section"); // no action
@@ -151,14 +151,14 @@ void MainForm::create_menus() {
     menu(main_controls::current1menu, "IF Cu&rrent Setting");
     menu(main_controls::mnufreqhop, "Frequency Hopping");
     menu(main_controls::mnufreqsweep, "Frequency Sweep");
-    create_board_menu();
+    board_menu_ = std::make_unique<BoardMenu>(*this, program_);
     menu(main_controls::mnuHelp, "&Help");
     menu(main_controls::aboutmenu, "&About");
     menu(main_controls::mnuProg, "Programming");
 }
 
 void MainForm::close_box() {
-    end_program();
+    board_menu_->end_program();
 }
 
 void MainForm::show_sent_word(int index, const std::string& bits, const std::string& hex) {

@@ -4,11 +4,15 @@
 #include "core/ui/form.h"
 #include "core/windows/panel_steps.h"
 
+#include <memory>
 #include <string_view>
 
 namespace zqf {
 
+class BoardMenu;
+class ExportMenu;
 class Program;
+class SettingsCommands;
 struct StatusLine;
 
 // The main control panel: every register field of the six devices, the
@@ -42,7 +46,6 @@ class MainForm final : public Form {
   private:
     void create_controls();
     void create_menus();
-    void create_board_menu();
     void create_indicators();
     void create_lists();
     void create_switches();
@@ -98,27 +101,16 @@ class MainForm final : public Form {
     template <typename F> void open_modal();
     void open_modal_help(bool about);
 
-    // File > Get Settings and Save Settings (and Command12, the same as Save).
-    void create_settings_commands();
-    void mnuGet_Click();
-    void mnuSave_Click();
-    // The title bar names the file last loaded or saved.
-    void show_settings_file(const std::string& path);
-
-    // File > Export Registers...: the words a full write would send now.
-    void create_export_menu();
-    void mnuExport_Click();
-
-    // The Board menu: recording the bus.
-    void mnuRecordBus_Click();
-    void mnuStopRecording_Click();
-    void sync_board_menu();
-    // Ends the program once a recording under way has its file.
-    void end_program();
+    // The parts of the panel that keep to their own menus and state; they
+    // create their controls on the panel, in the panel's order.
+    friend class BoardMenu;
+    friend class ExportMenu;
+    std::unique_ptr<SettingsCommands> settings_commands_;
+    std::unique_ptr<ExportMenu> export_menu_;
+    std::unique_ptr<BoardMenu> board_menu_;
 
     Program& program_;
     int observer_id_ = 0;
-    Subscription remote_watch_;
 };
 
 } // namespace zqf
