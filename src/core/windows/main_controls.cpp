@@ -6,6 +6,7 @@
 #include "core/windows/export_menu.h"
 #include "core/windows/names/forms.h"
 #include "core/windows/names/main_controls.h"
+#include "core/windows/panel_doors.h"
 #include "core/windows/program.h"
 #include "core/windows/settings_commands.h"
 
@@ -134,7 +135,8 @@ void MainForm::create_controls() {
     create_lists();
     create_switches();
     create_noise_modes();
-    create_navigation();
+    doors_ = std::make_unique<PanelDoors>(*this, program_);
+    hide_designed_hidden();
     settings_commands_ = std::make_unique<SettingsCommands>(*this, program_);
 }
 
@@ -155,6 +157,23 @@ void MainForm::create_menus() {
     menu(main_controls::mnuHelp, "&Help");
     menu(main_controls::aboutmenu, "&About");
     menu(main_controls::mnuProg, "Programming");
+}
+
+void MainForm::hide_designed_hidden() {
+    // Designed hidden: shown by the set-up or the hidden test view where they apply.
+    for (const ControlName<ListBox> name :
+         {main_controls::Combo7, main_controls::Combo10, main_controls::Combo11,
+          main_controls::Combo12, main_controls::Combo13}) {
+        get(name).set_visible(false);
+    }
+    for (const ControlName<ListBox> name : {main_controls::Combo2, main_controls::Combo3}) {
+        get(name).set_visible(false);
+    }
+    for (const ControlName<ToggleSwitch> name :
+         {main_controls::dec_sel_toggle, main_controls::Toggle11, main_controls::Toggle12,
+          main_controls::Toggle35}) {
+        get(name).set_visible(false);
+    }
 }
 
 void MainForm::close_box() {

@@ -11,6 +11,7 @@ namespace zqf {
 
 class BoardMenu;
 class ExportMenu;
+class PanelDoors;
 class Program;
 class SettingsCommands;
 struct StatusLine;
@@ -50,7 +51,8 @@ class MainForm final : public Form {
     void create_lists();
     void create_switches();
     void create_noise_modes();
-    void create_navigation();
+    // Hides the controls designed hidden.
+    void hide_designed_hidden();
     void show_sent_word(int index, const std::string& bits, const std::string& hex);
 
     // Update indicators.
@@ -90,19 +92,9 @@ class MainForm final : public Form {
     void light(std::string_view toggle) { get<ToggleSwitch>(toggle).set_state(true); }
     void switch_off(std::string_view toggle) { get<ToggleSwitch>(toggle).set_state(false); }
 
-    // Navigation to the other windows.
-    void open_rf_planner();
-    // The lock-time hopper; "Frequency Hop" first puts the last frequencies hopped
-    // between into its boxes, "Lock ~ Time" opens it as designed.
-    void open_hopper(bool with_last_frequencies);
-    void open_rf_test_modes();
-    void open_fast_lock(std::function<void()> then);
-    void open_rf_current();
-    template <typename F> void open_modal();
-    void open_modal_help(bool about);
-
     // The parts of the panel that keep to their own menus and state; they
     // create their controls on the panel, in the panel's order.
+    std::unique_ptr<PanelDoors> doors_;
     friend class BoardMenu;
     friend class ExportMenu;
     std::unique_ptr<SettingsCommands> settings_commands_;

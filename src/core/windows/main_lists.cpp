@@ -10,6 +10,7 @@
 #include "core/windows/main_form.h"
 #include "core/windows/main_list_items.h"
 #include "core/windows/names/main_controls.h"
+#include "core/windows/panel_doors.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
@@ -167,7 +168,7 @@ void MainForm::clock_divider_changed() {
 void MainForm::Picture1_DblClick() {
     switch (family_of(program_.state().device_name)) {
     case Family::dual:
-        open_rf_test_modes();
+        doors_->open_rf_test_modes();
         break;
     case Family::four_register:
         get(main_controls::Combo2).set_visible(true);

@@ -9,6 +9,7 @@
 #include "core/text/number_text.h"
 #include "core/windows/main_form.h"
 #include "core/windows/names/main_controls.h"
+#include "core/windows/panel_doors.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
@@ -108,7 +109,7 @@ void MainForm::create_switches() {
     }
     get(main_controls::Toggle36).on_click = [this] { Toggle36_Click(); };
     add<ToggleSwitch>(main_controls::Toggle13, "Doubler Disabled", "Doubler Enabled").on_click =
-        [this] { open_rf_planner(); };
+        [this] { doors_->open_rf_planner(); };
     add<ToggleSwitch>(main_controls::Toggle14, "Doubler Disabled", "Doubler Enabled").on_click =
         [this] { Toggle14_Click(); };
     add<ToggleSwitch>(main_controls::Toggle32, "Program Fast Lock", "Fast Lock Programmed")
@@ -196,7 +197,7 @@ void MainForm::Toggle32_Click() {
         break;
     case FastLockSwitch::timer_window:
         // The rest runs when the fast-lock window closes.
-        open_fast_lock([this] {
+        doors_->open_fast_lock([this] {
             get(main_controls::Combo8).set_index(6);
             Toggle32_finish();
         });

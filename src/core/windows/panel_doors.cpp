@@ -1,5 +1,5 @@
-// Where the main window's buttons, labels and menu entries lead. Every window
-// opened from here is modal: the panel takes no input until it closes.
+#include "core/windows/panel_doors.h"
+
 #include "core/state/bit_weight.h"
 #include "core/state/device_profile.h"
 #include "core/windows/crystal_form.h"
@@ -20,15 +20,15 @@
 
 namespace zqf {
 
-template <typename F> void MainForm::open_modal() {
+template <typename F> void PanelDoors::open_modal() {
     program_.show_modal(program_.load<F>());
 }
 
-void MainForm::create_navigation() {
-    const auto on_click = [this](std::initializer_list<std::string_view> names,
-                                 std::function<void()> action) {
+PanelDoors::PanelDoors(MainForm& panel, Program& program) : panel_(panel), program_(program) {
+    const auto on_click = [&panel](std::initializer_list<std::string_view> names,
+                                   std::function<void()> action) {
         for (const std::string_view name : names) {
-            find(name)->on_click = action;
+            panel.find(name)->on_click = action;
         }
     };
     on_click({main_controls::Command8}, [this] { program_.link().send_all_registers(); });
@@ -43,7 +43,7 @@ void MainForm::create_navigation() {
              [this] { program_.show_modal(program_.load<SynthIfForm>()); });
     on_click({main_controls::Label42},
              [this] { program_.show_modal(program_.load<CrystalForm>()); });
-    find(main_controls::Frame13)->on_drop = [this] {
+    panel.find(main_controls::Frame13)->on_drop = [this] {
         program_.show_modal(program_.load<FastLockForm>());
     };
     on_click({main_controls::Label6, main_controls::Label4, main_controls::currentsetting2},
@@ -76,34 +76,19 @@ void MainForm::create_navigation() {
              [this] { program_.show_modal(program_.load<SpurOptForm>()); });
     on_click({main_controls::aboutmenu}, [this] { open_modal_help(true); });
     on_click({main_controls::mnuProg}, [this] { open_modal_help(false); });
-
-    // Designed hidden: shown by the set-up or the hidden test view where they apply.
-    for (const ControlName<ListBox> name :
-         {main_controls::Combo7, main_controls::Combo10, main_controls::Combo11,
-          main_controls::Combo12, main_controls::Combo13}) {
-        get(name).set_visible(false);
-    }
-    for (const ControlName<ListBox> name : {main_controls::Combo2, main_controls::Combo3}) {
-        get(name).set_visible(false);
-    }
-    for (const ControlName<ToggleSwitch> name :
-         {main_controls::dec_sel_toggle, main_controls::Toggle11, main_controls::Toggle12,
-          main_controls::Toggle35}) {
-        get(name).set_visible(false);
-    }
 }
 
-void MainForm::open_rf_planner() {
+void PanelDoors::open_rf_planner() {
     // The doubler switch is a door to the planner, not a setting: once the
     // planner closes it shows the doubler as stored, also when the planner
     // was left without an update.
     program_.show_modal(program_.load<SynthForm>(), [this] {
-        get(main_controls::Toggle13)
+        panel_.get(main_controls::Toggle13)
             .set_state(program_.state().doubler_field == bit_weight<int32_t>(19));
     });
 }
 
-void MainForm::open_hopper(bool with_last_frequencies) {
+void PanelDoors::open_hopper(bool with_last_frequencies) {
     LockTimeForm& hopper = program_.load<LockTimeForm>();
     if (with_last_frequencies) {
         hopper.take_last_frequencies();
@@ -111,15 +96,15 @@ void MainForm::open_hopper(bool with_last_frequencies) {
     program_.show_modal(hopper);
 }
 
-void MainForm::open_rf_test_modes() {
+void PanelDoors::open_rf_test_modes() {
     open_modal<TestForm>();
 }
 
-void MainForm::open_fast_lock(std::function<void()> then) {
+void PanelDoors::open_fast_lock(std::function<void()> then) {
     program_.show_modal(program_.load<FastLockForm>(), std::move(then));
 }
 
-void MainForm::open_rf_current() {
+void PanelDoors::open_rf_current() {
     switch (device_profile(program_.state().device_name).rf_current_window) {
     case RfCurrentWindow::current2form:
         open_modal<Current2Form>();
@@ -133,7 +118,7 @@ void MainForm::open_rf_current() {
     }
 }
 
-void MainForm::open_modal_help(bool about) {
+void PanelDoors::open_modal_help(bool about) {
     if (about) {
         program_.show_modal(program_.load<AboutForm>());
         return;
