@@ -9,6 +9,7 @@
 #include "core/windows/panel_doors.h"
 #include "core/windows/program.h"
 #include "core/windows/settings_commands.h"
+#include "core/windows/update_indicators.h"
 
 namespace zqf {
 
@@ -131,7 +132,7 @@ void MainForm::create_controls() {
         frame(std::string(row.name), std::string(row.caption));
     }
     picture(main_controls::Picture1).on_dblclick = [this] { Picture1_DblClick(); };
-    create_indicators();
+    indicators_ = std::make_unique<UpdateIndicators>(*this, program_);
     create_lists();
     create_switches();
     create_noise_modes();

@@ -14,6 +14,7 @@ class ExportMenu;
 class PanelDoors;
 class Program;
 class SettingsCommands;
+class UpdateIndicators;
 struct StatusLine;
 
 // The main control panel: every register field of the six devices, the
@@ -47,23 +48,12 @@ class MainForm final : public Form {
   private:
     void create_controls();
     void create_menus();
-    void create_indicators();
     void create_lists();
     void create_switches();
     void create_noise_modes();
     // Hides the controls designed hidden.
     void hide_designed_hidden();
     void show_sent_word(int index, const std::string& bits, const std::string& hex);
-
-    // Update indicators.
-    void register_indicator_click(int index);
-    void r6_indicator_click();
-    void rf_set_indicator_click();
-    void if_set_indicator_click();
-    void all_indicator_click();
-    void sync_all_indicator();
-    void sync_rf_indicator();
-    void sync_if_indicator();
 
     // Lists and text entries.
     void list_chosen(std::string_view name);
@@ -88,13 +78,13 @@ class MainForm final : public Form {
     void setup_single_synthesizer();
     void setup_dual();
 
-    bool off(std::string_view toggle) const;
     void light(std::string_view toggle) { get<ToggleSwitch>(toggle).set_state(true); }
-    void switch_off(std::string_view toggle) { get<ToggleSwitch>(toggle).set_state(false); }
 
     // The parts of the panel that keep to their own menus and state; they
     // create their controls on the panel, in the panel's order.
+    std::unique_ptr<UpdateIndicators> indicators_;
     std::unique_ptr<PanelDoors> doors_;
+    friend class UpdateIndicators;
     friend class BoardMenu;
     friend class ExportMenu;
     std::unique_ptr<SettingsCommands> settings_commands_;

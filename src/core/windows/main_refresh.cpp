@@ -7,6 +7,7 @@
 #include "core/windows/main_form.h"
 #include "core/windows/names/main_controls.h"
 #include "core/windows/program.h"
+#include "core/windows/update_indicators.h"
 
 namespace zqf {
 
@@ -55,6 +56,18 @@ void MainForm::refresh_registers() {
     }
     for (const auto& [control, on] : r.powerdown_switches) {
         get<ToggleSwitch>(control).set_state(on);
+    }
+}
+
+void MainForm::run_steps(const Steps& steps) {
+    for (const Step step : steps) {
+        if (step == Step::refresh) {
+            refresh_registers();
+        } else if (step == Step::send_all) {
+            program_.link().send_all_registers();
+        } else {
+            light(indicator_of(step));
+        }
     }
 }
 

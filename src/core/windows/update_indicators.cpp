@@ -1,5 +1,5 @@
-// The update indicators: which registers still have to be written, and the
-// group writes behind them.
+#include "core/windows/update_indicators.h"
+
 #include "core/state/device_profile.h"
 #include "core/windows/display_pairs.h"
 #include "core/windows/main_form.h"
@@ -39,8 +39,9 @@ ControlName<ToggleSwitch> register_indicator(int index) {
     return display_pairs[static_cast<std::size_t>(index)].indicator;
 }
 
-// The indicator a step lights; empty for the steps that light none.
-std::string_view indicator_of(Step step) {
+} // namespace
+
+ControlName<ToggleSwitch> indicator_of(Step step) {
     switch (step) {
     case Step::r0:
     case Step::r1:
@@ -63,32 +64,35 @@ std::string_view indicator_of(Step step) {
     return {};
 }
 
-} // namespace
-
-void MainForm::create_indicators() {
+UpdateIndicators::UpdateIndicators(MainForm& panel, Program& program)
+    : panel_(panel), program_(program) {
     for (const IndicatorRow& row : indicator_rows) {
-        auto& indicator = add<ToggleSwitch>(std::string(row.name), std::string(row.caption_off),
-                                            std::string(row.caption_on));
+        auto& indicator = panel.add<ToggleSwitch>(
+            std::string(row.name), std::string(row.caption_off), std::string(row.caption_on));
         indicator.set_tooltip(std::string(indicator_tooltip));
     }
     for (int k = 0; k <= 5; ++k) {
-        get(register_indicator(k)).on_click = [this, k] { register_indicator_click(k); };
+        panel.get(register_indicator(k)).on_click = [this, k] { register_indicator_click(k); };
     }
-    get(register_indicator(6)).on_click = [this] { r6_indicator_click(); };
-    get(all_rf_indicator).on_click = [this] { rf_set_indicator_click(); };
-    get(all_if_indicator).on_click = [this] { if_set_indicator_click(); };
-    get(all_indicator).on_click = [this] { all_indicator_click(); };
+    panel.get(register_indicator(6)).on_click = [this] { r6_indicator_click(); };
+    panel.get(all_rf_indicator).on_click = [this] { rf_set_indicator_click(); };
+    panel.get(all_if_indicator).on_click = [this] { if_set_indicator_click(); };
+    panel.get(all_indicator).on_click = [this] { all_indicator_click(); };
 
-    auto& usb =
-        add<ToggleSwitch>(main_controls::usb_display_toggle, "USB Not Detected", "USB Detected");
+    auto& usb = panel.add<ToggleSwitch>(main_controls::usb_display_toggle, "USB Not Detected",
+                                        "USB Detected");
     usb.set_visible(false);
 }
 
-bool MainForm::off(std::string_view toggle) const {
-    return !get<ToggleSwitch>(toggle).state();
+bool UpdateIndicators::off(ControlName<ToggleSwitch> indicator) const {
+    return !panel_.get(indicator).state();
 }
 
-void MainForm::sync_all_indicator() {
+void UpdateIndicators::switch_off(ControlName<ToggleSwitch> indicator) {
+    panel_.get(indicator).set_state(false);
+}
+
+void UpdateIndicators::sync_all_indicator() {
     for (const DisplayPair& pair : display_pairs) {
         if (!off(pair.indicator)) {
             return;
@@ -97,21 +101,21 @@ void MainForm::sync_all_indicator() {
     switch_off(all_indicator);
 }
 
-void MainForm::sync_rf_indicator() {
+void UpdateIndicators::sync_rf_indicator() {
     if (std::ranges::all_of(rf_set_indicators, [this](auto name) { return off(name); })) {
         switch_off(all_rf_indicator);
     }
 }
 
-void MainForm::sync_if_indicator() {
+void UpdateIndicators::sync_if_indicator() {
     if (std::ranges::all_of(if_set_indicators, [this](auto name) { return off(name); })) {
         switch_off(all_if_indicator);
     }
 }
 
-void MainForm::register_indicator_click(int index) {
+void UpdateIndicators::register_indicator_click(int index) {
     program_.link().send(index);
-    const std::string_view name = register_indicator(index);
+    const ControlName<ToggleSwitch> name = register_indicator(index);
     if (!off(name)) {
         switch_off(name);
     }
@@ -124,7 +128,7 @@ void MainForm::register_indicator_click(int index) {
     }
 }
 
-void MainForm::r6_indicator_click() {
+void UpdateIndicators::r6_indicator_click() {
     if (!off(register_indicator(6))) {
         switch_off(register_indicator(6));
     } else {
@@ -134,7 +138,7 @@ void MainForm::r6_indicator_click() {
     sync_if_indicator();
 }
 
-void MainForm::rf_set_indicator_click() {
+void UpdateIndicators::rf_set_indicator_click() {
     if (off(all_rf_indicator)) {
         for (const ControlName<ToggleSwitch> name : rf_set_indicators) {
             switch_off(name);
@@ -151,7 +155,7 @@ void MainForm::rf_set_indicator_click() {
     program_.link().send_all_registers();
 }
 
-void MainForm::if_set_indicator_click() {
+void UpdateIndicators::if_set_indicator_click() {
     if (off(all_if_indicator)) {
         for (const ControlName<ToggleSwitch> name : if_set_indicators) {
             switch_off(name);
@@ -164,7 +168,7 @@ void MainForm::if_set_indicator_click() {
     sync_rf_indicator();
 }
 
-void MainForm::all_indicator_click() {
+void UpdateIndicators::all_indicator_click() {
     for (const IndicatorRow& row : indicator_rows) {
         switch_off(row.name);
     }
@@ -177,18 +181,6 @@ void MainForm::all_indicator_click() {
         break;
     case AllRegistersWrite::nothing:
         break;
-    }
-}
-
-void MainForm::run_steps(const Steps& steps) {
-    for (const Step step : steps) {
-        if (step == Step::refresh) {
-            refresh_registers();
-        } else if (step == Step::send_all) {
-            program_.link().send_all_registers();
-        } else {
-            light(indicator_of(step));
-        }
     }
 }
 
