@@ -6,6 +6,7 @@
 #include "core/windows/export_menu.h"
 #include "core/windows/names/forms.h"
 #include "core/windows/names/main_controls.h"
+#include "core/windows/noise_modes.h"
 #include "core/windows/panel_doors.h"
 #include "core/windows/program.h"
 #include "core/windows/settings_commands.h"
@@ -135,7 +136,7 @@ void MainForm::create_controls() {
     indicators_ = std::make_unique<UpdateIndicators>(*this, program_);
     create_lists();
     create_switches();
-    create_noise_modes();
+    noise_modes_ = std::make_unique<NoiseModes>(*this, program_);
     doors_ = std::make_unique<PanelDoors>(*this, program_);
     hide_designed_hidden();
     settings_commands_ = std::make_unique<SettingsCommands>(*this, program_);

@@ -11,6 +11,7 @@ namespace zqf {
 
 class BoardMenu;
 class ExportMenu;
+class NoiseModes;
 class PanelDoors;
 class Program;
 class SettingsCommands;
@@ -50,7 +51,6 @@ class MainForm final : public Form {
     void create_menus();
     void create_lists();
     void create_switches();
-    void create_noise_modes();
     // Hides the controls designed hidden.
     void hide_designed_hidden();
     void show_sent_word(int index, const std::string& bits, const std::string& hex);
@@ -71,10 +71,6 @@ class MainForm final : public Form {
     void Toggle32_Click();
     void Toggle32_finish();
 
-    // Noise and spur modes.
-    void noise_mode();
-    void noise_option_click(int option);
-
     void setup_single_synthesizer();
     void setup_dual();
 
@@ -83,8 +79,10 @@ class MainForm final : public Form {
     // The parts of the panel that keep to their own menus and state; they
     // create their controls on the panel, in the panel's order.
     std::unique_ptr<UpdateIndicators> indicators_;
+    std::unique_ptr<NoiseModes> noise_modes_;
     std::unique_ptr<PanelDoors> doors_;
     friend class UpdateIndicators;
+    friend class NoiseModes;
     friend class BoardMenu;
     friend class ExportMenu;
     std::unique_ptr<SettingsCommands> settings_commands_;
