@@ -8,6 +8,8 @@
 #include "core/windows/names/main_controls.h"
 #include "core/windows/noise_modes.h"
 #include "core/windows/panel_doors.h"
+#include "core/windows/panel_lists.h"
+#include "core/windows/panel_switches.h"
 #include "core/windows/program.h"
 #include "core/windows/settings_commands.h"
 #include "core/windows/update_indicators.h"
@@ -132,12 +134,12 @@ void MainForm::create_controls() {
     for (const LabelRow& row : frame_rows) {
         frame(std::string(row.name), std::string(row.caption));
     }
-    picture(main_controls::Picture1).on_dblclick = [this] { Picture1_DblClick(); };
+    picture(main_controls::Picture1);
     indicators_ = std::make_unique<UpdateIndicators>(*this, program_);
-    create_lists();
-    create_switches();
-    noise_modes_ = std::make_unique<NoiseModes>(*this, program_);
     doors_ = std::make_unique<PanelDoors>(*this, program_);
+    lists_ = std::make_unique<PanelLists>(*this, program_, *doors_);
+    switches_ = std::make_unique<PanelSwitches>(*this, program_, *doors_);
+    noise_modes_ = std::make_unique<NoiseModes>(*this, program_);
     hide_designed_hidden();
     settings_commands_ = std::make_unique<SettingsCommands>(*this, program_);
 }

@@ -13,6 +13,8 @@ class BoardMenu;
 class ExportMenu;
 class NoiseModes;
 class PanelDoors;
+class PanelLists;
+class PanelSwitches;
 class Program;
 class SettingsCommands;
 class UpdateIndicators;
@@ -49,27 +51,9 @@ class MainForm final : public Form {
   private:
     void create_controls();
     void create_menus();
-    void create_lists();
-    void create_switches();
     // Hides the controls designed hidden.
     void hide_designed_hidden();
     void show_sent_word(int index, const std::string& bits, const std::string& hex);
-
-    // Lists and text entries.
-    void list_chosen(std::string_view name);
-    // False (after a beep) when the IF plan gives no usable counters.
-    bool set_if_counters();
-    // The IF prescaler list's entry for the prescaler the state holds, or -1.
-    static int if_prescaler_position(const SharedState& state);
-    void clock_divider_changed();
-    void Picture1_DblClick();
-
-    // Switches.
-    void switch_clicked(std::string_view name);
-    void Toggle14_Click();
-    void Toggle36_Click();
-    void Toggle32_Click();
-    void Toggle32_finish();
 
     void setup_single_synthesizer();
     void setup_dual();
@@ -81,8 +65,12 @@ class MainForm final : public Form {
     std::unique_ptr<UpdateIndicators> indicators_;
     std::unique_ptr<NoiseModes> noise_modes_;
     std::unique_ptr<PanelDoors> doors_;
+    std::unique_ptr<PanelLists> lists_;
+    std::unique_ptr<PanelSwitches> switches_;
     friend class UpdateIndicators;
     friend class NoiseModes;
+    friend class PanelLists;
+    friend class PanelSwitches;
     friend class BoardMenu;
     friend class ExportMenu;
     std::unique_ptr<SettingsCommands> settings_commands_;

@@ -1,4 +1,5 @@
-// The main window's two-state setting switches.
+#include "core/windows/panel_switches.h"
+
 #include "core/registers/field_access.h"
 #include "core/registers/field_check.h"
 #include "core/state/bit_weight.h"
@@ -101,32 +102,33 @@ Family family(const SharedState& s) {
 
 } // namespace
 
-void MainForm::create_switches() {
+PanelSwitches::PanelSwitches(MainForm& panel, Program& program, PanelDoors& doors)
+    : panel_(panel), program_(program), doors_(doors) {
     for (const SwitchRow& row : switch_rows) {
-        auto& toggle = add<ToggleSwitch>(std::string(row.name), std::string(row.caption_off),
-                                         std::string(row.caption_on));
+        auto& toggle = panel_.add<ToggleSwitch>(std::string(row.name), std::string(row.caption_off),
+                                                std::string(row.caption_on));
         toggle.on_click = [this, name = row.name] { switch_clicked(name); };
     }
-    get(main_controls::Toggle36).on_click = [this] { Toggle36_Click(); };
-    add<ToggleSwitch>(main_controls::Toggle13, "Doubler Disabled", "Doubler Enabled").on_click =
-        [this] { doors_->open_rf_planner(); };
-    add<ToggleSwitch>(main_controls::Toggle14, "Doubler Disabled", "Doubler Enabled").on_click =
-        [this] { Toggle14_Click(); };
-    add<ToggleSwitch>(main_controls::Toggle32, "Program Fast Lock", "Fast Lock Programmed")
+    panel_.get(main_controls::Toggle36).on_click = [this] { Toggle36_Click(); };
+    panel_.add<ToggleSwitch>(main_controls::Toggle13, "Doubler Disabled", "Doubler Enabled")
+        .on_click = [this] { doors_.open_rf_planner(); };
+    panel_.add<ToggleSwitch>(main_controls::Toggle14, "Doubler Disabled", "Doubler Enabled")
+        .on_click = [this] { Toggle14_Click(); };
+    panel_.add<ToggleSwitch>(main_controls::Toggle32, "Program Fast Lock", "Fast Lock Programmed")
         .on_click = [this] { Toggle32_Click(); };
     // No handlers of their own.
-    add<ToggleSwitch>(main_controls::Toggle18, "Bleed Down Off", "Bleed Down On");
-    add<ToggleSwitch>(main_controls::Toggle35, "Spare Off", "Spare On");
+    panel_.add<ToggleSwitch>(main_controls::Toggle18, "Bleed Down Off", "Bleed Down On");
+    panel_.add<ToggleSwitch>(main_controls::Toggle35, "Spare Off", "Spare On");
 }
 
-void MainForm::Toggle36_Click() {
+void PanelSwitches::Toggle36_Click() {
     const SharedState& s = program_.state();
     const DeviceProfile& device = device_profile(s.device_name);
     // "Enter" confirms the typed phase: a number the phase field cannot carry
     // is refused here, where the user asks for it, and the phase stays.
     if (device.phase_register) {
         const std::optional<double> phase =
-            parse_number(get(main_controls::phase_reg_textbox).text());
+            parse_number(panel_.get(main_controls::phase_reg_textbox).text());
         if (phase) {
             if (const std::optional<FieldMisfit> misfit =
                     check_field(device, FieldId::phase, *phase)) {
@@ -140,18 +142,18 @@ void MainForm::Toggle36_Click() {
     switch_clicked(main_controls::Toggle36);
 }
 
-void MainForm::switch_clicked(std::string_view name) {
+void PanelSwitches::switch_clicked(std::string_view name) {
     const SwitchRow& row = *row_of(name);
     SharedState& s = program_.state();
     if (!std::holds_alternative<std::monostate>(row.field)) {
-        set_field(s, row.field, get<ToggleSwitch>(name).state() ? row.weight : 0.0);
+        set_field(s, row.field, panel_.get<ToggleSwitch>(name).state() ? row.weight : 0.0);
     }
-    run_steps(row.steps.of(family(s)));
+    panel_.run_steps(row.steps.of(family(s)));
 }
 
-void MainForm::Toggle14_Click() {
+void PanelSwitches::Toggle14_Click() {
     SharedState& s = program_.state();
-    ToggleSwitch& doubler = get(main_controls::Toggle14);
+    ToggleSwitch& doubler = panel_.get(main_controls::Toggle14);
     const bool on = doubler.state();
     // Doubling the reference doubles R, so the IF comparison frequency stays.
     const auto r = on ? to_int32(2.0 * s.if_r) : to_int32(s.if_r / 2.0);
@@ -172,18 +174,18 @@ void MainForm::Toggle14_Click() {
     }
     s.if_ref_doubler = on ? bit_weight<int32_t>(18) : 0;
     s.if_r = *r;
-    run_steps(if_doubler_steps.of(family(s)));
+    panel_.run_steps(if_doubler_steps.of(family(s)));
 }
 
-void MainForm::Toggle32_Click() {
+void PanelSwitches::Toggle32_Click() {
     SharedState& s = program_.state();
-    const bool on = get(main_controls::Toggle32).state();
+    const bool on = panel_.get(main_controls::Toggle32).state();
     const FastLockSwitch kind = device_profile(s.device_name).fast_lock_switch;
     if (!on) {
         s.load_control = 0.0;
         s.fastlock_5r = 0;
         if (kind != FastLockSwitch::field_only) {
-            get(main_controls::Frame2).set_enabled(true);
+            panel_.get(main_controls::Frame2).set_enabled(true);
             Toggle32_finish();
         }
         return;
@@ -197,8 +199,8 @@ void MainForm::Toggle32_Click() {
         break;
     case FastLockSwitch::timer_window:
         // The rest runs when the fast-lock window closes.
-        doors_->open_fast_lock([this] {
-            get(main_controls::Combo8).set_index(6);
+        doors_.open_fast_lock([this] {
+            panel_.get(main_controls::Combo8).set_index(6);
             Toggle32_finish();
         });
         return;
@@ -208,17 +210,17 @@ void MainForm::Toggle32_Click() {
     Toggle32_finish();
 }
 
-void MainForm::Toggle32_finish() {
+void PanelSwitches::Toggle32_finish() {
     switch (device_profile(program_.state().device_name).fast_lock_switch) {
     case FastLockSwitch::timer_window:
-        run_steps({refresh, r1, all_rf});
+        panel_.run_steps({refresh, r1, all_rf});
         break;
     case FastLockSwitch::csr_bit:
-        run_steps({refresh, r2, all_rf});
+        panel_.run_steps({refresh, r2, all_rf});
         break;
     case FastLockSwitch::field_only:
     case FastLockSwitch::refresh_only:
-        run_steps({refresh});
+        panel_.run_steps({refresh});
         break;
     }
 }

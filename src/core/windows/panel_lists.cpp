@@ -1,4 +1,5 @@
-// The main window's drop-down lists and numeric text entries.
+#include "core/windows/panel_lists.h"
+
 #include "core/planning/if_counters.h"
 #include "core/registers/field_check.h"
 #include "core/state/bit_weight.h"
@@ -80,24 +81,26 @@ constexpr FieldAdvice if_counter_advice[] = {
 
 } // namespace
 
-void MainForm::create_lists() {
+PanelLists::PanelLists(MainForm& panel, Program& program, PanelDoors& doors)
+    : panel_(panel), program_(program), doors_(doors) {
     for (const ListItems& list : main_list_items()) {
-        auto& box = add<ListBox>(std::string(list.name), std::string(list.initial_text));
+        auto& box = panel_.add<ListBox>(std::string(list.name), std::string(list.initial_text));
         if (rule_of(list.name) != nullptr) {
             box.on_choose = [this, name = list.name] { list_chosen(name); };
         }
     }
-    add<TextBox>(main_controls::phase_reg_textbox, "1").on_change = [this] {
-        get(main_controls::Toggle36).set_state(true);
+    panel_.add<TextBox>(main_controls::phase_reg_textbox, "1").on_change = [this] {
+        panel_.get(main_controls::Toggle36).set_state(true);
     };
-    add<TextBox>(main_controls::clock_divider_value_textbox, "0").on_change = [this] {
+    panel_.add<TextBox>(main_controls::clock_divider_value_textbox, "0").on_change = [this] {
         clock_divider_changed();
     };
+    panel_.get(main_controls::Picture1).on_dblclick = [this] { Picture1_DblClick(); };
 }
 
-void MainForm::list_chosen(std::string_view name) {
+void PanelLists::list_chosen(std::string_view name) {
     const ListRule* rule = rule_of(name);
-    ListBox& list = get<ListBox>(name);
+    ListBox& list = panel_.get<ListBox>(name);
     const int n = list.index();
     if (n >= 0 && n < list.count()) {
         SharedState& s = program_.state();
@@ -111,11 +114,11 @@ void MainForm::list_chosen(std::string_view name) {
             return;
         }
     }
-    refresh_registers();
-    run_steps(rule->steps);
+    panel_.refresh_registers();
+    panel_.run_steps(rule->steps);
 }
 
-int MainForm::if_prescaler_position(const SharedState& s) {
+int PanelLists::if_prescaler_position(const SharedState& s) {
     for (int position = 0; position < 4; ++position) {
         SharedState choice;
         choose_if_prescaler(choice, position);
@@ -126,7 +129,7 @@ int MainForm::if_prescaler_position(const SharedState& s) {
     return -1;
 }
 
-bool MainForm::set_if_counters() {
+bool PanelLists::set_if_counters() {
     SharedState& s = program_.state();
     // A zero or unusable IF PFD leaves the counters as they were.
     const std::optional<IfCounters> counters = counters_from_if_plan(s);
@@ -143,12 +146,12 @@ bool MainForm::set_if_counters() {
     return fields_fit(program_, if_counter_fields, if_counter_advice);
 }
 
-void MainForm::clock_divider_changed() {
+void PanelLists::clock_divider_changed() {
     // Partly typed or non-numeric text keeps the value last entered. So does a
     // number the 12-bit field cannot carry, which would spill into the mode
     // bits or the address; that one is refused aloud, as no later keystroke
     // makes it fit.
-    const auto value = parse_number(get(main_controls::clock_divider_value_textbox).text());
+    const auto value = parse_number(panel_.get(main_controls::clock_divider_value_textbox).text());
     if (!value) {
         return;
     }
@@ -161,23 +164,23 @@ void MainForm::clock_divider_changed() {
         return;
     }
     s.clk_div_value = *value;
-    refresh_registers();
-    run_steps({r4, all_rf});
+    panel_.refresh_registers();
+    panel_.run_steps({r4, all_rf});
 }
 
-void MainForm::Picture1_DblClick() {
+void PanelLists::Picture1_DblClick() {
     switch (family_of(program_.state().device_name)) {
     case Family::dual:
-        doors_->open_rf_test_modes();
+        doors_.open_rf_test_modes();
         break;
     case Family::four_register:
-        get(main_controls::Combo2).set_visible(true);
-        get(main_controls::Combo3).set_visible(true);
+        panel_.get(main_controls::Combo2).set_visible(true);
+        panel_.get(main_controls::Combo3).set_visible(true);
         break;
     case Family::five_register:
-        get(main_controls::Combo12).set_visible(true);
-        get(main_controls::Combo13).set_visible(true);
-        get(main_controls::dec_sel_toggle).set_visible(true);
+        panel_.get(main_controls::Combo12).set_visible(true);
+        panel_.get(main_controls::Combo13).set_visible(true);
+        panel_.get(main_controls::dec_sel_toggle).set_visible(true);
         break;
     case Family::none:
         break;
