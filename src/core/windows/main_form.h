@@ -22,7 +22,10 @@ struct StatusLine;
 
 // The main control panel: every register field of the six devices, the
 // read-outs, the display pairs of the last written words, the update
-// indicators and the doors to the other windows.
+// indicators and the doors to the other windows. The panel owns the controls
+// and the set-up and refresh that span them; its parts (indicators, lists,
+// switches, noise modes, doors, settings, export, the board menu) own their
+// handlers.
 class MainForm final : public Form {
   public:
     explicit MainForm(Program& program);
@@ -60,19 +63,19 @@ class MainForm final : public Form {
 
     void light(std::string_view toggle) { get<ToggleSwitch>(toggle).set_state(true); }
 
-    // The parts of the panel that keep to their own menus and state; they
-    // create their controls on the panel, in the panel's order.
+    // The parts of the panel, each with its controls, handlers and state.
+    // They create their controls through the panel, in the panel's order.
+    friend class UpdateIndicators;
+    friend class PanelLists;
+    friend class PanelSwitches;
+    friend class NoiseModes;
+    friend class ExportMenu;
+    friend class BoardMenu;
     std::unique_ptr<UpdateIndicators> indicators_;
-    std::unique_ptr<NoiseModes> noise_modes_;
     std::unique_ptr<PanelDoors> doors_;
     std::unique_ptr<PanelLists> lists_;
     std::unique_ptr<PanelSwitches> switches_;
-    friend class UpdateIndicators;
-    friend class NoiseModes;
-    friend class PanelLists;
-    friend class PanelSwitches;
-    friend class BoardMenu;
-    friend class ExportMenu;
+    std::unique_ptr<NoiseModes> noise_modes_;
     std::unique_ptr<SettingsCommands> settings_commands_;
     std::unique_ptr<ExportMenu> export_menu_;
     std::unique_ptr<BoardMenu> board_menu_;
