@@ -29,7 +29,7 @@ void show_display_texts(MainForm& main, const SharedState& s) {
 // The Device label names the loaded device; a label that already names it
 // under another caption of the same stored name (ZQF7610 for "ZQF7620") keeps it.
 void follow_device(MainForm& main, const std::string& device_name) {
-    CaptionControl& label = main.get<CaptionControl>("Device");
+    CaptionControl& label = main.get(main_controls::Device);
     for (const DeviceEntry& entry : device_catalogue) {
         if (entry.stored_name == device_name && entry.device_caption == label.caption()) {
             return;
@@ -60,8 +60,8 @@ void select_noise_mode(MainForm& main, std::optional<int> mode) {
 
 // The modulus and channel step as the RF planner shows them.
 void show_plan_captions(MainForm& main, const SharedState& s) {
-    CaptionControl& modulus = main.get<CaptionControl>("modulus");
-    CaptionControl& step = main.get<CaptionControl>("fraclabel");
+    CaptionControl& modulus = main.get(main_controls::modulus);
+    CaptionControl& step = main.get(main_controls::fraclabel);
     if (device_profile(s.device_name).fraction == FractionKind::fixed_25_bit) {
         modulus.set_caption("25-bit fixed");
         step.set_caption(format_template(s.chan_step, "#0.00000") + "Hz");

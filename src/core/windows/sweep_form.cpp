@@ -5,6 +5,7 @@
 #include "core/tools/frequency_sweep.h"
 #include "core/windows/exerciser_support.h"
 #include "core/windows/names/forms.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/names/sweep_controls.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
@@ -79,7 +80,8 @@ void SweepForm::Timer1_Timer() {
     }
     if (tick.kind == TickKind::finished) {
         timer.set_timer_enabled(false);
-        show_on_main(program_, "vcofreq", format_template(s.rf_freq / 1e6, "#0.00000") + "MHz");
+        show_on_main(program_, main_controls::vcofreq,
+                     format_template(s.rf_freq / 1e6, "#0.00000") + "MHz");
         progress.set_value(sweep_position(s), progress.text());
         return;
     }

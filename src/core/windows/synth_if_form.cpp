@@ -8,6 +8,7 @@
 #include "core/text/number_text.h"
 #include "core/windows/main_form.h"
 #include "core/windows/names/forms.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/names/synth_if_controls.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
@@ -200,8 +201,9 @@ void SynthIfForm::step(double channels) {
     const auto n = static_cast<int64_t>(s.if_b) * s.if_prescaler + s.if_a;
     const double synthesised_mhz = static_cast<double>(n) * s.if_pfd_freq / 1000.0;
     s.if_vco_freq = round15(synthesised_mhz);
-    show_on_main(program_, "ifvcofreq", format_template(synthesised_mhz, "#0.00000") + "MHz");
-    show_on_main(program_, "ifref_freq",
+    show_on_main(program_, main_controls::ifvcofreq,
+                 format_template(synthesised_mhz, "#0.00000") + "MHz");
+    show_on_main(program_, main_controls::ifref_freq,
                  format_template(wanted->pfd_hz / 1000.0, "#0.00000") + "kHz");
     get(synth_if_controls::Text1).set_text(format_template(synthesised_mhz, "#0.00000"));
     show_counters();

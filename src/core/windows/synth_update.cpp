@@ -11,6 +11,7 @@
 #include "core/state/device_profile.h"
 #include "core/text/convert.h"
 #include "core/text/number_text.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/names/synth_controls.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
@@ -155,12 +156,12 @@ void SynthForm::show_plan() {
         return;
     }
     const SharedState& s = state();
-    show_on_main(program_, "vcofreq", mhz(s.rf_freq));
-    show_on_main(program_, "ref_freq", khz(s.pfd_freq));
-    show_on_main(program_, "modulus", general_form(s.mod_val));
-    show_on_main(program_, "fraclabel", khz(s.chan_step));
-    show_on_main(program_, "crystal", mhz(s.refin_freq));
-    show_on_main(program_, "crystalIF", mhz(s.refin_freq));
+    show_on_main(program_, main_controls::vcofreq, mhz(s.rf_freq));
+    show_on_main(program_, main_controls::ref_freq, khz(s.pfd_freq));
+    show_on_main(program_, main_controls::modulus, general_form(s.mod_val));
+    show_on_main(program_, main_controls::fraclabel, khz(s.chan_step));
+    show_on_main(program_, main_controls::crystal, mhz(s.refin_freq));
+    show_on_main(program_, main_controls::crystalIF, mhz(s.refin_freq));
     set_text(synth_controls::Text1, format_template(s.rf_freq / 1e6, ".000000"));
     set_caption(synth_controls::Label25, general_form(s.int_val));
     set_caption(synth_controls::Label24, general_form(s.mod_val));
@@ -174,12 +175,13 @@ void SynthForm::show_fixed_modulus_plan() {
     SharedState& s = state();
     // What the dividers really give, not what was typed.
     s.rf_freq = synthesised_fixed_modulus_rf(s);
-    show_on_main(program_, "vcofreq", general_form(s.rf_freq / 1e6) + "MHz");
-    show_on_main(program_, "ref_freq", khz(s.pfd_freq));
-    show_on_main(program_, "modulus", "25-bit fixed");
-    show_on_main(program_, "fraclabel", format_template(s.chan_step, "#0.00000") + "Hz");
-    show_on_main(program_, "crystal", mhz(s.refin_freq));
-    show_on_main(program_, "crystalIF", mhz(s.refin_freq));
+    show_on_main(program_, main_controls::vcofreq, general_form(s.rf_freq / 1e6) + "MHz");
+    show_on_main(program_, main_controls::ref_freq, khz(s.pfd_freq));
+    show_on_main(program_, main_controls::modulus, "25-bit fixed");
+    show_on_main(program_, main_controls::fraclabel,
+                 format_template(s.chan_step, "#0.00000") + "Hz");
+    show_on_main(program_, main_controls::crystal, mhz(s.refin_freq));
+    show_on_main(program_, main_controls::crystalIF, mhz(s.refin_freq));
     set_text(synth_controls::Text1, general_form(s.rf_freq / 1e6));
     set_text(synth_controls::Text3, general_form(s.chan_step));
     set_caption(synth_controls::Label25, general_form(s.int_val));

@@ -7,6 +7,7 @@
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
+#include "core/windows/names/main_controls.h"
 #include "core/windows/names/test_mode_controls.h"
 #include <array>
 
@@ -76,7 +77,7 @@ void TestModeForm::Command3_Click() {
     SharedState& s = program_.state();
     if (const std::optional<int> k = chosen()) {
         const TestModeRow& row = window_.rows[static_cast<std::size_t>(*k - 1)];
-        show_on_main(program_, "testmode", std::string(row.mode_text));
+        show_on_main(program_, main_controls::testmode, std::string(row.mode_text));
         s.*window_.field = (*k - 1) * test_mode_window_unit;
         s.*window_.index = static_cast<int16_t>(*k);
     }
