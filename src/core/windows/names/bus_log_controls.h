@@ -11,10 +11,10 @@ inline constexpr ControlName<CaptionControl> cmdCopy{"cmdCopy"};
 inline constexpr ControlName<CaptionControl> cmdClear{"cmdClear"};
 inline constexpr ControlName<CaptionControl> cmdClose{"cmdClose"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(cmdCopy),
-    row(cmdClear),
-    row(cmdClose),
+    row(cmdCopy), row(cmdClear), row(cmdClose),
 };
+// clang-format on
 
 } // namespace zqf::bus_log_controls

@@ -9,8 +9,10 @@ namespace zqf::chip_state_controls {
 
 inline constexpr ControlName<CaptionControl> cmdClose{"cmdClose"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
     row(cmdClose),
 };
+// clang-format on
 
 } // namespace zqf::chip_state_controls

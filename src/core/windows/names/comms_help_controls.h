@@ -12,11 +12,10 @@ inline constexpr ControlName<CaptionControl> Label4{"Label4"};
 inline constexpr ControlName<CaptionControl> Label3{"Label3"};
 inline constexpr ControlName<CaptionControl> Command1{"Command1"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Frame1),
-    row(Label4),
-    row(Label3),
-    row(Command1),
+    row(Frame1), row(Label4), row(Label3), row(Command1),
 };
+// clang-format on
 
 } // namespace zqf::comms_help_controls

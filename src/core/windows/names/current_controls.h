@@ -18,9 +18,11 @@ inline constexpr ControlName<CaptionControl> Command3{"Command3"};
 inline constexpr ControlName<CaptionControl> Command2{"Command2"};
 inline constexpr ControlName<ToggleSwitch> Toggle1{"Toggle1"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Frame1), row(Label2),    row(Text2),    row(ohms_label), row(Label1),
-    row(Label3), row(Selector1), row(Command3), row(Command2),   row(Toggle1),
+    row(Frame1), row(Label2), row(Text2), row(ohms_label), row(Label1), row(Label3),
+    row(Selector1), row(Command3), row(Command2), row(Toggle1),
 };
+// clang-format on
 
 } // namespace zqf::current_controls

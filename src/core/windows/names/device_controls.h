@@ -22,10 +22,12 @@ inline constexpr ControlName<CaptionControl> Command1{"Command1"};
 inline constexpr ControlName<CaptionControl> Command2{"Command2"};
 inline constexpr ControlName<CaptionControl> Picture1{"Picture1"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Label1),     row(Frame1),   row(Option1),  row(Option2),  row(Option3),
-    row(Option6),    row(Option4),  row(Option5),  row(Frame2),   row(option_par),
-    row(option_usb), row(Command1), row(Command2), row(Picture1),
+    row(Label1), row(Frame1), row(Option1), row(Option2), row(Option3), row(Option6), row(Option4),
+    row(Option5), row(Frame2), row(option_par), row(option_usb), row(Command1), row(Command2),
+    row(Picture1),
 };
+// clang-format on
 
 } // namespace zqf::device_controls

@@ -19,9 +19,11 @@ inline constexpr ControlName<CaptionControl> Command3{"Command3"};
 inline constexpr ControlName<CaptionControl> Command2{"Command2"};
 inline constexpr ControlName<CaptionControl> Command1{"Command1"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Label1), row(Text1), row(Label2),   row(Text2),    row(Label3),   row(Text3),
-    row(Label4), row(Text4), row(Command3), row(Command2), row(Command1),
+    row(Label1), row(Text1), row(Label2), row(Text2), row(Label3), row(Text3), row(Label4),
+    row(Text4), row(Command3), row(Command2), row(Command1),
 };
+// clang-format on
 
 } // namespace zqf::dual_mux_controls

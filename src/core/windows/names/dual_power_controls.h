@@ -20,9 +20,11 @@ inline constexpr ControlName<CaptionControl> Command3{"Command3"};
 inline constexpr ControlName<CaptionControl> Command2{"Command2"};
 inline constexpr ControlName<CaptionControl> Command1{"Command1"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Frame1), row(Option1), row(Option2), row(Frame2),   row(Option3),  row(Option4),
-    row(Frame3), row(Option5), row(Option6), row(Command3), row(Command2), row(Command1),
+    row(Frame1), row(Option1), row(Option2), row(Frame2), row(Option3), row(Option4), row(Frame3),
+    row(Option5), row(Option6), row(Command3), row(Command2), row(Command1),
 };
+// clang-format on
 
 } // namespace zqf::dual_power_controls

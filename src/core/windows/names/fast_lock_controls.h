@@ -16,9 +16,11 @@ inline constexpr ControlName<TextBox> BWinterval{"BWinterval"};
 inline constexpr ControlName<CaptionControl> Command3{"Command3"};
 inline constexpr ControlName<CaptionControl> Command2{"Command2"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Label1), row(Text1),      row(Label2),   row(PFD),
-    row(Label3), row(BWinterval), row(Command3), row(Command2),
+    row(Label1), row(Text1), row(Label2), row(PFD), row(Label3), row(BWinterval), row(Command3),
+    row(Command2),
 };
+// clang-format on
 
 } // namespace zqf::fast_lock_controls

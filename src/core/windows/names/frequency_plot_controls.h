@@ -15,9 +15,11 @@ inline constexpr ControlName<CaptionControl> cmdExportPng{"cmdExportPng"};
 inline constexpr ControlName<CaptionControl> cmdExportCsv{"cmdExportCsv"};
 inline constexpr ControlName<CaptionControl> cmdClose{"cmdClose"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(lblSpan),      row(cboSpan),      row(cmdLive),  row(lblHint),
-    row(cmdExportPng), row(cmdExportCsv), row(cmdClose),
+    row(lblSpan), row(cboSpan), row(cmdLive), row(lblHint), row(cmdExportPng), row(cmdExportCsv),
+    row(cmdClose),
 };
+// clang-format on
 
 } // namespace zqf::frequency_plot_controls

@@ -20,9 +20,11 @@ inline constexpr ControlName<CaptionControl> Label10{"Label10"};
 inline constexpr ControlName<CaptionControl> Label11{"Label11"};
 inline constexpr ControlName<CaptionControl> Command1{"Command1"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Label1), row(Label2), row(Label3), row(Label4),  row(Label5),  row(Label6),
-    row(Label7), row(Label8), row(Label9), row(Label10), row(Label11), row(Command1),
+    row(Label1), row(Label2), row(Label3), row(Label4), row(Label5), row(Label6), row(Label7),
+    row(Label8), row(Label9), row(Label10), row(Label11), row(Command1),
 };
+// clang-format on
 
 } // namespace zqf::help_controls

@@ -23,10 +23,12 @@ inline constexpr ControlName<CaptionControl> Command3{"Command3"};
 inline constexpr ControlName<CaptionControl> Command2{"Command2"};
 inline constexpr ControlName<Timer> Timer1{"Timer1"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Label1),    row(Text1),    row(Label2),   row(Text2),         row(Label3),
-    row(Text3),     row(Label4),   row(Label5),   row(hop_frequency), row(Label6),
-    row(hop_count), row(Command1), row(Command3), row(Command2),      row(Timer1),
+    row(Label1), row(Text1), row(Label2), row(Text2), row(Label3), row(Text3), row(Label4),
+    row(Label5), row(hop_frequency), row(Label6), row(hop_count), row(Command1), row(Command3),
+    row(Command2), row(Timer1),
 };
+// clang-format on
 
 } // namespace zqf::lock_time_controls

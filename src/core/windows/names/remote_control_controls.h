@@ -20,9 +20,11 @@ inline constexpr ControlName<CaptionControl> Label3{"Label3"};
 inline constexpr ControlName<CaptionControl> Label4{"Label4"};
 inline constexpr ControlName<CaptionControl> cmdClose{"cmdClose"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Label1),   row(txtAddress), row(Label2),     row(txtFolder), row(cmdStart), row(cmdStop),
-    row(lblState), row(lblRemote),  row(lblClients), row(Label3),    row(Label4),   row(cmdClose),
+    row(Label1), row(txtAddress), row(Label2), row(txtFolder), row(cmdStart), row(cmdStop),
+    row(lblState), row(lblRemote), row(lblClients), row(Label3), row(Label4), row(cmdClose),
 };
+// clang-format on
 
 } // namespace zqf::remote_control_controls

@@ -22,10 +22,12 @@ inline constexpr ControlName<CaptionControl> Command5{"Command5"};
 inline constexpr ControlName<CaptionControl> Command3{"Command3"};
 inline constexpr ControlName<Timer> Timer1{"Timer1"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Label1),         row(fvco_box),       row(Label2),   row(phase_value_box), row(Label3),
-    row(sweep_rate_box), row(phase_progress), row(Label4),   row(Command1),        row(Command2),
-    row(Command4),       row(Command5),       row(Command3), row(Timer1),
+    row(Label1), row(fvco_box), row(Label2), row(phase_value_box), row(Label3),
+    row(sweep_rate_box), row(phase_progress), row(Label4), row(Command1), row(Command2),
+    row(Command4), row(Command5), row(Command3), row(Timer1),
 };
+// clang-format on
 
 } // namespace zqf::spur_opt_controls

@@ -21,10 +21,11 @@ inline constexpr ControlName<CaptionControl> Command4{"Command4"};
 inline constexpr ControlName<CaptionControl> Command2{"Command2"};
 inline constexpr ControlName<Timer> Timer1{"Timer1"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Frame1),   row(Label1),   row(Text1),  row(Label2),         row(Text3),
-    row(Frame2),   row(Text4),    row(Label3), row(sweep_progress), row(Command3),
-    row(Command4), row(Command2), row(Timer1),
+    row(Frame1), row(Label1), row(Text1), row(Label2), row(Text3), row(Frame2), row(Text4),
+    row(Label3), row(sweep_progress), row(Command3), row(Command4), row(Command2), row(Timer1),
 };
+// clang-format on
 
 } // namespace zqf::sweep_controls

@@ -52,15 +52,16 @@ inline constexpr ControlName<CaptionControl> Label19{"Label19"};
 inline constexpr ControlName<CaptionControl> Label20{"Label20"};
 inline constexpr ControlName<CaptionControl> Label21{"Label21"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Label1),    row(Text1),    row(Label2),    row(Text4),    row(Label3),   row(Text5),
-    row(Label12),   row(Text3),    row(Label4),    row(Text2),    row(Toggle1),  row(Label29),
-    row(Toggle2),   row(Label7),   row(Label5),    row(Label25),  row(Label6),   row(Label24),
-    row(Label8),    row(Label23),  row(Label9),    row(Label22),  row(Label10),  row(Label27),
-    row(Label11),   row(Label17),  row(grid_note), row(Command3), row(Command8), row(Command11),
-    row(Command10), row(Command4), row(Command5),  row(Command6), row(Command7), row(Command2),
-    row(Label13),   row(Label14),  row(Label15),   row(Label16),  row(Label18),  row(Label19),
-    row(Label20),   row(Label21),
+    row(Label1), row(Text1), row(Label2), row(Text4), row(Label3), row(Text5), row(Label12),
+    row(Text3), row(Label4), row(Text2), row(Toggle1), row(Label29), row(Toggle2), row(Label7),
+    row(Label5), row(Label25), row(Label6), row(Label24), row(Label8), row(Label23), row(Label9),
+    row(Label22), row(Label10), row(Label27), row(Label11), row(Label17), row(grid_note),
+    row(Command3), row(Command8), row(Command11), row(Command10), row(Command4), row(Command5),
+    row(Command6), row(Command7), row(Command2), row(Label13), row(Label14), row(Label15),
+    row(Label16), row(Label18), row(Label19), row(Label20), row(Label21),
 };
+// clang-format on
 
 } // namespace zqf::synth_controls

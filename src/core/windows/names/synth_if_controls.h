@@ -27,11 +27,12 @@ inline constexpr ControlName<CaptionControl> Label6{"Label6"};
 inline constexpr ControlName<CaptionControl> Label11{"Label11"};
 inline constexpr ControlName<CaptionControl> Command2{"Command2"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Label1),   row(Text1),  row(Label2),   row(Text2),    row(Command3),
-    row(Command1), row(Frame1), row(Command4), row(Command5), row(Label7),
-    row(Label3),   row(Label8), row(Label4),   row(Label9),   row(Label5),
-    row(Label10),  row(Label6), row(Label11),  row(Command2),
+    row(Label1), row(Text1), row(Label2), row(Text2), row(Command3), row(Command1), row(Frame1),
+    row(Command4), row(Command5), row(Label7), row(Label3), row(Label8), row(Label4), row(Label9),
+    row(Label5), row(Label10), row(Label6), row(Label11), row(Command2),
 };
+// clang-format on
 
 } // namespace zqf::synth_if_controls

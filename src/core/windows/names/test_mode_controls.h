@@ -43,13 +43,15 @@ inline constexpr ControlName<CaptionControl> Command3{"Command3"};
 inline constexpr ControlName<CaptionControl> Command2{"Command2"};
 inline constexpr ControlName<CaptionControl> Command1{"Command1"};
 
+// clang-format off
 inline constexpr NamedControl table[] = {
-    row(Option1),  row(Option2),  row(Option3),  row(Option4),  row(Option5),  row(Option6),
-    row(Option7),  row(Option8),  row(Option9),  row(Option10), row(Option11), row(Option12),
+    row(Option1), row(Option2), row(Option3), row(Option4), row(Option5), row(Option6),
+    row(Option7), row(Option8), row(Option9), row(Option10), row(Option11), row(Option12),
     row(Option13), row(Option14), row(Option15), row(Option16), row(Option17), row(Option18),
     row(Option19), row(Option20), row(Option21), row(Option22), row(Option23), row(Option24),
     row(Option25), row(Option26), row(Option27), row(Option28), row(Option29), row(Option30),
     row(Option31), row(Option32), row(Command3), row(Command2), row(Command1),
 };
+// clang-format on
 
 } // namespace zqf::test_mode_controls
