@@ -2,6 +2,8 @@
 
 #include "cli/device_names.h"
 #include "core/ui/controls.h"
+#include "core/windows/names/device_controls.h"
+#include "core/windows/names/main_controls.h"
 
 namespace zqf::cli {
 
@@ -29,22 +31,22 @@ std::optional<std::string> CommandProgram::said() {
 
 std::optional<std::string> CommandProgram::confirm(const DeviceEntry& device,
                                                    std::string_view link_option) {
-    click("deviceform", device.option);
-    Form& start = *program_.find("deviceform");
+    click(form_name(FormId::device), device.option);
+    Form& start = *program_.find(FormId::device);
     // Neither link unless one is named: a link remembered from an earlier run
     // is not prepared behind the command's back.
-    start.get<OptionButton>("option_par").deselect();
-    start.get<OptionButton>("option_usb").deselect();
+    start.get(device_controls::option_par).deselect();
+    start.get(device_controls::option_usb).deselect();
     if (!link_option.empty()) {
-        click("deviceform", link_option);
+        click(form_name(FormId::device), link_option);
     }
-    click("deviceform", "Command1");
+    click(form_name(FormId::device), device_controls::Command1);
     return said();
 }
 
 std::optional<std::string> CommandProgram::load_settings(const std::string& path) {
     host_.answer_open_dialog(path);
-    click("Main", "mnuGet");
+    click(form_name(FormId::main), main_controls::mnuGet);
     return said();
 }
 

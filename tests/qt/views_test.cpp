@@ -3,6 +3,7 @@
 // through the models leaves it, and every model change shows in the widgets.
 #include "core/windows/main_form.h"
 #include "qt/binder/binder.h"
+#include "qt/views/views.h"
 #include "qt/widgets/rotary_knob.h"
 #include "qt/widgets/switch_button.h"
 #include "qt_test_support.h"
@@ -57,6 +58,14 @@ class ViewsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // A window left out of the registry would be drawn by the generic view.
+    void every_window_of_the_program_has_a_view_of_its_own() {
+        const ViewRegistry views = default_views();
+        for (const FormRow& row : form_rows) {
+            QVERIFY2(views.has(row.id), std::string(row.name).c_str());
+        }
+    }
+
     void every_window_has_its_widgets() {
         test::GuiSession gui;
         check_window(gui, "deviceform");

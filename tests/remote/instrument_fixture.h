@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/windows/names/device_controls.h"
 #include "core/windows/program_fixture.h"
 #include "remote/instrument.h"
 
@@ -28,8 +29,8 @@ struct InstrumentBench {
     explicit InstrumentBench(std::string_view device_option = "Option1") {
         program.start();
         program.find("deviceform")->get<OptionButton>(device_option).user_click();
-        program.find("deviceform")->get<OptionButton>("option_usb").user_click();
-        program.find("deviceform")->get<CaptionControl>("Command1").user_click();
+        program.find("deviceform")->get(device_controls::option_usb).user_click();
+        program.find("deviceform")->get(device_controls::Command1).user_click();
         program.collect();
         host.events.clear();
     }

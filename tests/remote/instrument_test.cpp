@@ -2,6 +2,7 @@
 
 #include "core/registers/assembly.h"
 #include "core/text/number_text.h"
+#include "core/windows/names/sweep_controls.h"
 #include "core/windows/synth_form.h"
 #include "remote/limits.h"
 
@@ -51,7 +52,7 @@ TEST(Instrument, OpcQueryWaitsForTheSweepWhileOthersAreServed) {
               "");
     // Others are served meanwhile; their own *OPC? waits for the same sweep.
     EXPECT_EQ(bench.ask(other, "*STB?;:FREQ:MODE?\n*OPC?\n"), "0;SWE\n");
-    Timer& timer = bench.program.find("sweepform")->get<Timer>("Timer1");
+    Timer& timer = bench.program.find("sweepform")->get(sweep_controls::Timer1);
     int ticks = 0;
     while (timer.timer_enabled() && ticks < 10) {
         bench.instrument.run_tick([&timer] { timer.fire(); });

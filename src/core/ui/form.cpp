@@ -29,11 +29,11 @@ std::vector<OptionButton*> Form::options_of(std::string_view group) const {
     return out;
 }
 
-void Form::set_focus(std::string control_name) {
+void Form::set_focus(std::string_view control_name) {
     if (focus_ == control_name) {
         return;
     }
-    focus_ = std::move(control_name);
+    focus_ = std::string(control_name);
     notify();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ui/control_name.h"
 #include "core/ui/controls.h"
 
 #include <map>
@@ -50,11 +51,12 @@ class Form : public Observable {
         }
         return *control;
     }
+    template <typename C> C& get(ControlName<C> name) const { return get<C>(name.text); }
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
     std::vector<OptionButton*> options_of(std::string_view group) const;
 
     const std::string& focus() const { return focus_; }
-    void set_focus(std::string control_name);
+    void set_focus(std::string_view control_name);
 
     // Keeps every control's visibility, enabled state, captions and switch
     // state as they are now, as the window's designed state.
@@ -72,6 +74,10 @@ class Form : public Observable {
         return ref;
     }
 
+    template <typename C, typename... Args> C& add(ControlName<C> name, Args&&... args) {
+        return add<C>(name.str(), std::forward<Args>(args)...);
+    }
+
     CaptionControl& label(std::string name, std::string caption = {}) {
         return add<CaptionControl>(std::move(name), ControlKind::label, std::move(caption));
     }
@@ -87,6 +93,21 @@ class Form : public Observable {
     CaptionControl& picture(std::string name) {
         return add<CaptionControl>(std::move(name), ControlKind::picture);
     }
+
+    // The same, named by a window's table.
+    CaptionControl& label(ControlName<CaptionControl> name, std::string caption = {}) {
+        return label(name.str(), std::move(caption));
+    }
+    CaptionControl& button(ControlName<CaptionControl> name, std::string caption = {}) {
+        return button(name.str(), std::move(caption));
+    }
+    CaptionControl& menu(ControlName<CaptionControl> name, std::string caption) {
+        return menu(name.str(), std::move(caption));
+    }
+    CaptionControl& frame(ControlName<CaptionControl> name, std::string caption = {}) {
+        return frame(name.str(), std::move(caption));
+    }
+    CaptionControl& picture(ControlName<CaptionControl> name) { return picture(name.str()); }
 
     WindowManager& windows() const { return windows_; }
 

@@ -2,15 +2,18 @@
 
 #include "core/windows/program.h"
 
+#include "core/windows/names/bus_log_controls.h"
+#include "core/windows/names/forms.h"
 #include <mutex>
 
 namespace zqf {
 
-BusLogForm::BusLogForm(Program& program) : Form(program, "buslog", "Bus Log"), program_(program) {
+BusLogForm::BusLogForm(Program& program)
+    : Form(program, std::string(form_name(FormId::bus_log)), "Bus Log"), program_(program) {
     // Copying needs the rows the user chose: the view does it, from bus_log_text.
-    button("cmdCopy", "&Copy");
-    button("cmdClear", "C&lear").on_click = [this] { program_.bus_log().clear(); };
-    button("cmdClose", "Close").on_click = [this] { close(); };
+    button(bus_log_controls::cmdCopy, "&Copy");
+    button(bus_log_controls::cmdClear, "C&lear").on_click = [this] { program_.bus_log().clear(); };
+    button(bus_log_controls::cmdClose, "Close").on_click = [this] { close(); };
 }
 
 BusLogCopy BusLogForm::copy_after(uint64_t number) const {

@@ -14,6 +14,7 @@
 #include "core/windows/main_list_items.h"
 #include "core/windows/test_mode_rows.h"
 
+#include "core/windows/names/main_controls.h"
 #include <algorithm>
 #include <cmath>
 #include <functional>

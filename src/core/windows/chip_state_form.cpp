@@ -2,13 +2,15 @@
 
 #include "core/windows/program.h"
 
+#include "core/windows/names/chip_state_controls.h"
+#include "core/windows/names/forms.h"
 #include <mutex>
 
 namespace zqf {
 
 ChipStateForm::ChipStateForm(Program& program)
-    : Form(program, "chipstate", "Chip State"), program_(program) {
-    button("cmdClose", "&Close").on_click = [this] { close(); };
+    : Form(program, std::string(form_name(FormId::chip_state)), "Chip State"), program_(program) {
+    button(chip_state_controls::cmdClose, "&Close").on_click = [this] { close(); };
 }
 
 ChipReport chip_state(Program& program) {

@@ -6,6 +6,8 @@
 #include "core/registers/member_domain.h"
 #include "core/state/device_profile.h"
 #include "core/text/number_text.h"
+#include "core/windows/names/crystal_controls.h"
+#include "core/windows/names/forms.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
@@ -27,16 +29,17 @@ constexpr FieldAdvice replanned_advice[] = {
 } // namespace
 
 CrystalForm::CrystalForm(Program& program)
-    : Form(program, "crystalform", "Crystal Frequency"), program_(program) {
-    label("Label1", "Enter the reference oscillator frequency (MHz):");
-    add<TextBox>("Text1");
-    button("Command3", "Load Now").on_click = [this] { Command3_Click(); };
-    button("Command1", "OK").on_click = [this] { Command1_Click(); };
-    button("Command2", "Cancel").on_click = [this] { close(); };
+    : Form(program, std::string(form_name(FormId::crystal)), "Crystal Frequency"),
+      program_(program) {
+    label(crystal_controls::Label1, "Enter the reference oscillator frequency (MHz):");
+    add<TextBox>(crystal_controls::Text1);
+    button(crystal_controls::Command3, "Load Now").on_click = [this] { Command3_Click(); };
+    button(crystal_controls::Command1, "OK").on_click = [this] { Command1_Click(); };
+    button(crystal_controls::Command2, "Cancel").on_click = [this] { close(); };
 }
 
 void CrystalForm::load() {
-    get<TextBox>("Text1").set_text(general_form(program_.state().refin_freq / 1e6));
+    get(crystal_controls::Text1).set_text(general_form(program_.state().refin_freq / 1e6));
 }
 
 void CrystalForm::Command3_Click() {
@@ -53,19 +56,19 @@ void CrystalForm::Command1_Click() {
 void CrystalForm::reject(std::string_view message) {
     program_.beep();
     warn(program_, message);
-    get<TextBox>("Text1").set_text("");
-    set_focus("Text1");
+    get(crystal_controls::Text1).set_text("");
+    set_focus(crystal_controls::Text1);
 }
 
 bool CrystalForm::load_now() {
-    const std::optional<double> mhz = entry_value(*this, "Text1");
+    const std::optional<double> mhz = entry_value(*this, crystal_controls::Text1);
     const std::optional<double> hz = mhz ? finite(*mhz * 1e6) : std::nullopt;
     // An oscillator has a positive frequency; no divider can be planned from another.
     if (!hz || *hz <= 0.0) {
         reject("Invalid entry in crystal Frequency.");
         return false;
     }
-    get<TextBox>("Text1").set_text(format_template(*mhz, "#0.000000"));
+    get(crystal_controls::Text1).set_text(format_template(*mhz, "#0.000000"));
     // A refused reference stores nothing, the reference itself included.
     const PlanUndo undo(program_);
     SharedState& s = program_.state();

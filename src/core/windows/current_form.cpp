@@ -6,9 +6,11 @@
 #include "core/text/number_entry.h"
 #include "core/text/number_text.h"
 #include "core/windows/auxiliary_writes.h"
+#include "core/windows/names/forms.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
+#include "core/windows/names/current_controls.h"
 #include <array>
 #include <cmath>
 
@@ -28,7 +30,7 @@ constexpr std::string_view current_hint_dual =
     "Changes the current setting values depending on the value of RSET";
 
 const CurrentWindow current1_window{
-    .name = "current1form",
+    .name = form_name(FormId::current1),
     .caption = "Current Setting One",
     .resistor_name = "RSET",
     .resistor_hint = current_hint_dual,
@@ -46,7 +48,7 @@ const CurrentWindow current1_window{
 };
 
 const CurrentWindow current2_window{
-    .name = "current2form",
+    .name = form_name(FormId::current2),
     .caption = "Current Setting 2",
     .resistor_name = "RSET",
     .resistor_hint = current_hint_dual,
@@ -64,7 +66,7 @@ const CurrentWindow current2_window{
 };
 
 const CurrentWindow current7310_window{
-    .name = "currentform7310",
+    .name = form_name(FormId::current7310),
     .caption = "Current Setting",
     .resistor_name = "R Set",
     .resistor_hint = current_hint,
@@ -85,7 +87,7 @@ const CurrentWindow current7310_window{
 };
 
 const CurrentWindow current7340_window{
-    .name = "currentform7340",
+    .name = form_name(FormId::current7340),
     .caption = "Current Setting",
     .resistor_name = "R Set",
     .resistor_hint = current_hint,
@@ -144,27 +146,31 @@ std::optional<std::vector<std::string>> current_labels(const CurrentWindow& wind
 CurrentForm::CurrentForm(Program& program, const CurrentWindow& window)
     : Form(program, std::string(window.name), std::string(window.caption)), program_(program),
       window_(window) {
-    frame("Frame1", std::string(window.resistor_name));
-    label("Label2", std::string(window.resistor_name));
-    add<TextBox>("Text2");
-    label("ohms_label", "Ohms");
-    label("Label1", std::string(window.resistor_hint));
-    label("Label3", std::string(window.selector_caption));
-    add<RotarySelector>("Selector1", window.positions)
+    frame(current_controls::Frame1, std::string(window.resistor_name));
+    label(current_controls::Label2, std::string(window.resistor_name));
+    add<TextBox>(current_controls::Text2);
+    label(current_controls::ohms_label, "Ohms");
+    label(current_controls::Label1, std::string(window.resistor_hint));
+    label(current_controls::Label3, std::string(window.selector_caption));
+    add<RotarySelector>(current_controls::Selector1, window.positions)
         .set_tooltip("Grab the pointer to change the setting.");
     if (window.cp_half_switch) {
-        add<ToggleSwitch>("Toggle1", "CP Normal", "CP /2");
+        add<ToggleSwitch>(current_controls::Toggle1, "CP Normal", "CP /2");
     }
-    button("Command3", std::string(window.update_caption)).on_click = [this] { Command3_Click(); };
-    button("Command2", std::string(window.close_caption)).on_click = [this] { close(); };
+    button(current_controls::Command3, std::string(window.update_caption)).on_click = [this] {
+        Command3_Click();
+    };
+    button(current_controls::Command2, std::string(window.close_caption)).on_click = [this] {
+        close();
+    };
 }
 
 bool CurrentForm::halved() const {
-    return window_.cp_half_switch && get<ToggleSwitch>("Toggle1").state();
+    return window_.cp_half_switch && get(current_controls::Toggle1).state();
 }
 
 void CurrentForm::show_labels(const std::vector<std::string>& labels) {
-    auto& selector = get<RotarySelector>("Selector1");
+    auto& selector = get(current_controls::Selector1);
     for (int k = 0; k < static_cast<int>(labels.size()); ++k) {
         selector.set_label(k, labels[static_cast<std::size_t>(k)]);
     }
@@ -172,15 +178,15 @@ void CurrentForm::show_labels(const std::vector<std::string>& labels) {
 
 void CurrentForm::load() {
     const SharedState& s = program_.state();
-    get<TextBox>("Text2").set_text(general_form(s.rset_ohms));
+    get(current_controls::Text2).set_text(general_form(s.rset_ohms));
     const double stored = field_value(s, window_.field);
     for (int k = 0; k < window_.positions; ++k) {
         if (k * window_.field_step == stored) {
-            get<RotarySelector>("Selector1").set_position(k);
+            get(current_controls::Selector1).set_position(k);
         }
     }
     if (window_.cp_half_switch) {
-        get<ToggleSwitch>("Toggle1").set_state(s.cp_div2 == bit_weight<int16_t>(10));
+        get(current_controls::Toggle1).set_state(s.cp_div2 == bit_weight<int16_t>(10));
     }
     // A resistor no current can be had from (from a settings file) leaves the stops unlabelled.
     if (const auto labels = current_labels(window_, s.rset_ohms, halved())) {
@@ -190,14 +196,14 @@ void CurrentForm::load() {
 
 void CurrentForm::Command3_Click() {
     // A resistor that gives no currents is refused before anything is stored.
-    const std::optional<double> ohms = entry_value(*this, "Text2");
+    const std::optional<double> ohms = entry_value(*this, current_controls::Text2);
     const auto labels = ohms ? current_labels(window_, *ohms, halved()) : std::nullopt;
     if (!labels) {
         program_.beep();
         return;
     }
     SharedState& s = program_.state();
-    const int k = get<RotarySelector>("Selector1").position();
+    const int k = get(current_controls::Selector1).position();
     set_field(s, window_.field, k * window_.field_step);
     if (window_.cp_half_switch) {
         s.cp_div2 = halved() ? bit_weight<int16_t>(10) : int16_t{0};

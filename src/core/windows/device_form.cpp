@@ -6,6 +6,9 @@
 #include "core/state/start_values.h"
 #include "core/windows/comms_help_form.h"
 #include "core/windows/main_form.h"
+#include "core/windows/names/device_controls.h"
+#include "core/windows/names/forms.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/program.h"
 
 namespace zqf {
@@ -26,24 +29,24 @@ std::string with_reason(std::string_view message, const std::string& reason) {
 } // namespace
 
 DeviceForm::DeviceForm(Program& program)
-    : Form(program, "deviceform", "Device"), program_(program) {
-    label("Label1", "Welcome. Select the device being evaluated:");
-    frame("Frame1");
+    : Form(program, std::string(form_name(FormId::device)), "Device"), program_(program) {
+    label(device_controls::Label1, "Welcome. Select the device being evaluated:");
+    frame(device_controls::Frame1);
     for (const DeviceEntry& device : device_catalogue) {
         add<OptionButton>(std::string(device.option), std::string(device.caption), "device");
     }
-    frame("Frame2", "Communication Selection");
-    add<OptionButton>("option_par", "Parallel Port", "link");
-    add<OptionButton>("option_usb", "USB Port", "link");
-    button("Command1", "OK").on_click = [this] { Command1_Click(); };
-    button("Command2", "Help").on_click = [this] { Command2_Click(); };
-    picture("Picture1");
+    frame(device_controls::Frame2, "Communication Selection");
+    add<OptionButton>(device_controls::option_par, "Parallel Port", "link");
+    add<OptionButton>(device_controls::option_usb, "USB Port", "link");
+    button(device_controls::Command1, "OK").on_click = [this] { Command1_Click(); };
+    button(device_controls::Command2, "Help").on_click = [this] { Command2_Click(); };
+    picture(device_controls::Picture1);
 }
 
 void DeviceForm::load() {
     SharedState& state = program_.state();
     apply_first_start_values(state);
-    get<OptionButton>("Option1").select();
+    get(device_controls::Option1).select();
     const LinkChoiceRead read = read_link_choice(program_.paths().link_choice_file);
     if (!read.note.empty()) {
         program_.host().note(read.note);
@@ -53,11 +56,11 @@ void DeviceForm::load() {
     }
     state.comm_link = *read.link;
     if (state.comm_link == "par") {
-        get<OptionButton>("option_par").select();
-        get<OptionButton>("option_usb").deselect();
+        get(device_controls::option_par).select();
+        get(device_controls::option_usb).deselect();
     } else if (state.comm_link == "usb") {
-        get<OptionButton>("option_usb").select();
-        get<OptionButton>("option_par").deselect();
+        get(device_controls::option_usb).select();
+        get(device_controls::option_par).deselect();
     }
 }
 
@@ -76,7 +79,7 @@ void DeviceForm::confirm(bool prepare) {
 
     for (const DeviceEntry& device : device_catalogue) {
         if (get<OptionButton>(device.option).value()) {
-            main.get<CaptionControl>("Device").set_caption(std::string(device.device_caption));
+            main.get(main_controls::Device).set_caption(std::string(device.device_caption));
             state.device_name = device.stored_name;
             break;
         }
@@ -105,16 +108,16 @@ bool DeviceForm::prepare_link() {
     SharedState& state = program_.state();
     ToggleSwitch* indicator = nullptr;
     if (MainForm* main = program_.main_form()) {
-        indicator = &main->get<ToggleSwitch>("usb_display_toggle");
+        indicator = &main->get(main_controls::usb_display_toggle);
     }
-    if (get<OptionButton>("option_par").value()) {
+    if (get(device_controls::option_par).value()) {
         state.comm_link = "par";
         if (indicator != nullptr) {
             indicator->set_visible(false);
         }
         return prepare_parallel_port();
     }
-    if (get<OptionButton>("option_usb").value()) {
+    if (get(device_controls::option_usb).value()) {
         state.comm_link = "usb";
         if (indicator != nullptr) {
             indicator->set_visible(true);

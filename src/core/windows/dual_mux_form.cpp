@@ -9,6 +9,8 @@
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
+#include "core/windows/names/dual_mux_controls.h"
+#include "core/windows/names/forms.h"
 #include <array>
 
 namespace zqf {
@@ -23,10 +25,10 @@ struct DividerEntry {
 };
 
 constexpr std::array<DividerEntry, 4> divider_entries{{
-    {"Label1", "RDivider Value", "Text1", FieldId::r_counter},
-    {"Label2", "INT Divider Value", "Text2", FieldId::int_val},
-    {"Label3", "FRAC Value", "Text3", FieldId::frac},
-    {"Label4", "Modulus Value", "Text4", FieldId::mod},
+    {dual_mux_controls::Label1, "RDivider Value", dual_mux_controls::Text1, FieldId::r_counter},
+    {dual_mux_controls::Label2, "INT Divider Value", dual_mux_controls::Text2, FieldId::int_val},
+    {dual_mux_controls::Label3, "FRAC Value", dual_mux_controls::Text3, FieldId::frac},
+    {dual_mux_controls::Label4, "Modulus Value", dual_mux_controls::Text4, FieldId::mod},
 }};
 
 constexpr std::string_view nothing_loaded = "Nothing was stored or written.";
@@ -34,14 +36,14 @@ constexpr std::string_view nothing_loaded = "Nothing was stored or written.";
 } // namespace
 
 DualMuxForm::DualMuxForm(Program& program)
-    : Form(program, "dualmuxform", "Muxout"), program_(program) {
+    : Form(program, std::string(form_name(FormId::dual_mux)), "Muxout"), program_(program) {
     for (const DividerEntry& entry : divider_entries) {
         label(std::string(entry.label), std::string(entry.caption));
         add<TextBox>(std::string(entry.box));
     }
-    button("Command3", "Load Now").on_click = [this] { Command3_Click(); };
-    button("Command2", "Cancel").on_click = [this] { close(); };
-    auto& load_and_close = button("Command1");
+    button(dual_mux_controls::Command3, "Load Now").on_click = [this] { Command3_Click(); };
+    button(dual_mux_controls::Command2, "Cancel").on_click = [this] { close(); };
+    auto& load_and_close = button(dual_mux_controls::Command1);
     load_and_close.set_tooltip("Load Now and close the window");
     load_and_close.on_click = [this] { Command1_Click(); };
 }

@@ -3,6 +3,8 @@
 #include "core/state/bit_weight.h"
 #include "core/state/device_profile.h"
 #include "core/windows/auxiliary_writes.h"
+#include "core/windows/names/dual_power_controls.h"
+#include "core/windows/names/forms.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
@@ -23,12 +25,15 @@ struct PowerFrame {
 
 // In the order Load Now stores them.
 constexpr PowerFrame power_frames[] = {
-    {"Frame1", "RF Section", &SharedState::rf_powerdown, "Option1",
-     "Normal Operation (No powerdown)", "Option2", "Powerdown"},
-    {"Frame2", "IF Section", &SharedState::if_powerdown, "Option3",
-     "Normal Operation (No powerdown)", "Option4", "Powerdown"},
-    {"Frame3", "RF and IF", &SharedState::rf_if_powerdown, "Option5",
-     "Normal Operation (No Powerdown)", "Option6", "RF and IF Section Powerdown"},
+    {dual_power_controls::Frame1, "RF Section", &SharedState::rf_powerdown,
+     dual_power_controls::Option1, "Normal Operation (No powerdown)", dual_power_controls::Option2,
+     "Powerdown"},
+    {dual_power_controls::Frame2, "IF Section", &SharedState::if_powerdown,
+     dual_power_controls::Option3, "Normal Operation (No powerdown)", dual_power_controls::Option4,
+     "Powerdown"},
+    {dual_power_controls::Frame3, "RF and IF", &SharedState::rf_if_powerdown,
+     dual_power_controls::Option5, "Normal Operation (No Powerdown)", dual_power_controls::Option6,
+     "RF and IF Section Powerdown"},
 };
 
 constexpr double powered_down = bit_weight(5);
@@ -36,7 +41,7 @@ constexpr double powered_down = bit_weight(5);
 } // namespace
 
 DualPowerForm::DualPowerForm(Program& program)
-    : Form(program, "dualpowerform", "PowerDown"), program_(program) {
+    : Form(program, std::string(form_name(FormId::dual_power)), "PowerDown"), program_(program) {
     for (const PowerFrame& row : power_frames) {
         frame(std::string(row.frame), std::string(row.caption));
         add<OptionButton>(std::string(row.normal), std::string(row.normal_caption),
@@ -44,9 +49,9 @@ DualPowerForm::DualPowerForm(Program& program)
         add<OptionButton>(std::string(row.powerdown), std::string(row.powerdown_caption),
                           std::string(row.frame));
     }
-    button("Command3", "Load Now").on_click = [this] { Command3_Click(); };
-    button("Command2", "Cancel").on_click = [this] { close(); };
-    auto& load_and_close = button("Command1");
+    button(dual_power_controls::Command3, "Load Now").on_click = [this] { Command3_Click(); };
+    button(dual_power_controls::Command2, "Cancel").on_click = [this] { close(); };
+    auto& load_and_close = button(dual_power_controls::Command1);
     load_and_close.set_tooltip("Load Now and close the window");
     load_and_close.on_click = [this] { Command1_Click(); };
 }

@@ -12,6 +12,17 @@
 #include "core/text/number_entry.h"
 #include "core/text/number_text.h"
 #include "core/ui/form.h"
+#include "core/windows/names/crystal_controls.h"
+#include "core/windows/names/current_controls.h"
+#include "core/windows/names/dual_mux_controls.h"
+#include "core/windows/names/fast_lock_controls.h"
+#include "core/windows/names/forms.h"
+#include "core/windows/names/lock_time_controls.h"
+#include "core/windows/names/main_controls.h"
+#include "core/windows/names/spur_opt_controls.h"
+#include "core/windows/names/sweep_controls.h"
+#include "core/windows/names/synth_controls.h"
+#include "core/windows/names/synth_if_controls.h"
 
 #include <optional>
 
@@ -29,46 +40,47 @@ enum class Takes {
 };
 
 struct EntryRule {
-    std::string_view form;
-    std::string_view box;
+    FormId form;
+    ControlName<TextBox> box;
     Takes takes;
     FieldId field = FieldId::reserved;
 };
 
 constexpr EntryRule entry_rules[] = {
-    {"Main", "phase_reg_textbox", Takes::field, FieldId::phase},
-    {"Main", "clock_divider_value_textbox", Takes::field, FieldId::clk_div_value},
-    {"synthform", "Text1", Takes::number},
-    {"synthform", "Text2", Takes::number},
-    {"synthform", "Text3", Takes::number},
-    {"synthform", "Text4", Takes::number},
-    {"synthform", "Text5", Takes::field16, FieldId::r_counter},
-    {"synthformIF", "Text1", Takes::number},
-    {"synthformIF", "Text2", Takes::number},
-    {"crystalform", "Text1", Takes::number},
-    {"fastlockform", "Text1", Takes::timer, FieldId::mod},
-    {"dualmuxform", "Text1", Takes::field16, FieldId::r_counter},
-    {"dualmuxform", "Text2", Takes::field, FieldId::int_val},
-    {"dualmuxform", "Text3", Takes::field, FieldId::frac},
-    {"dualmuxform", "Text4", Takes::field, FieldId::mod},
-    {"sweepform", "Text1", Takes::number},
-    {"sweepform", "Text3", Takes::number},
-    {"sweepform", "Text4", Takes::rate16},
-    {"locktime", "Text1", Takes::number},
-    {"locktime", "Text2", Takes::number},
-    {"locktime", "Text3", Takes::rate16},
-    {"spur_opt", "fvco_box", Takes::number},
-    {"spur_opt", "phase_value_box", Takes::field, FieldId::phase},
-    {"spur_opt", "sweep_rate_box", Takes::rate32},
-    {"current1form", "Text2", Takes::number},
-    {"current2form", "Text2", Takes::number},
-    {"currentform7310", "Text2", Takes::number},
-    {"currentform7340", "Text2", Takes::number},
+    {FormId::main, main_controls::phase_reg_textbox, Takes::field, FieldId::phase},
+    {FormId::main, main_controls::clock_divider_value_textbox, Takes::field,
+     FieldId::clk_div_value},
+    {FormId::synth, synth_controls::Text1, Takes::number},
+    {FormId::synth, synth_controls::Text2, Takes::number},
+    {FormId::synth, synth_controls::Text3, Takes::number},
+    {FormId::synth, synth_controls::Text4, Takes::number},
+    {FormId::synth, synth_controls::Text5, Takes::field16, FieldId::r_counter},
+    {FormId::synth_if, synth_if_controls::Text1, Takes::number},
+    {FormId::synth_if, synth_if_controls::Text2, Takes::number},
+    {FormId::crystal, crystal_controls::Text1, Takes::number},
+    {FormId::fast_lock, fast_lock_controls::Text1, Takes::timer, FieldId::mod},
+    {FormId::dual_mux, dual_mux_controls::Text1, Takes::field16, FieldId::r_counter},
+    {FormId::dual_mux, dual_mux_controls::Text2, Takes::field, FieldId::int_val},
+    {FormId::dual_mux, dual_mux_controls::Text3, Takes::field, FieldId::frac},
+    {FormId::dual_mux, dual_mux_controls::Text4, Takes::field, FieldId::mod},
+    {FormId::sweep, sweep_controls::Text1, Takes::number},
+    {FormId::sweep, sweep_controls::Text3, Takes::number},
+    {FormId::sweep, sweep_controls::Text4, Takes::rate16},
+    {FormId::lock_time, lock_time_controls::Text1, Takes::number},
+    {FormId::lock_time, lock_time_controls::Text2, Takes::number},
+    {FormId::lock_time, lock_time_controls::Text3, Takes::rate16},
+    {FormId::spur_opt, spur_opt_controls::fvco_box, Takes::number},
+    {FormId::spur_opt, spur_opt_controls::phase_value_box, Takes::field, FieldId::phase},
+    {FormId::spur_opt, spur_opt_controls::sweep_rate_box, Takes::rate32},
+    {FormId::current1, current_controls::Text2, Takes::number},
+    {FormId::current2, current_controls::Text2, Takes::number},
+    {FormId::current7310, current_controls::Text2, Takes::number},
+    {FormId::current7340, current_controls::Text2, Takes::number},
 };
 
 const EntryRule* rule_of(std::string_view form, std::string_view box) {
     for (const EntryRule& rule : entry_rules) {
-        if (rule.form == form && rule.box == box) {
+        if (form_name(rule.form) == form && rule.box.text == box) {
             return &rule;
         }
     }

@@ -7,6 +7,8 @@
 
 #include <array>
 
+#include "core/windows/names/forms.h"
+#include "core/windows/names/frequency_plot_controls.h"
 #include <mutex>
 
 namespace zqf {
@@ -37,10 +39,11 @@ RegisterWords chip_words(const Program& program) {
 } // namespace
 
 FrequencyPlotForm::FrequencyPlotForm(Program& program)
-    : Form(program, "freqplot", "Frequency Plot"), program_(program),
+    : Form(program, std::string(form_name(FormId::frequency_plot)), "Frequency Plot"),
+      program_(program),
       trace_(program.state(), chip_words(program), program.bus_log(), program.host().now_ms()) {
-    label("lblSpan", "&Show:");
-    auto& span = add<ListBox>("cboSpan");
+    label(frequency_plot_controls::lblSpan, "&Show:");
+    auto& span = add<ListBox>(frequency_plot_controls::cboSpan);
     std::vector<std::string> captions;
     for (const Span& s : spans) {
         captions.emplace_back(s.caption);
@@ -48,11 +51,16 @@ FrequencyPlotForm::FrequencyPlotForm(Program& program)
     span.set_items(std::move(captions));
     span.set_index(default_span);
     // Following again after a zoom or a pan is the view's own business.
-    button("cmdLive", "&Live");
-    label("lblHint", "Wheel: zoom in time. Drag: pan. Live: follow the writes again.");
-    button("cmdExportPng", "Export &PNG...").on_click = [this] { export_png(); };
-    button("cmdExportCsv", "Export &CSV...").on_click = [this] { export_csv(); };
-    button("cmdClose", "&Close").on_click = [this] { close(); };
+    button(frequency_plot_controls::cmdLive, "&Live");
+    label(frequency_plot_controls::lblHint,
+          "Wheel: zoom in time. Drag: pan. Live: follow the writes again.");
+    button(frequency_plot_controls::cmdExportPng, "Export &PNG...").on_click = [this] {
+        export_png();
+    };
+    button(frequency_plot_controls::cmdExportCsv, "Export &CSV...").on_click = [this] {
+        export_csv();
+    };
+    button(frequency_plot_controls::cmdClose, "&Close").on_click = [this] { close(); };
 }
 
 void FrequencyPlotForm::follow() const {
@@ -66,7 +74,7 @@ bool FrequencyPlotForm::has_if() const {
 }
 
 double FrequencyPlotForm::span_s() const {
-    const int index = get<ListBox>("cboSpan").index();
+    const int index = get(frequency_plot_controls::cboSpan).index();
     return index >= 0 ? spans[static_cast<std::size_t>(index)].seconds
                       : spans[default_span].seconds;
 }

@@ -4,16 +4,28 @@
 #include "core/ui/form.h"
 #include "core/windows/panel_steps.h"
 
+#include <memory>
 #include <string_view>
 
 namespace zqf {
 
+class BoardMenu;
+class ExportMenu;
+class NoiseModes;
+class PanelDoors;
+class PanelLists;
+class PanelSwitches;
 class Program;
+class SettingsCommands;
+class UpdateIndicators;
 struct StatusLine;
 
 // The main control panel: every register field of the six devices, the
 // read-outs, the display pairs of the last written words, the update
-// indicators and the doors to the other windows.
+// indicators and the doors to the other windows. The panel owns the controls
+// and the set-up and refresh that span them; its parts (indicators, lists,
+// switches, noise modes, doors, settings, export, the board menu) own their
+// handlers.
 class MainForm final : public Form {
   public:
     explicit MainForm(Program& program);
@@ -42,83 +54,34 @@ class MainForm final : public Form {
   private:
     void create_controls();
     void create_menus();
-    void create_board_menu();
-    void create_indicators();
-    void create_lists();
-    void create_switches();
-    void create_noise_modes();
-    void create_navigation();
+    // Hides the controls designed hidden.
+    void hide_designed_hidden();
     void show_sent_word(int index, const std::string& bits, const std::string& hex);
-
-    // Update indicators.
-    void register_indicator_click(int index);
-    void Toggle25_Click();
-    void Toggle30_Click();
-    void Toggle29_Click();
-    void Toggle26_Click();
-    void sync_all_indicator();
-    void sync_rf_indicator();
-    void sync_if_indicator();
-
-    // Lists and text entries.
-    void list_chosen(std::string_view name);
-    // False (after a beep) when the IF plan gives no usable counters.
-    bool set_if_counters();
-    // The IF prescaler list's entry for the prescaler the state holds, or -1.
-    static int if_prescaler_position(const SharedState& state);
-    void clock_divider_changed();
-    void Picture1_DblClick();
-
-    // Switches.
-    void switch_clicked(std::string_view name);
-    void Toggle14_Click();
-    void Toggle36_Click();
-    void Toggle32_Click();
-    void Toggle32_finish();
-
-    // Noise and spur modes.
-    void noise_mode();
-    void noise_option_click(int option);
 
     void setup_single_synthesizer();
     void setup_dual();
 
-    bool off(std::string_view toggle) const;
     void light(std::string_view toggle) { get<ToggleSwitch>(toggle).set_state(true); }
-    void switch_off(std::string_view toggle) { get<ToggleSwitch>(toggle).set_state(false); }
 
-    // Navigation to the other windows.
-    void open_rf_planner();
-    // The lock-time hopper; "Frequency Hop" first puts the last frequencies hopped
-    // between into its boxes, "Lock ~ Time" opens it as designed.
-    void open_hopper(bool with_last_frequencies);
-    void open_rf_test_modes();
-    void open_fast_lock(std::function<void()> then);
-    void open_rf_current();
-    template <typename F> void open_modal();
-    void open_modal_help(bool about);
-
-    // File > Get Settings and Save Settings (and Command12, the same as Save).
-    void create_settings_commands();
-    void mnuGet_Click();
-    void mnuSave_Click();
-    // The title bar names the file last loaded or saved.
-    void show_settings_file(const std::string& path);
-
-    // File > Export Registers...: the words a full write would send now.
-    void create_export_menu();
-    void mnuExport_Click();
-
-    // The Board menu: recording the bus.
-    void mnuRecordBus_Click();
-    void mnuStopRecording_Click();
-    void sync_board_menu();
-    // Ends the program once a recording under way has its file.
-    void end_program();
+    // The parts of the panel, each with its controls, handlers and state.
+    // They create their controls through the panel, in the panel's order.
+    friend class UpdateIndicators;
+    friend class PanelLists;
+    friend class PanelSwitches;
+    friend class NoiseModes;
+    friend class ExportMenu;
+    friend class BoardMenu;
+    std::unique_ptr<UpdateIndicators> indicators_;
+    std::unique_ptr<PanelDoors> doors_;
+    std::unique_ptr<PanelLists> lists_;
+    std::unique_ptr<PanelSwitches> switches_;
+    std::unique_ptr<NoiseModes> noise_modes_;
+    std::unique_ptr<SettingsCommands> settings_commands_;
+    std::unique_ptr<ExportMenu> export_menu_;
+    std::unique_ptr<BoardMenu> board_menu_;
 
     Program& program_;
     int observer_id_ = 0;
-    Subscription remote_watch_;
 };
 
 } // namespace zqf

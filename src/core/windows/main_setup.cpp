@@ -2,8 +2,10 @@
 #include "core/state/device_profile.h"
 #include "core/state/start_values.h"
 #include "core/text/number_text.h"
+#include "core/windows/display_pairs.h"
 #include "core/windows/main_form.h"
 #include "core/windows/main_list_items.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/panel_tooltips.h"
 #include "core/windows/program.h"
 
@@ -21,7 +23,7 @@ void show_all(const Form& form, std::initializer_list<std::string_view> names, b
 } // namespace
 
 void MainForm::load() {
-    get<OptionButton>("Option1").select();
+    get(main_controls::Option1).select();
     for (const ListItems& list : main_list_items()) {
         get<ListBox>(list.name).set_items(list.items);
     }
@@ -47,10 +49,10 @@ void MainForm::main_setup() {
 }
 
 void MainForm::preset_panel() {
-    get<ListBox>("Combo4").set_index(0);
+    get(main_controls::Combo4).set_index(0);
     // The row's modulus differs from the panel's designed one; no refresh
     // shows it, so the panel would claim 50 while R1 carries 64.
-    get<CaptionControl>("modulus").set_caption(general_form(program_.state().mod_val));
+    get(main_controls::modulus).set_caption(general_form(program_.state().mod_val));
     refresh_registers();
 }
 
@@ -58,95 +60,114 @@ void MainForm::setup_single_synthesizer() {
     const DeviceProfile& device = device_profile(program_.state().device_name);
     const bool five = device.family == Family::five_register;
 
-    show_all<CaptionControl>(*this, {"Frame5", "Frame4", "Frame6", "Frame14", "Frame13"}, false);
-    get<CaptionControl>("Frame13").set_caption("");
-    get<CaptionControl>("Command2").set_enabled(false);
-    get<CaptionControl>("Command4").set_enabled(false);
-    get<CaptionControl>("Command9").set_enabled(true);
-    get<CaptionControl>("Command11").set_enabled(true);
-    get<CaptionControl>("phase_reg_frame").set_visible(false);
+    show_all<CaptionControl>(*this,
+                             {main_controls::Frame5, main_controls::Frame4, main_controls::Frame6,
+                              main_controls::Frame14, main_controls::Frame13},
+                             false);
+    get(main_controls::Frame13).set_caption("");
+    get(main_controls::Command2).set_enabled(false);
+    get(main_controls::Command4).set_enabled(false);
+    get(main_controls::Command9).set_enabled(true);
+    get(main_controls::Command11).set_enabled(true);
+    get(main_controls::phase_reg_frame).set_visible(false);
 
     // The 5-register block below takes the resync list away on its own.
     if (!five) {
         if (device.resync_list) {
-            get<ListBox>("Combo1").set_visible(true);
+            get(main_controls::Combo1).set_visible(true);
         } else {
-            get<ListBox>("Combo1").set_visible(false);
-            get<ListBox>("Combo1").set_enabled(false);
-            get<CaptionControl>("Label41").set_visible(false);
+            get(main_controls::Combo1).set_visible(false);
+            get(main_controls::Combo1).set_enabled(false);
+            get(main_controls::Label41).set_visible(false);
         }
         // A fast-lock switch that programs nothing is not offered.
         if (device.fast_lock_switch == FastLockSwitch::refresh_only) {
-            get<ToggleSwitch>("Toggle32").set_visible(false);
+            get(main_controls::Toggle32).set_visible(false);
         }
     }
 
-    get<OptionButton>("Option1").deselect();
-    get<OptionButton>("Option3").select();
+    get(main_controls::Option1).deselect();
+    get(main_controls::Option3).select();
 
-    show_all<ListBox>(
-        *this, {"Combo2", "Combo3", "Combo5", "Combo6", "Combo7", "Combo9", "Combo10"}, false);
+    show_all<ListBox>(*this,
+                      {main_controls::Combo2, main_controls::Combo3, main_controls::Combo5,
+                       main_controls::Combo6, main_controls::Combo7, main_controls::Combo9,
+                       main_controls::Combo10},
+                      false);
 
-    get<ToggleSwitch>("Toggle15").set_visible(true);
-    show_all<ToggleSwitch>(*this, {"Toggle17", "Toggle18"}, false);
+    get(main_controls::Toggle15).set_visible(true);
+    show_all<ToggleSwitch>(*this, {main_controls::Toggle17, main_controls::Toggle18}, false);
 
-    for (const std::string_view name : {"Toggle19", "Toggle20", "Toggle21", "Toggle22"}) {
+    for (const ControlName<ToggleSwitch> name : rf_set_indicators) {
         light(name);
     }
-    show_all<ToggleSwitch>(*this, {"Toggle23", "Toggle24", "Toggle25", "Toggle26", "Toggle29"},
+    show_all<ToggleSwitch>(*this,
+                           {display_pairs[4].indicator, display_pairs[5].indicator,
+                            display_pairs[6].indicator, all_indicator, all_if_indicator},
                            false);
-    light("Toggle30");
-    get<ToggleSwitch>("Toggle31").set_visible(true);
-    show_all<ToggleSwitch>(*this, {"Toggle33", "Toggle34"}, false);
+    light(all_rf_indicator);
+    get(main_controls::Toggle31).set_visible(true);
+    show_all<ToggleSwitch>(*this, {main_controls::Toggle33, main_controls::Toggle34}, false);
 
-    show_all<CaptionControl>(*this,
-                             {"Label20", "Label26", "Label27", "Label28", "Label31", "Label32",
-                              "Label33", "Label34", "Label35"},
-                             false);
+    show_all<CaptionControl>(
+        *this,
+        {main_controls::Label20, main_controls::Label26, main_controls::Label27,
+         main_controls::Label28, main_controls::Label31, main_controls::Label32,
+         main_controls::Label33, main_controls::Label34, main_controls::Label35},
+        false);
 
     if (five) {
-        get<ToggleSwitch>("Toggle32").set_captions("CSR Disabled", "CSR Enabled");
-        get<CaptionControl>("phase_reg_frame").set_visible(true);
-        get<ListBox>("Combo1").set_visible(false);
-        get<ListBox>("Combo1").set_enabled(false);
-        get<ListBox>("Combo8").set_visible(false);
-        get<ListBox>("Combo11").set_visible(true);
-        get<CaptionControl>("Label41").set_visible(false);
-        show_all<ToggleSwitch>(*this, {"Toggle31", "Toggle23"}, true);
-        show_all<CaptionControl>(*this, {"Label34", "Label35", "Label20", "Label33", "Label26"},
+        get(main_controls::Toggle32).set_captions("CSR Disabled", "CSR Enabled");
+        get(main_controls::phase_reg_frame).set_visible(true);
+        get(main_controls::Combo1).set_visible(false);
+        get(main_controls::Combo1).set_enabled(false);
+        get(main_controls::Combo8).set_visible(false);
+        get(main_controls::Combo11).set_visible(true);
+        get(main_controls::Label41).set_visible(false);
+        show_all<ToggleSwitch>(*this, {main_controls::Toggle31, main_controls::Toggle23}, true);
+        show_all<CaptionControl>(*this,
+                                 {main_controls::Label34, main_controls::Label35,
+                                  main_controls::Label20, main_controls::Label33,
+                                  main_controls::Label26},
                                  true);
-        light("Toggle23");
-        get<ListBox>("Combo10").set_visible(true);
-        get<ToggleSwitch>("Toggle16").set_visible(false);
-        get<OptionButton>("Option2").set_visible(false);
-        get<OptionButton>("Option1").deselect();
-        get<OptionButton>("Option3").select();
-        get<ToggleSwitch>("Toggle13").set_visible(false);
-        get<ToggleSwitch>("Toggle36").set_visible(true);
+        light(main_controls::Toggle23);
+        get(main_controls::Combo10).set_visible(true);
+        get(main_controls::Toggle16).set_visible(false);
+        get(main_controls::Option2).set_visible(false);
+        get(main_controls::Option1).deselect();
+        get(main_controls::Option3).select();
+        get(main_controls::Toggle13).set_visible(false);
+        get(main_controls::Toggle36).set_visible(true);
     }
     if (five && !device.phase_register) {
-        get<CaptionControl>("phase_reg_frame").set_visible(false);
+        get(main_controls::phase_reg_frame).set_visible(false);
     }
     if (!device.noise_modes) {
-        show_all<OptionButton>(*this, {"Option1", "Option3"}, false);
+        show_all<OptionButton>(*this, {main_controls::Option1, main_controls::Option3}, false);
     }
-    get<CaptionControl>("command14").set_enabled(device.spur_sweep);
+    get(main_controls::command14).set_enabled(device.spur_sweep);
 }
 
 void MainForm::setup_dual() {
-    show_all<CaptionControl>(*this, {"Frame4", "Frame5"}, true);
-    show_all<CaptionControl>(*this, {"Frame6", "Frame14"}, false);
-    show_all<CaptionControl>(*this, {"Label4", "Label6"}, true);
-    get<CaptionControl>("Label5").set_visible(false);
-    get<CaptionControl>("currentsetting2").set_visible(true);
-    show_all<ListBox>(*this, {"Combo1", "Combo2", "Combo3", "Combo8", "Combo10"}, false);
-    get<ToggleSwitch>("Toggle15").set_visible(true);
-    show_all<ToggleSwitch>(*this, {"Toggle16", "Toggle17", "Toggle18", "Toggle31", "Toggle32"},
+    show_all<CaptionControl>(*this, {main_controls::Frame4, main_controls::Frame5}, true);
+    show_all<CaptionControl>(*this, {main_controls::Frame6, main_controls::Frame14}, false);
+    show_all<CaptionControl>(*this, {main_controls::Label4, main_controls::Label6}, true);
+    get(main_controls::Label5).set_visible(false);
+    get(main_controls::currentsetting2).set_visible(true);
+    show_all<ListBox>(*this,
+                      {main_controls::Combo1, main_controls::Combo2, main_controls::Combo3,
+                       main_controls::Combo8, main_controls::Combo10},
+                      false);
+    get(main_controls::Toggle15).set_visible(true);
+    show_all<ToggleSwitch>(*this,
+                           {main_controls::Toggle16, main_controls::Toggle17,
+                            main_controls::Toggle18, main_controls::Toggle31,
+                            main_controls::Toggle32},
                            false);
-    show_all<ToggleSwitch>(*this, {"Toggle33", "Toggle34"}, true);
-    get<CaptionControl>("phase_reg_frame").set_visible(false);
-    get<CaptionControl>("command14").set_enabled(false);
-    get<CaptionControl>("Command4").set_enabled(false);
+    show_all<ToggleSwitch>(*this, {main_controls::Toggle33, main_controls::Toggle34}, true);
+    get(main_controls::phase_reg_frame).set_visible(false);
+    get(main_controls::command14).set_enabled(false);
+    get(main_controls::Command4).set_enabled(false);
 }
 
 } // namespace zqf

@@ -1,6 +1,7 @@
 // Tooltips of the main panel, drawn from the bit tables, never written by hand.
 #include "core/windows/panel_tooltips.h"
 
+#include "core/windows/names/main_controls.h"
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -20,47 +21,48 @@ struct ControlFields {
 constexpr std::monostate none{};
 
 constexpr std::array<ControlFields, 37> control_fields{{
-    {"Toggle1", {&S::rf_pd_polarity, none, none, none}},
-    {"Toggle2", {&S::if_pd_polarity, none, none, none}},
-    {"Toggle3", {&S::if_counter_reset, none, none, none}},
-    {"Toggle4", {&S::cp_gain, none, none, none}},
-    {"Toggle5", {&S::rf_cp_three_state, none, none, none}},
-    {"Toggle6", {&S::if_cp_three_state, none, none, none}},
-    {"Toggle7", {&S::counter_reset, none, none, none}},
-    {"Toggle8", {&S::cp_three_state, none, none, none}},
-    {"Toggle9", {&S::rf_counter_reset, none, none, none}},
-    {"Toggle10", {&S::xo_disable, none, none, none}},
-    {"Toggle13", {&S::doubler_field, &S::doubler_field_5, none, none}},
-    {"Toggle14", {&S::if_ref_doubler, &S::if_r, none, none}},
-    {"Toggle15", {&S::rf_powerdown, none, none, none}},
-    {"Toggle16", {&S::fastlock_4r, none, none, none}},
-    {"Toggle27", {&S::if_ldp, none, none, none}},
-    {"Toggle28", {&S::rf_phase_resync, none, none, none}},
-    {"Toggle31", {&S::ldp_bit, none, none, none}},
-    {"Toggle32", {&S::load_control, &S::fastlock_5r, none, none}},
-    {"Toggle33", {&S::rf_if_powerdown, none, none, none}},
-    {"Toggle34", {&S::if_powerdown, none, none, none}},
-    {"Toggle36", {&S::phase_value, none, none, none}},
-    {"dec_sel_toggle", {&S::dec_sel, none, none, none}},
-    {"phase_reg_textbox", {&S::phase_value, none, none, none}},
-    {"clock_divider_value_textbox", {&S::clk_div_value, none, none, none}},
-    {"Combo1", {&S::resync_value, &S::load_control, none, none}},
-    {"Combo2", {&S::test_mode, none, none, none}},
-    {"Combo3", {&S::sd_test_mode, none, none, none}},
-    {"Combo4", {&S::prescaler_bit, &S::prescaler_field, none, none}},
-    {"Combo5", {&S::if_prescaler_field, &S::if_b, &S::if_a, &S::if_r}},
-    {"Combo7", {&S::muxout_code, none, none, none}},
-    {"Combo8", {&S::muxout_code, none, none, none}},
-    {"Combo9", {&S::muxout_code, none, none, none}},
-    {"Combo10", {&S::clk_div_mode, none, none, none}},
-    {"Combo11", {&S::muxout_code, none, none, none}},
-    {"Combo12", {&S::sd_test_mode, none, none, none}},
-    {"Combo13", {&S::test_mode, none, none, none}},
+    {main_controls::Toggle1, {&S::rf_pd_polarity, none, none, none}},
+    {main_controls::Toggle2, {&S::if_pd_polarity, none, none, none}},
+    {main_controls::Toggle3, {&S::if_counter_reset, none, none, none}},
+    {main_controls::Toggle4, {&S::cp_gain, none, none, none}},
+    {main_controls::Toggle5, {&S::rf_cp_three_state, none, none, none}},
+    {main_controls::Toggle6, {&S::if_cp_three_state, none, none, none}},
+    {main_controls::Toggle7, {&S::counter_reset, none, none, none}},
+    {main_controls::Toggle8, {&S::cp_three_state, none, none, none}},
+    {main_controls::Toggle9, {&S::rf_counter_reset, none, none, none}},
+    {main_controls::Toggle10, {&S::xo_disable, none, none, none}},
+    {main_controls::Toggle13, {&S::doubler_field, &S::doubler_field_5, none, none}},
+    {main_controls::Toggle14, {&S::if_ref_doubler, &S::if_r, none, none}},
+    {main_controls::Toggle15, {&S::rf_powerdown, none, none, none}},
+    {main_controls::Toggle16, {&S::fastlock_4r, none, none, none}},
+    {main_controls::Toggle27, {&S::if_ldp, none, none, none}},
+    {main_controls::Toggle28, {&S::rf_phase_resync, none, none, none}},
+    {main_controls::Toggle31, {&S::ldp_bit, none, none, none}},
+    {main_controls::Toggle32, {&S::load_control, &S::fastlock_5r, none, none}},
+    {main_controls::Toggle33, {&S::rf_if_powerdown, none, none, none}},
+    {main_controls::Toggle34, {&S::if_powerdown, none, none, none}},
+    {main_controls::Toggle36, {&S::phase_value, none, none, none}},
+    {main_controls::dec_sel_toggle, {&S::dec_sel, none, none, none}},
+    {main_controls::phase_reg_textbox, {&S::phase_value, none, none, none}},
+    {main_controls::clock_divider_value_textbox, {&S::clk_div_value, none, none, none}},
+    {main_controls::Combo1, {&S::resync_value, &S::load_control, none, none}},
+    {main_controls::Combo2, {&S::test_mode, none, none, none}},
+    {main_controls::Combo3, {&S::sd_test_mode, none, none, none}},
+    {main_controls::Combo4, {&S::prescaler_bit, &S::prescaler_field, none, none}},
+    {main_controls::Combo5, {&S::if_prescaler_field, &S::if_b, &S::if_a, &S::if_r}},
+    {main_controls::Combo7, {&S::muxout_code, none, none, none}},
+    {main_controls::Combo8, {&S::muxout_code, none, none, none}},
+    {main_controls::Combo9, {&S::muxout_code, none, none, none}},
+    {main_controls::Combo10, {&S::clk_div_mode, none, none, none}},
+    {main_controls::Combo11, {&S::muxout_code, none, none, none}},
+    {main_controls::Combo12, {&S::sd_test_mode, none, none, none}},
+    {main_controls::Combo13, {&S::test_mode, none, none, none}},
     // The noise-and-spur buttons: one entry stands for the three.
     {"noise", {&S::ns_bits_4r, &S::ns_bits_5r, &S::ns_bits_dual, none}},
 }};
 
-constexpr std::array<std::string_view, 3> noise_options{"Option1", "Option2", "Option3"};
+constexpr std::array<std::string_view, 3> noise_options{
+    main_controls::Option1, main_controls::Option2, main_controls::Option3};
 
 // Where the fast-lock switch opens the timer window, closing that window also
 // turns the muxout to the fast-lock switch.
@@ -68,7 +70,8 @@ constexpr std::array<FieldRef, 3> timer_window_fields{&S::load_control, &S::fast
                                                       &S::muxout_code};
 
 std::span<const FieldRef> members_of(const ControlFields& row, const DeviceProfile& device) {
-    if (row.control == "Toggle32" && device.fast_lock_switch == FastLockSwitch::timer_window) {
+    if (row.control == main_controls::Toggle32 &&
+        device.fast_lock_switch == FastLockSwitch::timer_window) {
         return timer_window_fields;
     }
     return row.members;
@@ -102,15 +105,22 @@ constexpr char if_current_caption[] = "Current Setting One";
 
 const std::array<Door, 7> doors{{
     {[](const DeviceProfile&) -> std::string_view { return "RF Output Frequency"; },
-     {"vcofreq", "ref_freq", "modulus", "fraclabel", "crystal", "crystalIF", "Label1", "Label2",
-      "Label11", "Label12", "Label29", "Label38", "Toggle13"}},
+     {main_controls::vcofreq, main_controls::ref_freq, main_controls::modulus,
+      main_controls::fraclabel, main_controls::crystal, main_controls::crystalIF,
+      main_controls::Label1, main_controls::Label2, main_controls::Label11, main_controls::Label12,
+      main_controls::Label29, main_controls::Label38, main_controls::Toggle13}},
     {[](const DeviceProfile&) -> std::string_view { return "IF Output Frequency"; },
-     {"ifvcofreq", "ifref_freq", "Label36", "Label37"}},
-    {[](const DeviceProfile&) -> std::string_view { return "Crystal Frequency"; }, {"Label42"}},
-    {rf_current_window, {"currentsetting2", "Label6", "Label4"}},
-    {if_section_window<if_current_caption>, {"currentsetting1", "Label7", "Label30"}},
-    {if_section_window<mux_caption>, {"Label5"}},
-    {if_section_window<power_caption>, {"Label13", "Label10", "Label16"}},
+     {main_controls::ifvcofreq, main_controls::ifref_freq, main_controls::Label36,
+      main_controls::Label37}},
+    {[](const DeviceProfile&) -> std::string_view { return "Crystal Frequency"; },
+     {main_controls::Label42}},
+    {rf_current_window,
+     {main_controls::currentsetting2, main_controls::Label6, main_controls::Label4}},
+    {if_section_window<if_current_caption>,
+     {main_controls::currentsetting1, main_controls::Label7, main_controls::Label30}},
+    {if_section_window<mux_caption>, {main_controls::Label5}},
+    {if_section_window<power_caption>,
+     {main_controls::Label13, main_controls::Label10, main_controls::Label16}},
 }};
 
 std::string bits_text(const BitRange& bits) {

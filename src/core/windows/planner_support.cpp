@@ -4,6 +4,7 @@
 #include "core/state/device_profile.h"
 #include "core/text/number_entry.h"
 #include "core/windows/main_form.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/program.h"
 
 namespace zqf {
@@ -11,15 +12,17 @@ namespace zqf {
 namespace {
 
 // The main panel's read-outs a planner's plan shows.
-constexpr std::string_view plan_readouts[] = {"vcofreq", "ref_freq",  "modulus",   "fraclabel",
-                                              "crystal", "crystalIF", "ifvcofreq", "ifref_freq"};
+constexpr ControlName<CaptionControl> plan_readouts[] = {
+    main_controls::vcofreq,   main_controls::ref_freq,  main_controls::modulus,
+    main_controls::fraclabel, main_controls::crystal,   main_controls::crystalIF,
+    main_controls::ifvcofreq, main_controls::ifref_freq};
 
 } // namespace
 
 PlanUndo::PlanUndo(Program& program) : program_(program), state_(program.state()) {
     if (const MainForm* main = program.main_form()) {
-        for (const std::string_view name : plan_readouts) {
-            readouts_.emplace_back(name, main->get<CaptionControl>(name).caption());
+        for (const ControlName<CaptionControl> name : plan_readouts) {
+            readouts_.emplace_back(name, main->get(name).caption());
         }
     }
 }
@@ -75,9 +78,9 @@ void warn_misfit(Program& program, const FieldMisfit& misfit, std::span<const Fi
     warn(program, misfit_text(misfit, what_to_change));
 }
 
-void show_on_main(Program& program, std::string_view control, std::string text) {
+void show_on_main(Program& program, ControlName<CaptionControl> control, std::string text) {
     if (MainForm* main = program.main_form()) {
-        main->get<CaptionControl>(control).set_caption(std::move(text));
+        main->get(control).set_caption(std::move(text));
     }
 }
 

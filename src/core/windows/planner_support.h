@@ -2,6 +2,7 @@
 
 #include "core/registers/field_check.h"
 #include "core/state/shared_state.h"
+#include "core/ui/control_name.h"
 
 #include <optional>
 #include <span>
@@ -27,7 +28,7 @@ class PlanUndo {
   private:
     Program& program_;
     SharedState state_;
-    std::vector<std::pair<std::string_view, std::string>> readouts_;
+    std::vector<std::pair<ControlName<CaptionControl>, std::string>> readouts_;
 };
 
 // Beeps and shows `reason` (the planners' warning box) when there is one;
@@ -55,7 +56,7 @@ bool fields_fit(Program& program, std::span<const FieldId> fields,
 void warn_misfit(Program& program, const FieldMisfit& misfit, std::span<const FieldAdvice> advice);
 
 // Shows a text in a read-out of the main window.
-void show_on_main(Program& program, std::string_view control, std::string text);
+void show_on_main(Program& program, ControlName<CaptionControl> control, std::string text);
 
 // The planners' warning box: exclamation icon, the program's title, OK.
 void warn(Program& program, std::string_view text);

@@ -132,7 +132,7 @@ Form* Program::find(std::string_view name) const {
 }
 
 MainForm* Program::main_form() const {
-    return find_form<MainForm>("Main");
+    return find_form<MainForm>(FormId::main);
 }
 
 bool Program::is_shown(const Form& form) const {

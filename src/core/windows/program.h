@@ -7,6 +7,7 @@
 #include "core/state/shared_state.h"
 #include "core/ui/form.h"
 #include "core/ui/host.h"
+#include "core/windows/names/forms.h"
 #include "core/windows/remote_service.h"
 
 #include <array>
@@ -86,9 +87,8 @@ class Program final : public WindowManager {
 
     // The open (loaded) window of that name.
     Form* find(std::string_view name) const;
-    template <typename F> F* find_form(std::string_view name) const {
-        return dynamic_cast<F*>(find(name));
-    }
+    Form* find(FormId id) const { return find(form_name(id)); }
+    template <typename F> F* find_form(FormId id) const { return dynamic_cast<F*>(find(id)); }
     MainForm* main_form() const;
     bool is_shown(const Form& form) const;
     // True while a modal window opened after `form` is open.

@@ -1,5 +1,7 @@
 #include "core/windows/remote_control_form.h"
 
+#include "core/windows/names/forms.h"
+#include "core/windows/names/remote_control_controls.h"
 #include "core/windows/program.h"
 
 namespace zqf {
@@ -23,20 +25,22 @@ std::string clients_text(const std::vector<std::string>& clients) {
 } // namespace
 
 RemoteControlForm::RemoteControlForm(Program& program)
-    : Form(program, "remotecontrol", "Remote Control"), program_(program) {
-    label("Label1", "Listen at (address:port):");
-    add<TextBox>("txtAddress", std::string(default_address));
-    label("Label2", "Folder for MMEMory:LOAD and :STORe (empty: none):");
-    add<TextBox>("txtFolder");
-    button("cmdStart", "&Start").on_click = [this] { cmdStart_Click(); };
-    button("cmdStop", "S&top").on_click = [this] { cmdStop_Click(); };
-    label("lblState", "Not listening.");
-    label("lblRemote", "Remote").set_visible(false);
-    label("lblClients", "No client is connected.");
-    label("Label3", "Last remote commands:");
-    label("Label4", "There is no authentication, as with instruments: listen beyond this "
-                    "machine (127.0.0.1) only on a trusted network, or tunnel (ssh -L).");
-    button("cmdClose", "Close").on_click = [this] { close(); };
+    : Form(program, std::string(form_name(FormId::remote_control)), "Remote Control"),
+      program_(program) {
+    label(remote_control_controls::Label1, "Listen at (address:port):");
+    add<TextBox>(remote_control_controls::txtAddress, std::string(default_address));
+    label(remote_control_controls::Label2, "Folder for MMEMory:LOAD and :STORe (empty: none):");
+    add<TextBox>(remote_control_controls::txtFolder);
+    button(remote_control_controls::cmdStart, "&Start").on_click = [this] { cmdStart_Click(); };
+    button(remote_control_controls::cmdStop, "S&top").on_click = [this] { cmdStop_Click(); };
+    label(remote_control_controls::lblState, "Not listening.");
+    label(remote_control_controls::lblRemote, "Remote").set_visible(false);
+    label(remote_control_controls::lblClients, "No client is connected.");
+    label(remote_control_controls::Label3, "Last remote commands:");
+    label(remote_control_controls::Label4,
+          "There is no authentication, as with instruments: listen beyond this "
+          "machine (127.0.0.1) only on a trusted network, or tunnel (ssh -L).");
+    button(remote_control_controls::cmdClose, "Close").on_click = [this] { close(); };
 }
 
 RemoteService* RemoteControlForm::service() const {
@@ -56,18 +60,18 @@ void RemoteControlForm::show_service() {
     const std::vector<std::string> clients =
         remote != nullptr ? remote->clients() : std::vector<std::string>{};
     if (listening) {
-        get<TextBox>("txtAddress").set_text(remote->address());
+        get(remote_control_controls::txtAddress).set_text(remote->address());
     }
-    get<CaptionControl>("lblState")
+    get(remote_control_controls::lblState)
         .set_caption(remote == nullptr ? "Remote control is not offered here."
                      : listening ? "Listening on " + remote->address() + " (raw SCPI over TCP)."
                                  : "Not listening.");
-    get<CaptionControl>("lblClients").set_caption(clients_text(clients));
-    get<CaptionControl>("lblRemote").set_visible(!clients.empty());
-    get<TextBox>("txtAddress").set_enabled(remote != nullptr && !listening);
-    get<TextBox>("txtFolder").set_enabled(remote != nullptr && !listening);
-    get<CaptionControl>("cmdStart").set_enabled(remote != nullptr && !listening);
-    get<CaptionControl>("cmdStop").set_enabled(listening);
+    get(remote_control_controls::lblClients).set_caption(clients_text(clients));
+    get(remote_control_controls::lblRemote).set_visible(!clients.empty());
+    get(remote_control_controls::txtAddress).set_enabled(remote != nullptr && !listening);
+    get(remote_control_controls::txtFolder).set_enabled(remote != nullptr && !listening);
+    get(remote_control_controls::cmdStart).set_enabled(remote != nullptr && !listening);
+    get(remote_control_controls::cmdStop).set_enabled(listening);
 }
 
 void RemoteControlForm::cmdStart_Click() {
@@ -77,7 +81,8 @@ void RemoteControlForm::cmdStart_Click() {
         return;
     }
     if (const std::optional<std::string> failure =
-            remote->start(get<TextBox>("txtAddress").text(), get<TextBox>("txtFolder").text())) {
+            remote->start(get(remote_control_controls::txtAddress).text(),
+                          get(remote_control_controls::txtFolder).text())) {
         program_.beep();
         program_.message(MessageIcon::exclamation, program_title,
                          "Remote control cannot start: " + *failure + ".");

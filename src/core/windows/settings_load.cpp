@@ -9,6 +9,7 @@
 #include "core/text/number_text.h"
 #include "core/windows/display_pairs.h"
 #include "core/windows/main_form.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/program.h"
 
 namespace zqf {
@@ -28,7 +29,7 @@ void show_display_texts(MainForm& main, const SharedState& s) {
 // The Device label names the loaded device; a label that already names it
 // under another caption of the same stored name (ZQF7610 for "ZQF7620") keeps it.
 void follow_device(MainForm& main, const std::string& device_name) {
-    CaptionControl& label = main.get<CaptionControl>("Device");
+    CaptionControl& label = main.get(main_controls::Device);
     for (const DeviceEntry& entry : device_catalogue) {
         if (entry.stored_name == device_name && entry.device_caption == label.caption()) {
             return;
@@ -37,9 +38,9 @@ void follow_device(MainForm& main, const std::string& device_name) {
     label.set_caption(device_name);
 }
 
-void choose(MainForm& main, std::string_view list, std::optional<int> position) {
+void choose(MainForm& main, ControlName<ListBox> list, std::optional<int> position) {
     if (position) {
-        main.get<ListBox>(list).set_index(*position);
+        main.get(list).set_index(*position);
     }
 }
 
@@ -59,8 +60,8 @@ void select_noise_mode(MainForm& main, std::optional<int> mode) {
 
 // The modulus and channel step as the RF planner shows them.
 void show_plan_captions(MainForm& main, const SharedState& s) {
-    CaptionControl& modulus = main.get<CaptionControl>("modulus");
-    CaptionControl& step = main.get<CaptionControl>("fraclabel");
+    CaptionControl& modulus = main.get(main_controls::modulus);
+    CaptionControl& step = main.get(main_controls::fraclabel);
     if (device_profile(s.device_name).fraction == FractionKind::fixed_25_bit) {
         modulus.set_caption("25-bit fixed");
         step.set_caption(format_template(s.chan_step, "#0.00000") + "Hz");
@@ -130,13 +131,13 @@ void apply_settings(Program& program, MainForm& main, const SettingsFile& file) 
     // may change a value a later choice reads (a noise mode changes both
     // patterns).
     const PanelChoices choices = panel_choices(file.values);
-    choose(main, "Combo4", choices.combo4);
-    choose(main, "Combo5", choices.combo5);
-    choose(main, "Combo9", choices.combo9);
-    choose(main, "Combo1", choices.combo1);
+    choose(main, main_controls::Combo4, choices.combo4);
+    choose(main, main_controls::Combo5, choices.combo5);
+    choose(main, main_controls::Combo9, choices.combo9);
+    choose(main, main_controls::Combo1, choices.combo1);
     select_noise_mode(main, choices.noise_from_dual);
     select_noise_mode(main, choices.noise_from_4r);
-    main.get<ToggleSwitch>("Toggle28").set_state(choices.phase_resync);
+    main.get(main_controls::Toggle28).set_state(choices.phase_resync);
 
     keep_loaded_members(loaded, s);
     show_plan_captions(main, s);

@@ -4,6 +4,9 @@
 #include "core/tools/phase_sweep.h"
 #include "core/windows/exerciser_support.h"
 #include "core/windows/main_form.h"
+#include "core/windows/names/forms.h"
+#include "core/windows/names/main_controls.h"
+#include "core/windows/names/spur_opt_controls.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
@@ -22,37 +25,40 @@ constexpr FieldAdvice phase_sweep_advice[] = {
 } // namespace
 
 SpurOptForm::SpurOptForm(Program& program)
-    : Form(program, "spur_opt", "Spurious Optimisation Sweep"), program_(program) {
-    label("Label1", "Output Frequency (MHz):");
-    add<TextBox>("fvco_box");
-    label("Label2", "Phase Value:");
-    add<TextBox>("phase_value_box", "0");
-    label("Label3", "Sweep Rate(ms):");
-    add<TextBox>("sweep_rate_box", "1000");
-    add<ProgressBar>("phase_progress");
-    label("Label4", "This function sweeps the PHASE value from 0 to MOD-1. It can be used to find "
-                    "the value that gives best spurious performance on each channel. See the "
-                    "ZQF7340 datasheet for more information.");
-    button("Command1", "Start Sweep").on_click = [this] { Command1_Click(); };
-    button("Command2", "Stop Sweep").on_click = [this] { Command2_Click(); };
-    button("Command4", "Up One Channel").on_click = [this] { Command4_Click(); };
-    button("Command5", "Down One Channel").on_click = [this] { Command5_Click(); };
-    button("Command3", "Exit").on_click = [this] { Command3_Click(); };
-    Timer& timer = add<Timer>("Timer1");
+    : Form(program, std::string(form_name(FormId::spur_opt)), "Spurious Optimisation Sweep"),
+      program_(program) {
+    label(spur_opt_controls::Label1, "Output Frequency (MHz):");
+    add<TextBox>(spur_opt_controls::fvco_box);
+    label(spur_opt_controls::Label2, "Phase Value:");
+    add<TextBox>(spur_opt_controls::phase_value_box, "0");
+    label(spur_opt_controls::Label3, "Sweep Rate(ms):");
+    add<TextBox>(spur_opt_controls::sweep_rate_box, "1000");
+    add<ProgressBar>(spur_opt_controls::phase_progress);
+    label(spur_opt_controls::Label4,
+          "This function sweeps the PHASE value from 0 to MOD-1. It can be used to find "
+          "the value that gives best spurious performance on each channel. See the "
+          "ZQF7340 datasheet for more information.");
+    button(spur_opt_controls::Command1, "Start Sweep").on_click = [this] { Command1_Click(); };
+    button(spur_opt_controls::Command2, "Stop Sweep").on_click = [this] { Command2_Click(); };
+    button(spur_opt_controls::Command4, "Up One Channel").on_click = [this] { Command4_Click(); };
+    button(spur_opt_controls::Command5, "Down One Channel").on_click = [this] { Command5_Click(); };
+    button(spur_opt_controls::Command3, "Exit").on_click = [this] { Command3_Click(); };
+    Timer& timer = add<Timer>(spur_opt_controls::Timer1);
     timer.on_timer = [this] { Timer1_Timer(); };
     timer.holds = [this] { return phase_sweep_holds(program_.state()); };
 }
 
 void SpurOptForm::load() {
-    get<TextBox>("fvco_box").set_text(general_form(program_.state().rf_freq / 1e6));
+    get(spur_opt_controls::fvco_box).set_text(general_form(program_.state().rf_freq / 1e6));
 }
 
 void SpurOptForm::Command1_Click() {
     SharedState& s = program_.state();
-    Timer& timer = get<Timer>("Timer1");
-    const std::optional<int> rate = timer_rate(*this, "sweep_rate_box", RateWidth::bits32);
-    const std::optional<double> phase = entry_value(*this, "phase_value_box");
-    const std::optional<double> rf = scaled_entry(*this, "fvco_box", 1e6);
+    Timer& timer = get(spur_opt_controls::Timer1);
+    const std::optional<int> rate =
+        timer_rate(*this, spur_opt_controls::sweep_rate_box, RateWidth::bits32);
+    const std::optional<double> phase = entry_value(*this, spur_opt_controls::phase_value_box);
+    const std::optional<double> rf = scaled_entry(*this, spur_opt_controls::fvco_box, 1e6);
     if (!rate || !phase || !rf) {
         stop_with_beep(program_, timer);
         return;
@@ -61,14 +67,14 @@ void SpurOptForm::Command1_Click() {
     if (stopped_by(program_, timer, start_phase_sweep(s, *phase, *rf), phase_sweep_advice)) {
         return;
     }
-    get<ProgressBar>("phase_progress").set_range(s.phase_value, s.mod_val - 1.0);
+    get(spur_opt_controls::phase_progress).set_range(s.phase_value, s.mod_val - 1.0);
     show_progress();
     timer.set_interval(*rate);
     timer.start();
 }
 
 void SpurOptForm::Command2_Click() {
-    get<Timer>("Timer1").set_timer_enabled(false);
+    get(spur_opt_controls::Timer1).set_timer_enabled(false);
 }
 
 void SpurOptForm::Command4_Click() {
@@ -94,16 +100,16 @@ void SpurOptForm::step(double direction) {
         return;
     }
     program_.link().send(0);
-    get<TextBox>("fvco_box").set_text(general_form(s.rf_freq / 1e6));
+    get(spur_opt_controls::fvco_box).set_text(general_form(s.rf_freq / 1e6));
 }
 
 void SpurOptForm::Command3_Click() {
     SharedState& s = program_.state();
     MainForm* main = program_.main_form();
     if (main != nullptr) {
-        main->get<TextBox>("phase_reg_textbox").set_text(general_form(s.phase_value));
+        main->get(main_controls::phase_reg_textbox).set_text(general_form(s.phase_value));
     }
-    get<Timer>("Timer1").set_timer_enabled(false);
+    get(spur_opt_controls::Timer1).set_timer_enabled(false);
     if (main != nullptr) {
         main->refresh_registers();
     }
@@ -113,18 +119,18 @@ void SpurOptForm::Command3_Click() {
 void SpurOptForm::Timer1_Timer() {
     const TickOutcome outcome = phase_tick(program_.state());
     if (outcome.kind == TickKind::holding ||
-        stopped_by(program_, get<Timer>("Timer1"), outcome, phase_sweep_advice)) {
+        stopped_by(program_, get(spur_opt_controls::Timer1), outcome, phase_sweep_advice)) {
         return;
     }
     program_.link().send(1);
     program_.link().send(0);
-    get<TextBox>("phase_value_box").set_text(general_form(program_.state().phase_value));
+    get(spur_opt_controls::phase_value_box).set_text(general_form(program_.state().phase_value));
     show_progress();
 }
 
 void SpurOptForm::show_progress() {
     const SharedState& s = program_.state();
-    get<ProgressBar>("phase_progress")
+    get(spur_opt_controls::phase_progress)
         .set_value(s.phase_value,
                    general_form(s.phase_value) + " of " + general_form(s.mod_val - 1.0));
 }

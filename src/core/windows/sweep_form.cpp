@@ -4,6 +4,9 @@
 #include "core/tools/exerciser_profile.h"
 #include "core/tools/frequency_sweep.h"
 #include "core/windows/exerciser_support.h"
+#include "core/windows/names/forms.h"
+#include "core/windows/names/main_controls.h"
+#include "core/windows/names/sweep_controls.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
@@ -25,33 +28,33 @@ constexpr FieldAdvice sweep_advice[] = {
 } // namespace
 
 SweepForm::SweepForm(Program& program)
-    : Form(program, "sweepform", "Sweepform"), program_(program) {
-    frame("Frame1", "Enter Start and Stop Frequency");
-    label("Label1", "Start");
-    add<TextBox>("Text1", "1750");
-    label("Label2", "Stop");
-    add<TextBox>("Text3", "1752");
-    frame("Frame2", "Enter rate of sweep (msecs per jump)");
-    add<TextBox>("Text4", "2000");
-    label("Label3", "Note: sweep rate is not exact.");
-    add<ProgressBar>("sweep_progress");
-    button("Command3", "Start").on_click = [this] { Command3_Click(); };
-    button("Command4", "Stop").on_click = [this] { Command4_Click(); };
-    button("Command2", "Cancel").on_click = [this] { Command2_Click(); };
-    add<Timer>("Timer1").on_timer = [this] { Timer1_Timer(); };
+    : Form(program, std::string(form_name(FormId::sweep)), "Sweepform"), program_(program) {
+    frame(sweep_controls::Frame1, "Enter Start and Stop Frequency");
+    label(sweep_controls::Label1, "Start");
+    add<TextBox>(sweep_controls::Text1, "1750");
+    label(sweep_controls::Label2, "Stop");
+    add<TextBox>(sweep_controls::Text3, "1752");
+    frame(sweep_controls::Frame2, "Enter rate of sweep (msecs per jump)");
+    add<TextBox>(sweep_controls::Text4, "2000");
+    label(sweep_controls::Label3, "Note: sweep rate is not exact.");
+    add<ProgressBar>(sweep_controls::sweep_progress);
+    button(sweep_controls::Command3, "Start").on_click = [this] { Command3_Click(); };
+    button(sweep_controls::Command4, "Stop").on_click = [this] { Command4_Click(); };
+    button(sweep_controls::Command2, "Cancel").on_click = [this] { Command2_Click(); };
+    add<Timer>(sweep_controls::Timer1).on_timer = [this] { Timer1_Timer(); };
 }
 
 void SweepForm::Command3_Click() {
-    Timer& timer = get<Timer>("Timer1");
-    const std::optional<int> rate = timer_rate(*this, "Text4", RateWidth::bits16);
-    const std::optional<double> start = scaled_entry(*this, "Text1", 1e6);
-    const std::optional<double> stop = scaled_entry(*this, "Text3", 1e6);
+    Timer& timer = get(sweep_controls::Timer1);
+    const std::optional<int> rate = timer_rate(*this, sweep_controls::Text4, RateWidth::bits16);
+    const std::optional<double> start = scaled_entry(*this, sweep_controls::Text1, 1e6);
+    const std::optional<double> stop = scaled_entry(*this, sweep_controls::Text3, 1e6);
     if (!rate || !start || !stop) {
         stop_with_beep(program_, timer);
         return;
     }
     start_sweep(program_.state(), *start, *stop);
-    auto& progress = get<ProgressBar>("sweep_progress");
+    auto& progress = get(sweep_controls::sweep_progress);
     progress.set_range(*start, *stop);
     progress.set_value(*start, {});
     timer.set_interval(*rate);
@@ -59,25 +62,26 @@ void SweepForm::Command3_Click() {
 }
 
 void SweepForm::Command4_Click() {
-    get<Timer>("Timer1").set_timer_enabled(false);
+    get(sweep_controls::Timer1).set_timer_enabled(false);
 }
 
 void SweepForm::Command2_Click() {
-    get<Timer>("Timer1").set_timer_enabled(false);
+    get(sweep_controls::Timer1).set_timer_enabled(false);
     close();
 }
 
 void SweepForm::Timer1_Timer() {
     SharedState& s = program_.state();
-    Timer& timer = get<Timer>("Timer1");
-    auto& progress = get<ProgressBar>("sweep_progress");
+    Timer& timer = get(sweep_controls::Timer1);
+    auto& progress = get(sweep_controls::sweep_progress);
     const TickOutcome tick = sweep_tick(s);
     if (stopped_by(program_, timer, tick, sweep_advice)) {
         return;
     }
     if (tick.kind == TickKind::finished) {
         timer.set_timer_enabled(false);
-        show_on_main(program_, "vcofreq", format_template(s.rf_freq / 1e6, "#0.00000") + "MHz");
+        show_on_main(program_, main_controls::vcofreq,
+                     format_template(s.rf_freq / 1e6, "#0.00000") + "MHz");
         progress.set_value(sweep_position(s), progress.text());
         return;
     }
@@ -85,8 +89,8 @@ void SweepForm::Timer1_Timer() {
         program_.link().send(index);
     }
     const double position = sweep_position(s);
-    get<TextBox>("Text3").set_text(general_form(sweep_stop(s) / 1e6));
-    get<TextBox>("Text1").set_text(general_form(position / 1e6));
+    get(sweep_controls::Text3).set_text(general_form(sweep_stop(s) / 1e6));
+    get(sweep_controls::Text1).set_text(general_form(position / 1e6));
     progress.set_value(position, mhz(position));
 }
 

@@ -7,6 +7,9 @@
 #include "core/text/convert.h"
 #include "core/text/number_text.h"
 #include "core/windows/main_form.h"
+#include "core/windows/names/forms.h"
+#include "core/windows/names/main_controls.h"
+#include "core/windows/names/synth_if_controls.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
@@ -38,42 +41,43 @@ constexpr FieldAdvice counter_advice[] = {
 } // namespace
 
 SynthIfForm::SynthIfForm(Program& program)
-    : Form(program, "synthformIF", "IF Output Frequency"), program_(program) {
-    label("Label1", "Enter the desired VCO output frequency (MHz):");
-    add<TextBox>("Text1");
-    label("Label2", "Enter the desired reference frequency (kHz):");
-    add<TextBox>("Text2");
-    button("Command3",
+    : Form(program, std::string(form_name(FormId::synth_if)), "IF Output Frequency"),
+      program_(program) {
+    label(synth_if_controls::Label1, "Enter the desired VCO output frequency (MHz):");
+    add<TextBox>(synth_if_controls::Text1);
+    label(synth_if_controls::Label2, "Enter the desired reference frequency (kHz):");
+    add<TextBox>(synth_if_controls::Text2);
+    button(synth_if_controls::Command3,
            "Update Reg (1,0,0). Click here when the VCO Output Frequency has been changed")
         .on_click = [this] { Command3_Click(); };
-    button("Command1", "Update Reg (1,0,0) and Reg (1,0,1). Click here when the PFD Frequency "
-                       "has been changed")
+    button(synth_if_controls::Command1,
+           "Update Reg (1,0,0) and Reg (1,0,1). Click here when the PFD Frequency "
+           "has been changed")
         .on_click = [this] { Command1_Click(); };
-    frame("Frame1", "Single channel jump");
-    button("Command4", "Increment by one channel space. Update Reg (1,0,0)").on_click = [this] {
-        Command4_Click();
-    };
-    button("Command5", "Decrement by one channel space. Update Reg (1,0,0)").on_click = [this] {
-        Command5_Click();
-    };
+    frame(synth_if_controls::Frame1, "Single channel jump");
+    button(synth_if_controls::Command4, "Increment by one channel space. Update Reg (1,0,0)")
+        .on_click = [this] { Command4_Click(); };
+    button(synth_if_controls::Command5, "Decrement by one channel space. Update Reg (1,0,0)")
+        .on_click = [this] { Command5_Click(); };
     // The legends, each followed by the label that shows its value.
-    label("Label7", "N:");
-    label("Label3");
-    label("Label8", "P:");
-    label("Label4");
-    label("Label9", "B:");
-    label("Label5");
-    label("Label10", "A:");
-    label("Label6");
-    label("Label11", "Clicking the Load Now, Increment or Decrement buttons will calculate the "
-                     "new B and A value and program the relevant register. ");
-    button("Command2", "Return to Main Interface").on_click = [this] { close(); };
+    label(synth_if_controls::Label7, "N:");
+    label(synth_if_controls::Label3);
+    label(synth_if_controls::Label8, "P:");
+    label(synth_if_controls::Label4);
+    label(synth_if_controls::Label9, "B:");
+    label(synth_if_controls::Label5);
+    label(synth_if_controls::Label10, "A:");
+    label(synth_if_controls::Label6);
+    label(synth_if_controls::Label11,
+          "Clicking the Load Now, Increment or Decrement buttons will calculate the "
+          "new B and A value and program the relevant register. ");
+    button(synth_if_controls::Command2, "Return to Main Interface").on_click = [this] { close(); };
 }
 
 void SynthIfForm::load() {
     const SharedState& s = program_.state();
-    get<TextBox>("Text1").set_text(format_template(s.if_vco_freq, ".000000"));
-    get<TextBox>("Text2").set_text(format_template(s.if_pfd_freq, ".000000"));
+    get(synth_if_controls::Text1).set_text(format_template(s.if_vco_freq, ".000000"));
+    get(synth_if_controls::Text2).set_text(format_template(s.if_pfd_freq, ".000000"));
 }
 
 void SynthIfForm::Command3_Click() {
@@ -94,24 +98,24 @@ void SynthIfForm::Command5_Click() {
     step(-1.0);
 }
 
-void SynthIfForm::reject_entry(const char* text_box, std::string_view message) {
+void SynthIfForm::reject_entry(ControlName<TextBox> text_box, std::string_view message) {
     program_.beep();
     warn(program_, message);
-    get<TextBox>(text_box).set_text("");
+    get(text_box).set_text("");
     set_focus(text_box);
 }
 
 std::optional<SynthIfForm::Wanted> SynthIfForm::read_wanted(double channels) {
-    const std::optional<double> vco = scaled_entry(*this, "Text1", 1e6);
+    const std::optional<double> vco = scaled_entry(*this, synth_if_controls::Text1, 1e6);
     if (!vco) {
-        reject_entry("Text1", bad_vco);
+        reject_entry(synth_if_controls::Text1, bad_vco);
         return std::nullopt;
     }
-    const std::optional<double> pfd = scaled_entry(*this, "Text2", 1000.0);
+    const std::optional<double> pfd = scaled_entry(*this, synth_if_controls::Text2, 1000.0);
     // One channel is one comparison period: the step equals the IF PFD.
     const std::optional<double> moved = pfd ? finite(*vco + channels * *pfd) : std::nullopt;
     if (!moved) {
-        reject_entry("Text2", bad_reference);
+        reject_entry(synth_if_controls::Text2, bad_reference);
         return std::nullopt;
     }
     return Wanted{*moved, *pfd};
@@ -127,20 +131,20 @@ bool SynthIfForm::store_counters(const Wanted& wanted) {
     const std::optional<double> r_ratio = quotient(s.refin_freq, wanted.pfd_hz);
     const std::optional<int32_t> r = r_ratio ? to_int32(*r_ratio) : std::nullopt;
     if (!r) {
-        reject_entry("Text2", bad_reference);
+        reject_entry(synth_if_controls::Text2, bad_reference);
         return false;
     }
     s.if_r = *r;
     const std::optional<double> n_ratio = quotient(wanted.vco_hz, wanted.pfd_hz);
     const std::optional<int32_t> n = n_ratio ? to_int32(*n_ratio) : std::nullopt;
     if (!n) {
-        reject_entry("Text2", bad_reference);
+        reject_entry(synth_if_controls::Text2, bad_reference);
         return false;
     }
     s.if_n = *n;
     const std::optional<SwallowCounters> counters = split_counter(s.if_n, s.if_prescaler);
     if (!counters) {
-        reject_entry("Text2", bad_reference);
+        reject_entry(synth_if_controls::Text2, bad_reference);
         return false;
     }
     s.if_b = counters->b;
@@ -197,10 +201,11 @@ void SynthIfForm::step(double channels) {
     const auto n = static_cast<int64_t>(s.if_b) * s.if_prescaler + s.if_a;
     const double synthesised_mhz = static_cast<double>(n) * s.if_pfd_freq / 1000.0;
     s.if_vco_freq = round15(synthesised_mhz);
-    show_on_main(program_, "ifvcofreq", format_template(synthesised_mhz, "#0.00000") + "MHz");
-    show_on_main(program_, "ifref_freq",
+    show_on_main(program_, main_controls::ifvcofreq,
+                 format_template(synthesised_mhz, "#0.00000") + "MHz");
+    show_on_main(program_, main_controls::ifref_freq,
                  format_template(wanted->pfd_hz / 1000.0, "#0.00000") + "kHz");
-    get<TextBox>("Text1").set_text(format_template(synthesised_mhz, "#0.00000"));
+    get(synth_if_controls::Text1).set_text(format_template(synthesised_mhz, "#0.00000"));
     show_counters();
     if (MainForm* main = program_.main_form()) {
         main->refresh_registers();
@@ -210,10 +215,10 @@ void SynthIfForm::step(double channels) {
 
 void SynthIfForm::show_counters() {
     const SharedState& s = program_.state();
-    get<CaptionControl>("Label3").set_caption(std::to_string(s.if_n));
-    get<CaptionControl>("Label4").set_caption(std::to_string(s.if_prescaler));
-    get<CaptionControl>("Label5").set_caption(std::to_string(s.if_b));
-    get<CaptionControl>("Label6").set_caption(std::to_string(s.if_a));
+    get(synth_if_controls::Label3).set_caption(std::to_string(s.if_n));
+    get(synth_if_controls::Label4).set_caption(std::to_string(s.if_prescaler));
+    get(synth_if_controls::Label5).set_caption(std::to_string(s.if_b));
+    get(synth_if_controls::Label6).set_caption(std::to_string(s.if_a));
 }
 
 } // namespace zqf

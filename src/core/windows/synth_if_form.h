@@ -37,7 +37,7 @@ class SynthIfForm final : public Form {
     bool counters_make_sense();
     void step(double channels);
     void show_counters();
-    void reject_entry(const char* text_box, std::string_view message);
+    void reject_entry(ControlName<TextBox> text_box, std::string_view message);
 
     Program& program_;
 };

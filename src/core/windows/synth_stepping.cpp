@@ -5,6 +5,7 @@
 #include "core/planning/dividers.h"
 #include "core/planning/grid_note.h"
 #include "core/state/device_profile.h"
+#include "core/windows/names/synth_controls.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 #include "core/windows/synth_form.h"
@@ -32,7 +33,7 @@ void SynthForm::step_normal(double direction) {
     // side puts everything back.
     const PlanUndo undo(program_);
     SharedState& s = state();
-    const std::optional<double> base = scaled("Text1", 1e6);
+    const std::optional<double> base = scaled(synth_controls::Text1, 1e6);
     if (!base) {
         refuse();
         return;
@@ -40,7 +41,7 @@ void SynthForm::step_normal(double direction) {
     // The ZQF7350 steps by one unit of its 25-bit fraction at the PFD it has.
     const std::optional<double> step = has_fixed_modulus()
                                            ? std::optional<double>(s.pfd_freq / fixed_modulus)
-                                           : scaled("Text3", 1000.0);
+                                           : scaled(synth_controls::Text3, 1000.0);
     const std::optional<double> rf = step ? finite(*base + direction * *step) : std::nullopt;
     if (!rf) {
         refuse();
@@ -73,15 +74,15 @@ void SynthForm::step_lcd(double direction) {
         return;
     }
     const SharedState& s = state();
-    set_caption("grid_note", grid_note(s.rf_freq, planned_output_hz(s).value_or(s.rf_freq),
-                                       s.chan_step));
+    set_caption(synth_controls::grid_note,
+                grid_note(s.rf_freq, planned_output_hz(s).value_or(s.rf_freq), s.chan_step));
     carry_out(program_, device_profile(s.device_name).lcd_update_writes);
 }
 
 bool SynthForm::plan_lcd_step(double direction) {
     SharedState& s = state();
-    const std::optional<double> base = scaled("Text1", 1e6);
-    const std::optional<double> step = scaled("Text3", 1000.0);
+    const std::optional<double> base = scaled(synth_controls::Text1, 1e6);
+    const std::optional<double> step = scaled(synth_controls::Text3, 1000.0);
     const std::optional<double> rf =
         base && step ? finite(*base + direction * *step) : std::nullopt;
     if (!rf) {
@@ -90,7 +91,7 @@ bool SynthForm::plan_lcd_step(double direction) {
     }
     s.rf_freq = *rf;
     // The PFD as the window shows it, also when it was typed by hand.
-    const std::optional<double> pfd = scaled("Text2", 1000.0);
+    const std::optional<double> pfd = scaled(synth_controls::Text2, 1000.0);
     if (!pfd) {
         refuse();
         return false;

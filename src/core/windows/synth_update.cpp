@@ -1,7 +1,6 @@
-// The RF planner's updates: Normal mode, LCD mode, the reference switches and
-// the two buttons that keep a typed PFD. A step that meets an entry it cannot
-// use, or an arithmetic fault, ends its handler with a beep; what the steps
-// before it stored stays.
+// The RF planner's updates: Normal mode, LCD mode, and the reference switches. A step that meets an
+// entry it cannot use, or an arithmetic fault, ends its handler with a beep; what the steps before
+// it stored stays.
 #include "core/planning/arithmetic.h"
 #include "core/planning/channel_grid.h"
 #include "core/planning/dividers.h"
@@ -12,6 +11,8 @@
 #include "core/state/device_profile.h"
 #include "core/text/convert.h"
 #include "core/text/number_text.h"
+#include "core/windows/names/main_controls.h"
+#include "core/windows/names/synth_controls.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 #include "core/windows/synth_form.h"
@@ -44,20 +45,6 @@ constexpr FieldAdvice plan_advice[] = {
      "Change the RF output frequency or the PFD."},
 };
 
-// "Lock Time" and "reg 001" derive R from the typed PFD.
-constexpr FieldId typed_pfd_fields[] = {FieldId::r_counter, FieldId::int_val, FieldId::mod,
-                                        FieldId::frac};
-
-constexpr FieldAdvice typed_pfd_advice[] = {
-    {FieldId::r_counter, "Enter a higher PFD: R is the reference frequency divided by the PFD.",
-     "Enter a positive PFD."},
-    {FieldId::int_val, "Enter a lower RF output frequency or a higher PFD.",
-     "Enter a positive RF output frequency and PFD."},
-    {FieldId::mod, "Use a larger channel step: MOD is the PFD divided by the step.",
-     "Enter a positive channel step."},
-    {FieldId::frac, "Use a larger channel step.", "Enter a positive channel step."},
-};
-
 std::string mhz(double hz) {
     return format_template(hz / 1e6, "#0.00000") + "MHz";
 }
@@ -82,8 +69,8 @@ SynthForm::Update SynthForm::normal_update() {
 
 SynthForm::Update SynthForm::plan_normal() {
     SharedState& s = state();
-    set_caption("grid_note", "");
-    const std::optional<double> typed_rf = scaled("Text1", 1e6);
+    set_caption(synth_controls::grid_note, "");
+    const std::optional<double> typed_rf = scaled(synth_controls::Text1, 1e6);
     if (!typed_rf) {
         refuse();
         return Update::refused;
@@ -94,7 +81,7 @@ SynthForm::Update SynthForm::plan_normal() {
         s.chan_step = s.pfd_freq / fixed_modulus;
         s.rf_freq = *typed_rf;
     } else {
-        const std::optional<double> step = scaled("Text3", 1000.0);
+        const std::optional<double> step = scaled(synth_controls::Text3, 1000.0);
         if (!step) {
             refuse();
             return Update::refused;
@@ -121,44 +108,45 @@ SynthForm::Update SynthForm::plan_normal() {
         return Update::limit_failed;
     }
     const double wanted = has_fixed_modulus() ? *typed_rf : round15(*typed_rf);
-    set_caption("grid_note", grid_note(wanted, planned_output_hz(s).value_or(wanted), s.chan_step));
+    set_caption(synth_controls::grid_note,
+                grid_note(wanted, planned_output_hz(s).value_or(wanted), s.chan_step));
     carry_out(program_, device_profile(s.device_name).normal_update_writes);
     return Update::completed;
 }
 
 bool SynthForm::take_reference_path() {
     SharedState& s = state();
-    const std::optional<double> reference = scaled("Text4", 1e6);
+    const std::optional<double> reference = scaled(synth_controls::Text4, 1e6);
     if (!reference) {
         return false;
     }
     s.refin_freq = *reference;
-    const std::optional<double> r_entry = entry("Text5");
+    const std::optional<double> r_entry = entry(synth_controls::Text5);
     const std::optional<int16_t> r = r_entry ? to_int16(*r_entry) : std::nullopt;
     if (!r) {
         return false;
     }
     s.r_count = *r;
 
-    const bool doubled = get<ToggleSwitch>("Toggle1").state();
+    const bool doubled = get(synth_controls::Toggle1).state();
     s.doubler_field_5 = doubled ? doubler_5_on : 0;
     s.doubler_field = doubled ? doubler_on : 0;
-    set_caption("Label29", doubled ? "Doubler Enabled" : "Doubler Disabled");
+    set_caption(synth_controls::Label29, doubled ? "Doubler Enabled" : "Doubler Disabled");
     const std::optional<double> pfd =
         quotient(doubled ? s.refin_freq + s.refin_freq : s.refin_freq, s.r_count);
     if (!pfd) {
         return false;
     }
     s.pfd_freq = *pfd;
-    set_text("Text2", general_form(s.pfd_freq / 1000.0));
+    set_text(synth_controls::Text2, general_form(s.pfd_freq / 1000.0));
 
-    const bool halved = get<ToggleSwitch>("Toggle2").state();
+    const bool halved = get(synth_controls::Toggle2).state();
     s.rdiv2_field = halved ? rdiv2_on : 0;
-    set_caption("Label7", halved ? "Ref/2 Enabled" : "Ref/2 Disabled");
+    set_caption(synth_controls::Label7, halved ? "Ref/2 Enabled" : "Ref/2 Disabled");
     if (halved) {
         s.pfd_freq = s.pfd_freq / 2.0;
     }
-    set_text("Text2", general_form(s.pfd_freq / 1000.0));
+    set_text(synth_controls::Text2, general_form(s.pfd_freq / 1000.0));
     return true;
 }
 
@@ -168,39 +156,40 @@ void SynthForm::show_plan() {
         return;
     }
     const SharedState& s = state();
-    show_on_main(program_, "vcofreq", mhz(s.rf_freq));
-    show_on_main(program_, "ref_freq", khz(s.pfd_freq));
-    show_on_main(program_, "modulus", general_form(s.mod_val));
-    show_on_main(program_, "fraclabel", khz(s.chan_step));
-    show_on_main(program_, "crystal", mhz(s.refin_freq));
-    show_on_main(program_, "crystalIF", mhz(s.refin_freq));
-    set_text("Text1", format_template(s.rf_freq / 1e6, ".000000"));
-    set_caption("Label25", general_form(s.int_val));
-    set_caption("Label24", general_form(s.mod_val));
-    set_caption("Label23", general_form(s.frac_val));
-    set_caption("Label22", std::to_string(s.prescaler_p));
-    set_caption("Label27", general_form(s.rf_freq / s.pfd_freq));
-    set_caption("Label17", std::to_string(s.r_count));
+    show_on_main(program_, main_controls::vcofreq, mhz(s.rf_freq));
+    show_on_main(program_, main_controls::ref_freq, khz(s.pfd_freq));
+    show_on_main(program_, main_controls::modulus, general_form(s.mod_val));
+    show_on_main(program_, main_controls::fraclabel, khz(s.chan_step));
+    show_on_main(program_, main_controls::crystal, mhz(s.refin_freq));
+    show_on_main(program_, main_controls::crystalIF, mhz(s.refin_freq));
+    set_text(synth_controls::Text1, format_template(s.rf_freq / 1e6, ".000000"));
+    set_caption(synth_controls::Label25, general_form(s.int_val));
+    set_caption(synth_controls::Label24, general_form(s.mod_val));
+    set_caption(synth_controls::Label23, general_form(s.frac_val));
+    set_caption(synth_controls::Label22, std::to_string(s.prescaler_p));
+    set_caption(synth_controls::Label27, general_form(s.rf_freq / s.pfd_freq));
+    set_caption(synth_controls::Label17, std::to_string(s.r_count));
 }
 
 void SynthForm::show_fixed_modulus_plan() {
     SharedState& s = state();
     // What the dividers really give, not what was typed.
     s.rf_freq = synthesised_fixed_modulus_rf(s);
-    show_on_main(program_, "vcofreq", general_form(s.rf_freq / 1e6) + "MHz");
-    show_on_main(program_, "ref_freq", khz(s.pfd_freq));
-    show_on_main(program_, "modulus", "25-bit fixed");
-    show_on_main(program_, "fraclabel", format_template(s.chan_step, "#0.00000") + "Hz");
-    show_on_main(program_, "crystal", mhz(s.refin_freq));
-    show_on_main(program_, "crystalIF", mhz(s.refin_freq));
-    set_text("Text1", general_form(s.rf_freq / 1e6));
-    set_text("Text3", general_form(s.chan_step));
-    set_caption("Label25", general_form(s.int_val));
-    set_caption("Label24", "25-bit fixed");
-    set_caption("Label23", general_form(fraction25(s)));
-    set_caption("Label22", std::to_string(s.prescaler_p));
-    set_caption("Label27", general_form(s.rf_freq / s.pfd_freq));
-    set_caption("Label17", std::to_string(s.r_count));
+    show_on_main(program_, main_controls::vcofreq, general_form(s.rf_freq / 1e6) + "MHz");
+    show_on_main(program_, main_controls::ref_freq, khz(s.pfd_freq));
+    show_on_main(program_, main_controls::modulus, "25-bit fixed");
+    show_on_main(program_, main_controls::fraclabel,
+                 format_template(s.chan_step, "#0.00000") + "Hz");
+    show_on_main(program_, main_controls::crystal, mhz(s.refin_freq));
+    show_on_main(program_, main_controls::crystalIF, mhz(s.refin_freq));
+    set_text(synth_controls::Text1, general_form(s.rf_freq / 1e6));
+    set_text(synth_controls::Text3, general_form(s.chan_step));
+    set_caption(synth_controls::Label25, general_form(s.int_val));
+    set_caption(synth_controls::Label24, "25-bit fixed");
+    set_caption(synth_controls::Label23, general_form(fraction25(s)));
+    set_caption(synth_controls::Label22, std::to_string(s.prescaler_p));
+    set_caption(synth_controls::Label27, general_form(s.rf_freq / s.pfd_freq));
+    set_caption(synth_controls::Label17, std::to_string(s.r_count));
 }
 
 void SynthForm::Command8_Click() {
@@ -238,12 +227,12 @@ bool SynthForm::show_reduced_plan() {
     if (!n) {
         return false;
     }
-    set_text("Text1", format_template(s.rf_freq / 1e6, ".000000"));
-    set_caption("Label25", general_form(s.int_val));
-    set_caption("Label24", general_form(s.mod_val));
-    set_caption("Label23", general_form(s.frac_val));
-    set_caption("Label22", std::to_string(s.prescaler_p));
-    set_caption("Label27", general_form(*n));
+    set_text(synth_controls::Text1, format_template(s.rf_freq / 1e6, ".000000"));
+    set_caption(synth_controls::Label25, general_form(s.int_val));
+    set_caption(synth_controls::Label24, general_form(s.mod_val));
+    set_caption(synth_controls::Label23, general_form(s.frac_val));
+    set_caption(synth_controls::Label22, std::to_string(s.prescaler_p));
+    set_caption(synth_controls::Label27, general_form(*n));
     return true;
 }
 
@@ -287,82 +276,6 @@ void SynthForm::reference_switch_flipped() {
         return;
     }
     program_.link().send(2);
-}
-
-void SynthForm::Command6_Click() {
-    derive_r_from_pfd(0);
-}
-
-void SynthForm::Command7_Click() {
-    derive_r_from_pfd(1);
-}
-
-void SynthForm::derive_r_from_pfd(int register_index) {
-    const PlanUndo undo(program_);
-    if (!plan_from_typed_pfd()) {
-        undo.restore();
-        return;
-    }
-    program_.link().send(register_index);
-}
-
-bool SynthForm::plan_from_typed_pfd() {
-    SharedState& s = state();
-    const std::optional<double> rf = scaled("Text1", 1e6);
-    if (!rf) {
-        refuse();
-        return false;
-    }
-    s.rf_freq = round15(*rf);
-    const std::optional<double> pfd = scaled("Text2", 1000.0);
-    if (!pfd) {
-        refuse();
-        return false;
-    }
-    s.pfd_freq = *pfd;
-    const std::optional<double> step = scaled("Text3", 1000.0);
-    if (!step) {
-        refuse();
-        return false;
-    }
-    s.chan_step = *step;
-
-    const double reference = s.doubler_field == doubler_on ? s.refin_freq * 2.0 : s.refin_freq;
-    const std::optional<double> ratio = quotient(reference, s.pfd_freq);
-    const std::optional<int16_t> r = ratio ? to_int16(*ratio) : std::nullopt;
-    if (!r) {
-        refuse();
-        return false;
-    }
-    s.r_count = *r;
-    if (s.r_count == 0) {
-        // No PFD comes of R = 0: nothing is planned or written.
-        warn(program_, "Warning. The RF R register must be >= 1. Change the PFD accordingly.");
-        set_text("Text2", "");
-        set_focus("Text2");
-        return false;
-    }
-    // The same division on every device: the fixed modulus plays no part here.
-    const std::optional<DividerPlan> plan = plan_dividers(s.rf_freq, s.pfd_freq, s.chan_step);
-    if (!plan) {
-        refuse();
-        return false;
-    }
-    s.int_val = plan->int_val;
-    // The ZQF7350 keeps its own fraction, over the fixed modulus, in these two.
-    if (!has_fixed_modulus()) {
-        s.mod_val = plan->mod_val;
-        s.frac_val = plan->frac_val;
-    }
-    set_text("Text1", format_template(s.rf_freq / 1e6, ".000000"));
-    set_caption("Label25", general_form(s.int_val));
-    set_caption("Label27", general_form(s.rf_freq / s.pfd_freq));
-    if (!no_objection(program_, channel_grid_misfit(s.pfd_freq, s.chan_step)) ||
-        !fields_fit(program_, typed_pfd_fields, typed_pfd_advice)) {
-        return false;
-    }
-    const std::optional<SenseFault> fault = divider_sense(s);
-    return no_objection(program_, fault ? std::optional<std::string>(fault->text) : std::nullopt);
 }
 
 } // namespace zqf

@@ -3,9 +3,12 @@
 #include "core/state/device_profile.h"
 #include "core/state/stored_values.h"
 #include "core/windows/auxiliary_writes.h"
+#include "core/windows/names/forms.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
+#include "core/windows/names/main_controls.h"
+#include "core/windows/names/test_mode_controls.h"
 #include <array>
 
 namespace zqf {
@@ -27,14 +30,11 @@ RegisterWrites if_writes(const DeviceProfile&) {
 }
 
 const TestModeWindow rf_window{
-    "testform", "Test Modes", rf_test_modes, &SharedState::test_mode, &SharedState::test_mode_index,
-    rf_writes};
-const TestModeWindow if_window{"iftestform",
-                               "Form1",
-                               if_test_modes,
-                               &SharedState::if_test_mode,
-                               &SharedState::if_test_mode_index,
-                               if_writes};
+    form_name(FormId::test),       "Test Modes", rf_test_modes, &SharedState::test_mode,
+    &SharedState::test_mode_index, rf_writes};
+const TestModeWindow if_window{
+    form_name(FormId::if_test),       "Form1",  if_test_modes, &SharedState::if_test_mode,
+    &SharedState::if_test_mode_index, if_writes};
 
 std::string option_name(int number) {
     return "Option" + std::to_string(number);
@@ -50,9 +50,9 @@ TestModeForm::TestModeForm(Program& program, const TestModeWindow& window)
                           std::string(window.rows[static_cast<std::size_t>(k - 1)].caption),
                           "mode");
     }
-    button("Command3", "Load Now").on_click = [this] { Command3_Click(); };
-    button("Command2", "Cancel").on_click = [this] { close(); };
-    auto& load_and_close = button("Command1");
+    button(test_mode_controls::Command3, "Load Now").on_click = [this] { Command3_Click(); };
+    button(test_mode_controls::Command2, "Cancel").on_click = [this] { close(); };
+    auto& load_and_close = button(test_mode_controls::Command1);
     load_and_close.set_tooltip("Load Now and close the window");
     load_and_close.on_click = [this] { Command1_Click(); };
 }
@@ -77,7 +77,7 @@ void TestModeForm::Command3_Click() {
     SharedState& s = program_.state();
     if (const std::optional<int> k = chosen()) {
         const TestModeRow& row = window_.rows[static_cast<std::size_t>(*k - 1)];
-        show_on_main(program_, "testmode", std::string(row.mode_text));
+        show_on_main(program_, main_controls::testmode, std::string(row.mode_text));
         s.*window_.field = (*k - 1) * test_mode_window_unit;
         s.*window_.index = static_cast<int16_t>(*k);
     }

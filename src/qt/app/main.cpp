@@ -89,7 +89,7 @@ int run(const zqf::qt::Options& options) {
     host.attach(program);
     host.run([&program] { program.start(); });
     if (options.quit_when_shown) {
-        if (QWidget* start = host.window_of(*program.find("deviceform"))) {
+        if (QWidget* start = host.window_of(*program.find(zqf::FormId::device))) {
             new QuitWhenDrawn(*start);
         }
     }

@@ -5,6 +5,7 @@
 #include "core/state/devices.h"
 #include "core/state/family_profile.h"
 #include "core/windows/main_form.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/program.h"
 #include "qt/binder/show_control.h"
 #include "qt/host/qt_host.h"
@@ -81,8 +82,8 @@ void QtHost::settings_file_used(std::string_view path) {
 }
 
 void QtHost::add_recent_menu(QWidget& window) {
-    auto* file = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
-    auto* exit = window.findChild<QAction*>(QStringLiteral("Exitmenu"));
+    auto* file = window.findChild<QMenu*>(QString::fromLatin1(main_controls::mnuFile.text));
+    auto* exit = window.findChild<QAction*>(QString::fromLatin1(main_controls::Exitmenu.text));
     if (recent_ == nullptr || file == nullptr || exit == nullptr) {
         return;
     }
@@ -100,7 +101,9 @@ void QtHost::add_recent_menu(QWidget& window) {
 void QtHost::open_recent(const QString& path) {
     MainForm* main = program_ != nullptr ? program_->main_form() : nullptr;
     QWidget* window = main != nullptr ? window_of(*main) : nullptr;
-    auto* get = window != nullptr ? window->findChild<QAction*>(QStringLiteral("mnuGet")) : nullptr;
+    auto* get = window != nullptr
+                    ? window->findChild<QAction*>(QString::fromLatin1(main_controls::mnuGet.text))
+                    : nullptr;
     if (get == nullptr || !get->isEnabled()) {
         beep();
         return;

@@ -222,7 +222,7 @@ QWidget* QtHost::create_window(Form& form, bool modal) {
             button->setDefault(true);
         }
     }
-    if (form.name() == "Main") {
+    if (form.name() == form_name(FormId::main)) {
         add_recent_menu(*window);
     }
 

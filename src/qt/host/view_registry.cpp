@@ -4,13 +4,13 @@
 
 namespace zqf::qt {
 
-void ViewRegistry::add(std::string form_name, ViewFactory factory, std::string main_button) {
-    factories_.insert_or_assign(std::move(form_name),
-                                Entry{std::move(factory), std::move(main_button)});
+void ViewRegistry::add(FormId form, ViewFactory factory, std::string_view main_button) {
+    factories_.insert_or_assign(std::string(form_name(form)),
+                                Entry{std::move(factory), std::string(main_button)});
 }
 
-bool ViewRegistry::has(std::string_view form_name) const {
-    return factories_.find(form_name) != factories_.end();
+bool ViewRegistry::has(FormId form) const {
+    return factories_.find(form_name(form)) != factories_.end();
 }
 
 ViewParts ViewRegistry::build(const Form& form, QWidget& window) const {

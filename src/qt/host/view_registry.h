@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ui/form.h"
+#include "core/windows/names/forms.h"
 
 #include <functional>
 #include <map>
@@ -44,13 +45,14 @@ struct ViewParts {
 // form only to learn which controls it has; it keeps nothing.
 using ViewFactory = std::function<ViewParts(const Form& form, QWidget& window)>;
 
-// Which view shows which form, by form name. A form without a view of its
-// own gets the generic one.
+// Which view shows which window. Every window of the program has a view of
+// its own (the tests hold the registry to that); anything else, a window made
+// up by a test, gets the generic one.
 class ViewRegistry {
   public:
     // `main_button`: the button Return presses in the window, if any.
-    void add(std::string form_name, ViewFactory factory, std::string main_button = {});
-    bool has(std::string_view form_name) const;
+    void add(FormId form, ViewFactory factory, std::string_view main_button = {});
+    bool has(FormId form) const;
     ViewParts build(const Form& form, QWidget& window) const;
 
   private:

@@ -16,6 +16,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "core/windows/names/current_controls.h"
+#include "core/windows/names/dual_mux_controls.h"
+#include "core/windows/names/dual_power_controls.h"
+#include "core/windows/names/test_mode_controls.h"
 #include <array>
 #include <utility>
 
@@ -24,7 +28,7 @@ namespace zqf::qt {
 namespace {
 
 QPushButton* make_load_and_close(QWidget* parent) {
-    QPushButton* button = make_button(parent, "Command1");
+    QPushButton* button = make_button(parent, test_mode_controls::Command1);
     button->setIcon(parent->style()->standardIcon(QStyle::SP_DialogOkButton));
     button->setMinimumWidth(button_width / 2);
     return button;
@@ -32,7 +36,8 @@ QPushButton* make_load_and_close(QWidget* parent) {
 
 // Load Now, Cancel and the captionless load-and-close button.
 QHBoxLayout* load_buttons(QWidget* parent) {
-    QHBoxLayout* row = make_button_row(parent, {"Command3", "Command2"});
+    QHBoxLayout* row =
+        make_button_row(parent, {test_mode_controls::Command3, test_mode_controls::Command2});
     row->insertWidget(1, make_load_and_close(parent));
     return row;
 }
@@ -86,45 +91,46 @@ ViewParts build_current_view(const Form& form, QWidget& window) {
     auto* body = new QWidget(&window);
     auto* column = new QVBoxLayout(body);
 
-    QGroupBox* frame = make_frame(body, "Frame1");
+    QGroupBox* frame = make_frame(body, current_controls::Frame1);
     auto* resistor = new QVBoxLayout(frame);
     auto* entry = new QHBoxLayout;
-    entry->addWidget(make_label(frame, "Label2"));
-    QLineEdit* ohms = make_text_box(frame, "Text2");
+    entry->addWidget(make_label(frame, current_controls::Label2));
+    QLineEdit* ohms = make_text_box(frame, current_controls::Text2);
     ohms->setMaximumWidth(100);
     entry->addWidget(ohms);
-    entry->addWidget(make_label(frame, "ohms_label"));
+    entry->addWidget(make_label(frame, current_controls::ohms_label));
     entry->addStretch();
     resistor->addLayout(entry);
-    QLabel* hint = make_note(frame, "Label1");
+    QLabel* hint = make_note(frame, current_controls::Label1);
     hint->setMinimumWidth(300);
     resistor->addWidget(hint);
     column->addWidget(frame);
 
-    column->addWidget(make_label(body, "Label3"));
+    column->addWidget(make_label(body, current_controls::Label3));
     auto* knob_row = new QHBoxLayout;
     knob_row->addStretch();
-    knob_row->addWidget(make_selector(body, "Selector1"));
+    knob_row->addWidget(make_selector(body, current_controls::Selector1));
     knob_row->addStretch();
     column->addLayout(knob_row);
-    if (form.find("Toggle1") != nullptr) {
+    if (form.find(current_controls::Toggle1) != nullptr) {
         auto* switch_row = new QHBoxLayout;
         switch_row->addStretch();
-        switch_row->addWidget(make_switch(body, "Toggle1"));
+        switch_row->addWidget(make_switch(body, current_controls::Toggle1));
         switch_row->addStretch();
         column->addLayout(switch_row);
     }
-    column->addLayout(make_button_row(body, {"Command3", "Command2"}));
+    column->addLayout(
+        make_button_row(body, {current_controls::Command3, current_controls::Command2}));
     return {body, nullptr, {}};
 }
 
 ViewParts build_dual_power_view(const Form&, QWidget& window) {
     auto* body = new QWidget(&window);
     auto* column = new QVBoxLayout(body);
-    const std::array<std::array<const char*, 3>, 3> frames{{
-        {"Frame1", "Option1", "Option2"},
-        {"Frame2", "Option3", "Option4"},
-        {"Frame3", "Option5", "Option6"},
+    const std::array<std::array<std::string_view, 3>, 3> frames{{
+        {dual_power_controls::Frame1, dual_power_controls::Option1, dual_power_controls::Option2},
+        {dual_power_controls::Frame2, dual_power_controls::Option3, dual_power_controls::Option4},
+        {dual_power_controls::Frame3, dual_power_controls::Option5, dual_power_controls::Option6},
     }};
     for (const auto& [name, normal, powerdown] : frames) {
         QGroupBox* frame = make_frame(body, name);
@@ -141,8 +147,11 @@ ViewParts build_dual_mux_view(const Form&, QWidget& window) {
     auto* body = new QWidget(&window);
     auto* column = new QVBoxLayout(body);
     auto* grid = new QGridLayout;
-    const std::array<std::pair<const char*, const char*>, 4> rows{
-        {{"Label1", "Text1"}, {"Label2", "Text2"}, {"Label3", "Text3"}, {"Label4", "Text4"}}};
+    const std::array<std::pair<std::string_view, std::string_view>, 4> rows{
+        {{dual_mux_controls::Label1, dual_mux_controls::Text1},
+         {dual_mux_controls::Label2, dual_mux_controls::Text2},
+         {dual_mux_controls::Label3, dual_mux_controls::Text3},
+         {dual_mux_controls::Label4, dual_mux_controls::Text4}}};
     int row = 0;
     for (const auto& [caption, box] : rows) {
         grid->addWidget(make_label(body, caption), row, 0);

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/windows/names/bus_log_controls.h"
 #include <algorithm>
 #include <deque>
 #include <iterator>
@@ -161,11 +162,11 @@ ViewParts build_bus_log_view(const Form& form, QWidget& window) {
     auto* footer = new QWidget(&window);
     auto* buttons = new QHBoxLayout(footer);
     buttons->setContentsMargins(column->contentsMargins());
-    QPushButton* copy = make_button(footer, "cmdCopy");
+    QPushButton* copy = make_button(footer, bus_log_controls::cmdCopy);
     buttons->addWidget(copy);
-    buttons->addWidget(make_button(footer, "cmdClear"));
+    buttons->addWidget(make_button(footer, bus_log_controls::cmdClear));
     buttons->addStretch();
-    buttons->addWidget(make_button(footer, "cmdClose"));
+    buttons->addWidget(make_button(footer, bus_log_controls::cmdClose));
 
     QObject::connect(copy, &QPushButton::clicked, table,
                      [model, table] { copy_rows(*model, *table); });
@@ -193,7 +194,7 @@ ViewParts build_bus_log_view(const Form& form, QWidget& window) {
     follow->start();
 
     ViewParts parts = beside_panel_parts(body, footer);
-    parts.main_button = "cmdClose";
+    parts.main_button = bus_log_controls::cmdClose;
     return parts;
 }
 

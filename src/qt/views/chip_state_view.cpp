@@ -8,6 +8,7 @@
 #include "qt/views/view_kit.h"
 #include "qt/views/views.h"
 
+#include "core/windows/names/chip_state_controls.h"
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -101,7 +102,8 @@ class ChipStateView {
     }
 
   private:
-    static QTreeWidget* make_tree(QWidget* parent, const char* name, const QStringList& headings) {
+    static QTreeWidget* make_tree(QWidget* parent, std::string_view name,
+                                  const QStringList& headings) {
         auto* tree = new QTreeWidget(parent);
         tree->setObjectName(QString::fromLatin1(name));
         tree->setColumnCount(static_cast<int>(headings.size()));
@@ -176,8 +178,8 @@ ViewParts build_chip_state_view(const Form& form, QWidget& window) {
     auto view = std::make_shared<ChipStateView>(dynamic_cast<const ChipStateForm&>(form), *body);
     refresh_while_shown(*body, refresh_interval_ms, [view] { view->refresh(); });
     // Close stays in view however small the window.
-    ViewParts parts = beside_panel_parts(body, make_foot(window, {"cmdClose"}));
-    parts.main_button = "cmdClose";
+    ViewParts parts = beside_panel_parts(body, make_foot(window, {chip_state_controls::cmdClose}));
+    parts.main_button = chip_state_controls::cmdClose;
     return parts;
 }
 

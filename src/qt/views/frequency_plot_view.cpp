@@ -22,6 +22,7 @@
 #include <QValueAxis>
 #include <QWheelEvent>
 
+#include "core/windows/names/frequency_plot_controls.h"
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -120,7 +121,7 @@ struct OutputChart {
     std::pair<double, double> data_range{0.0, 0.0};
 };
 
-OutputChart make_chart(QWidget* parent, const char* name, const QString& title) {
+OutputChart make_chart(QWidget* parent, std::string_view name, const QString& title) {
     auto* chart = new QChart;
     chart->setTitle(title);
     chart->legend()->setAlignment(Qt::AlignTop);
@@ -168,13 +169,13 @@ class PlotView {
     PlotView(const FrequencyPlotForm& form, QWidget& body) : form_(form) {
         auto* column = new QVBoxLayout(&body);
         auto* top = new QHBoxLayout;
-        top->addWidget(make_label(&body, "lblSpan"));
-        QComboBox* span = make_list(&body, "cboSpan");
+        top->addWidget(make_label(&body, frequency_plot_controls::lblSpan));
+        QComboBox* span = make_list(&body, frequency_plot_controls::cboSpan);
         top->addWidget(span);
-        QPushButton* live = make_button(&body, "cmdLive");
+        QPushButton* live = make_button(&body, frequency_plot_controls::cmdLive);
         top->addWidget(live);
         top->addSpacing(12);
-        QLabel* hint = make_label(&body, "lblHint");
+        QLabel* hint = make_label(&body, frequency_plot_controls::lblHint);
         top->addWidget(hint, 1);
         column->addLayout(top);
         charts_ = new QWidget(&body);
@@ -186,7 +187,8 @@ class PlotView {
         stack->addWidget(rf_.view, 1);
         stack->addWidget(if_.view, 1);
         column->addWidget(charts_, 1);
-        if (auto* label = qobject_cast<QLabel*>(body.findChild<QLabel*>("lblSpan"))) {
+        if (auto* label = qobject_cast<QLabel*>(body.findChild<QLabel*>(
+                QString::fromLatin1(frequency_plot_controls::lblSpan.text)))) {
             label->setBuddy(span);
         }
         QObject::connect(live, &QPushButton::clicked, &body, [this] { go_live(); });
@@ -303,8 +305,9 @@ ViewParts build_frequency_plot_view(const Form& form, QWidget& window) {
         return guard ? view->picture() : std::nullopt;
     });
     refresh_while_shown(*body, follow_interval_ms, [view] { view->refresh(); });
-    return beside_panel_parts(body,
-                              make_foot(window, {"cmdExportPng", "cmdExportCsv", "cmdClose"}));
+    return beside_panel_parts(body, make_foot(window, {frequency_plot_controls::cmdExportPng,
+                                                       frequency_plot_controls::cmdExportCsv,
+                                                       frequency_plot_controls::cmdClose}));
 }
 
 } // namespace zqf::qt

@@ -22,7 +22,7 @@ namespace {
 constexpr int columns = 3;
 
 // A picture whose drawing the generic view does not know: a framed square.
-QWidget* make_blank_picture(QWidget* parent, const char* name) {
+QWidget* make_blank_picture(QWidget* parent, std::string_view name) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setFrameShape(QFrame::StyledPanel);
@@ -31,7 +31,7 @@ QWidget* make_blank_picture(QWidget* parent, const char* name) {
 }
 
 QWidget* make_widget(const Control& control, QWidget* parent) {
-    const char* name = control.name().c_str();
+    std::string_view name = control.name().c_str();
     switch (control.kind()) {
     case ControlKind::label:
         return make_note(parent, name);
@@ -68,7 +68,7 @@ ViewParts build_generic_view(const Form& form, QWidget& window) {
     int row = 0;
     int column = 0;
     for (const auto& control : form.controls()) {
-        const char* name = control->name().c_str();
+        std::string_view name = control->name().c_str();
         if (control->kind() == ControlKind::menu) {
             if (parts.menu_bar == nullptr) {
                 parts.menu_bar = new QMenuBar(&window);

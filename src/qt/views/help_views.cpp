@@ -3,6 +3,9 @@
 #include "qt/views/view_kit.h"
 #include "qt/views/views.h"
 
+#include "core/windows/names/about_controls.h"
+#include "core/windows/names/comms_help_controls.h"
+#include "core/windows/names/help_controls.h"
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,14 +18,14 @@ namespace {
 
 constexpr int text_width = 460;
 
-QLabel* add_note(QWidget* parent, QVBoxLayout* column, const char* name) {
+QLabel* add_note(QWidget* parent, QVBoxLayout* column, std::string_view name) {
     QLabel* note = make_note(parent, name);
     note->setMinimumWidth(text_width);
     column->addWidget(note);
     return note;
 }
 
-void add_closing_button(QWidget* parent, QVBoxLayout* column, const char* name) {
+void add_closing_button(QWidget* parent, QVBoxLayout* column, std::string_view name) {
     auto* row = new QHBoxLayout;
     row->addStretch();
     QPushButton* button = make_button(parent, name);
@@ -38,12 +41,12 @@ void add_closing_button(QWidget* parent, QVBoxLayout* column, const char* name) 
 ViewParts build_comms_help_view(const Form&, QWidget& window) {
     auto* body = new QWidget(&window);
     auto* column = new QVBoxLayout(body);
-    QGroupBox* frame = make_frame(body, "Frame1");
+    QGroupBox* frame = make_frame(body, comms_help_controls::Frame1);
     auto* notes = new QVBoxLayout(frame);
-    add_note(frame, notes, "Label4");
-    add_note(frame, notes, "Label3");
+    add_note(frame, notes, comms_help_controls::Label4);
+    add_note(frame, notes, comms_help_controls::Label3);
     column->addWidget(frame);
-    add_closing_button(body, column, "Command1");
+    add_closing_button(body, column, comms_help_controls::Command1);
     ViewParts parts{body, nullptr, {}};
     // Not a dialog (the start window stays usable beside it), yet Escape closes it.
     parts.escape_closes = true;
@@ -53,12 +56,15 @@ ViewParts build_comms_help_view(const Form&, QWidget& window) {
 ViewParts build_help_view(const Form&, QWidget& window) {
     auto* body = new QWidget(&window);
     auto* column = new QVBoxLayout(body);
-    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7",
-                             "Label8", "Label9", "Label10", "Label11"}) {
-        const QString id = QString::fromLatin1(name);
+    for (std::string_view name :
+         {help_controls::Label1, help_controls::Label2, help_controls::Label3,
+          help_controls::Label4, help_controls::Label5, help_controls::Label6,
+          help_controls::Label7, help_controls::Label8, help_controls::Label9,
+          help_controls::Label10, help_controls::Label11}) {
         // The title and the two family names head their paragraphs.
-        const bool heading = id == "Label1" || id == "Label3" || id == "Label7";
-        if (heading && id != "Label1") {
+        const bool heading = name == help_controls::Label1 || name == help_controls::Label3 ||
+                             name == help_controls::Label7;
+        if (heading && name != help_controls::Label1) {
             column->addSpacing(8);
         }
         QLabel* note = add_note(body, column, name);
@@ -67,7 +73,7 @@ ViewParts build_help_view(const Form&, QWidget& window) {
         }
     }
     column->addSpacing(6);
-    add_closing_button(body, column, "Command1");
+    add_closing_button(body, column, help_controls::Command1);
     return {body, nullptr, {}};
 }
 
@@ -77,16 +83,16 @@ ViewParts build_about_view(const Form&, QWidget& window) {
     row->addWidget(make_picture(body, "about_icon", QStringLiteral(":/zqfeval/icon.svg"), 64, 64),
                    0, Qt::AlignTop);
     auto* column = new QVBoxLayout;
-    QLabel* revision = make_label(body, "Label1");
+    QLabel* revision = make_label(body, about_controls::Label1);
     make_prominent(*revision, 1.3);
     column->addWidget(revision);
-    column->addWidget(make_label(body, "Label3"));
+    column->addWidget(make_label(body, about_controls::Label3));
     column->addSpacing(6);
-    add_note(body, column, "Label4");
-    add_note(body, column, "Label2");
-    add_note(body, column, "tick_timing");
+    add_note(body, column, about_controls::Label4);
+    add_note(body, column, about_controls::Label2);
+    add_note(body, column, about_controls::tick_timing);
     column->addSpacing(6);
-    add_closing_button(body, column, "Command1");
+    add_closing_button(body, column, about_controls::Command1);
     row->addLayout(column);
     return {body, nullptr, {}};
 }

@@ -6,6 +6,7 @@
 #include "qt/widgets/packed_grid_layout.h"
 #include "qt/widgets/switch_button.h"
 
+#include "core/windows/names/main_controls.h"
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,7 +44,7 @@ QWidget* table_row(QWidget* parent, QLabel* name, QLabel* bits, QLabel* hex) {
     return row;
 }
 
-SwitchButton* make_indicator(QWidget* parent, const char* name) {
+SwitchButton* make_indicator(QWidget* parent, std::string_view name) {
     SwitchButton* indicator = make_switch(parent, name);
     indicator->set_indicator(true);
     return indicator;
@@ -56,19 +57,19 @@ QWidget* build_register_table(QWidget* parent, std::vector<VisibleWhile>& follow
     auto* column = new QVBoxLayout(table);
     column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(2);
-    QLabel* heading = make_label(table, "Label18");
+    QLabel* heading = make_label(table, main_controls::Label18);
     make_heading(*heading);
     column->addWidget(heading);
 
     auto* blank = new QLabel(table);
-    QLabel* binary = make_label(table, "Label34");
-    QLabel* hex = make_label(table, "Label20");
+    QLabel* binary = make_label(table, main_controls::Label34);
+    QLabel* hex = make_label(table, main_controls::Label20);
     QWidget* header = table_row(table, blank, binary, hex);
     // Column headings in the table's own font would look like data.
     binary->setFont(table->font());
     hex->setFont(table->font());
     binary->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    follow.push_back({header, "Label34"});
+    follow.push_back({header, main_controls::Label34.str()});
     column->addWidget(header);
 
     for (const DisplayPair& pair : display_pairs) {
@@ -97,7 +98,7 @@ QWidget* build_update_indicators(QWidget* parent) {
     for (const std::string_view name : {all_rf_indicator, all_if_indicator, all_indicator}) {
         groups->addWidget(make_indicator(holder, std::string(name).c_str()));
     }
-    groups->addWidget(make_button(holder, "Command8"));
+    groups->addWidget(make_button(holder, main_controls::Command8));
     column->addLayout(groups);
     return holder;
 }

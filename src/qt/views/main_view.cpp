@@ -6,6 +6,7 @@
 #include "qt/views/main_view_parts.h"
 #include "qt/views/views.h"
 
+#include "core/windows/names/main_controls.h"
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -38,7 +39,7 @@ ViewParts build_main_view(const Form& form, QWidget& window) {
     sections->addLayout(rf_column);
     auto* if_column = new QVBoxLayout;
     QWidget* if_sections = widens(build_if_sections(parts.body, parts.follow));
-    parts.follow.push_back({if_sections, "Frame4"});
+    parts.follow.push_back({if_sections, main_controls::Frame4.str()});
     if_column->addWidget(if_sections);
     if_column->addStretch();
     sections->addLayout(if_column);

@@ -3,6 +3,8 @@
 #include "qt/views/view_kit.h"
 #include "qt/views/views.h"
 
+#include "core/windows/names/crystal_controls.h"
+#include "core/windows/names/fast_lock_controls.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,9 +17,10 @@ namespace zqf::qt {
 ViewParts build_crystal_view(const Form&, QWidget& window) {
     auto* body = new QWidget(&window);
     auto* column = new QVBoxLayout(body);
-    column->addWidget(make_label(body, "Label1"));
-    column->addWidget(make_text_box(body, "Text1"));
-    column->addLayout(make_button_row(body, {"Command3", "Command1", "Command2"}));
+    column->addWidget(make_label(body, crystal_controls::Label1));
+    column->addWidget(make_text_box(body, crystal_controls::Text1));
+    column->addLayout(make_button_row(body, {crystal_controls::Command3, crystal_controls::Command1,
+                                             crystal_controls::Command2}));
     return {body, nullptr, {}};
 }
 
@@ -25,8 +28,10 @@ ViewParts build_fast_lock_view(const Form&, QWidget& window) {
     auto* body = new QWidget(&window);
     auto* column = new QVBoxLayout(body);
     auto* grid = new QGridLayout;
-    const std::pair<const char*, const char*> rows[] = {
-        {"Label1", "Text1"}, {"Label2", "PFD"}, {"Label3", "BWinterval"}};
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {fast_lock_controls::Label1, fast_lock_controls::Text1},
+        {fast_lock_controls::Label2, fast_lock_controls::PFD},
+        {fast_lock_controls::Label3, fast_lock_controls::BWinterval}};
     int row = 0;
     for (const auto& [caption, box] : rows) {
         grid->addWidget(make_label(body, caption), row, 0);
@@ -35,7 +40,8 @@ ViewParts build_fast_lock_view(const Form&, QWidget& window) {
         grid->addWidget(edit, row++, 1);
     }
     column->addLayout(grid);
-    column->addLayout(make_button_row(body, {"Command3", "Command2"}));
+    column->addLayout(
+        make_button_row(body, {fast_lock_controls::Command3, fast_lock_controls::Command2}));
     return {body, nullptr, {}};
 }
 

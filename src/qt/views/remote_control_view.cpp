@@ -5,6 +5,7 @@
 #include "qt/views/view_kit.h"
 #include "qt/views/views.h"
 
+#include "core/windows/names/remote_control_controls.h"
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -66,32 +67,33 @@ ViewParts build_remote_control_view(const Form& form, QWidget& window) {
     auto* column = new QVBoxLayout(body);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(make_label(body, "Label1"), 0, 0);
-    QLineEdit* address = make_text_box(body, "txtAddress");
+    grid->addWidget(make_label(body, remote_control_controls::Label1), 0, 0);
+    QLineEdit* address = make_text_box(body, remote_control_controls::txtAddress);
     address->setMinimumWidth(address->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 28);
     grid->addWidget(address, 0, 1);
-    grid->addWidget(make_label(body, "Label2"), 1, 0);
-    grid->addWidget(make_text_box(body, "txtFolder"), 1, 1);
+    grid->addWidget(make_label(body, remote_control_controls::Label2), 1, 0);
+    grid->addWidget(make_text_box(body, remote_control_controls::txtFolder), 1, 1);
     grid->setColumnStretch(1, 1);
     column->addLayout(grid);
 
     auto* state_row = new QHBoxLayout;
-    for (const char* name : {"cmdStart", "cmdStop"}) {
+    for (std::string_view name :
+         {remote_control_controls::cmdStart, remote_control_controls::cmdStop}) {
         QPushButton* button = make_button(body, name);
         button->setMinimumWidth(button_width);
         state_row->addWidget(button);
     }
-    QLabel* state = make_label(body, "lblState");
+    QLabel* state = make_label(body, remote_control_controls::lblState);
     state_row->addWidget(state, 1);
-    QLabel* remote = make_label(body, "lblRemote");
+    QLabel* remote = make_label(body, remote_control_controls::lblRemote);
     make_prominent(*remote, 1.1);
     remote->setStyleSheet(QStringLiteral("QLabel { color: white; background: #c0392b; "
                                          "border-radius: 3px; padding: 2px 8px; }"));
     state_row->addWidget(remote);
     column->addLayout(state_row);
-    column->addWidget(make_note(body, "lblClients"));
+    column->addWidget(make_note(body, remote_control_controls::lblClients));
 
-    column->addWidget(make_label(body, "Label3"));
+    column->addWidget(make_label(body, remote_control_controls::Label3));
     auto* table = new QTableWidget(0, 4, body);
     table->setObjectName(QStringLiteral("command_table"));
     table->setHorizontalHeaderLabels({QStringLiteral("Time (s)"), QStringLiteral("Client"),
@@ -110,8 +112,8 @@ ViewParts build_remote_control_view(const Form& form, QWidget& window) {
     table->setMinimumSize(100 * digit, 12 * table->verticalHeader()->defaultSectionSize());
     column->addWidget(table, 1);
 
-    column->addWidget(make_note(body, "Label4"));
-    column->addLayout(make_button_row(body, {"cmdClose"}));
+    column->addWidget(make_note(body, remote_control_controls::Label4));
+    column->addLayout(make_button_row(body, {remote_control_controls::cmdClose}));
 
     if (service != nullptr) {
         auto* timer = new QTimer(table);

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 
+#include "core/windows/names/main_controls.h"
 #include <array>
 #include <memory>
 
@@ -52,7 +53,8 @@ QWidget* build_status_line(const MainForm& form, QWidget& window) {
     // The chip's part is a door to the chip state, as the Board menu's entry.
     strip->set_clickable(chip_part);
     QObject::connect(strip, &StatusStrip::clicked, strip, [&window](int index) {
-        auto* entry = window.findChild<QAction*>(QStringLiteral("mnuChipState"));
+        auto* entry =
+            window.findChild<QAction*>(QString::fromLatin1(main_controls::mnuChipState.text));
         if (index == chip_part && entry != nullptr) {
             entry->trigger();
         }

@@ -4,6 +4,7 @@
 #include "qt/views/views.h"
 #include "qt/widgets/switch_button.h"
 
+#include "core/windows/names/synth_controls.h"
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,9 +23,12 @@ constexpr int note_width = 420;
 
 QGridLayout* entries(QWidget* parent) {
     auto* grid = new QGridLayout;
-    const std::pair<const char*, const char*> rows[] = {
-        {"Label1", "Text1"},  {"Label2", "Text4"}, {"Label3", "Text5"},
-        {"Label12", "Text3"}, {"Label4", "Text2"},
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {synth_controls::Label1, synth_controls::Text1},
+        {synth_controls::Label2, synth_controls::Text4},
+        {synth_controls::Label3, synth_controls::Text5},
+        {synth_controls::Label12, synth_controls::Text3},
+        {synth_controls::Label4, synth_controls::Text2},
     };
     int row = 0;
     for (const auto& [caption, box] : rows) {
@@ -40,12 +44,12 @@ QGridLayout* entries(QWidget* parent) {
 QGroupBox* reference_path(QWidget* parent) {
     auto* frame = new QGroupBox(parent);
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(make_switch(frame, "Toggle1"), 0, 0);
-    grid->addWidget(make_label(frame, "Label29"), 0, 1);
-    grid->addWidget(make_switch(frame, "Toggle2"), 1, 0);
-    grid->addWidget(make_label(frame, "Label7"), 1, 1);
-    grid->addWidget(make_label(frame, "Label13"), 2, 0, 1, 2);
-    grid->addWidget(make_label(frame, "Label14"), 3, 0, 1, 2);
+    grid->addWidget(make_switch(frame, synth_controls::Toggle1), 0, 0);
+    grid->addWidget(make_label(frame, synth_controls::Label29), 0, 1);
+    grid->addWidget(make_switch(frame, synth_controls::Toggle2), 1, 0);
+    grid->addWidget(make_label(frame, synth_controls::Label7), 1, 1);
+    grid->addWidget(make_label(frame, synth_controls::Label13), 2, 0, 1, 2);
+    grid->addWidget(make_label(frame, synth_controls::Label14), 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return frame;
 }
@@ -53,9 +57,13 @@ QGroupBox* reference_path(QWidget* parent) {
 QGroupBox* results(QWidget* parent) {
     auto* frame = new QGroupBox(parent);
     auto* grid = new QGridLayout(frame);
-    const std::pair<const char*, const char*> rows[] = {
-        {"Label5", "Label25"}, {"Label6", "Label24"},  {"Label8", "Label23"},
-        {"Label9", "Label22"}, {"Label10", "Label27"}, {"Label11", "Label17"},
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {synth_controls::Label5, synth_controls::Label25},
+        {synth_controls::Label6, synth_controls::Label24},
+        {synth_controls::Label8, synth_controls::Label23},
+        {synth_controls::Label9, synth_controls::Label22},
+        {synth_controls::Label10, synth_controls::Label27},
+        {synth_controls::Label11, synth_controls::Label17},
     };
     int row = 0;
     for (const auto& [legend, value] : rows) {
@@ -70,19 +78,20 @@ QGroupBox* results(QWidget* parent) {
 
 QVBoxLayout* buttons(QWidget* parent) {
     auto* column = new QVBoxLayout;
-    for (const char* name : {"Command3", "Command8"}) {
+    for (std::string_view name : {synth_controls::Command3, synth_controls::Command8}) {
         QPushButton* button = make_button(parent, name);
         make_heading(*button);
         column->addWidget(button);
     }
     column->addSpacing(6);
-    for (const char* name : {"Command11", "Command10", "Command4", "Command5"}) {
+    for (std::string_view name : {synth_controls::Command11, synth_controls::Command10,
+                                  synth_controls::Command4, synth_controls::Command5}) {
         column->addWidget(make_button(parent, name));
     }
     column->addSpacing(6);
     auto* row = new QHBoxLayout;
-    row->addWidget(make_button(parent, "Command6"));
-    row->addWidget(make_button(parent, "Command7"));
+    row->addWidget(make_button(parent, synth_controls::Command6));
+    row->addWidget(make_button(parent, synth_controls::Command7));
     row->addStretch();
     column->addLayout(row);
     column->addStretch();
@@ -103,13 +112,13 @@ QFrame* swatch(QWidget* parent, const QColor& colour) {
 
 QHBoxLayout* legend(QWidget* parent) {
     auto* row = new QHBoxLayout;
-    QLabel* title = make_label(parent, "Label15");
+    QLabel* title = make_label(parent, synth_controls::Label15);
     make_heading(*title);
     row->addWidget(title);
-    const std::pair<const char*, QColor> entries[] = {
-        {"Label16", QColor(Qt::white)},
-        {"Label18", QColor(192, 192, 255)},
-        {"Label19", QColor(0, 0, 255)},
+    const std::pair<std::string_view, QColor> entries[] = {
+        {synth_controls::Label16, QColor(Qt::white)},
+        {synth_controls::Label18, QColor(192, 192, 255)},
+        {synth_controls::Label19, QColor(0, 0, 255)},
     };
     for (const auto& [name, colour] : entries) {
         row->addSpacing(10);
@@ -138,7 +147,7 @@ ViewParts build_synth_view(const Form&, QWidget& window) {
     column->addLayout(top);
 
     column->addLayout(legend(body));
-    for (const char* name : {"Label20", "Label21"}) {
+    for (std::string_view name : {synth_controls::Label20, synth_controls::Label21}) {
         QLabel* note = make_note(body, name);
         note->setMinimumWidth(note_width);
         column->addWidget(note);
@@ -146,12 +155,12 @@ ViewParts build_synth_view(const Form&, QWidget& window) {
     auto* bottom = new QHBoxLayout;
     // What was written, where it is not what was asked for: beside Exit, so
     // its coming and going never moves the window's layout.
-    QLabel* grid_note = make_note(body, "grid_note");
+    QLabel* grid_note = make_note(body, synth_controls::grid_note);
     make_heading(*grid_note);
     grid_note->setStyleSheet(QStringLiteral("color: %1").arg(warning_text_colour.name()));
     grid_note->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     bottom->addWidget(grid_note, 1);
-    QPushButton* exit = make_button(body, "Command2");
+    QPushButton* exit = make_button(body, synth_controls::Command2);
     exit->setMinimumWidth(96);
     bottom->addWidget(exit);
     column->addLayout(bottom);

@@ -25,36 +25,36 @@ namespace zqf::qt {
 
 namespace {
 
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
+template <typename W> W* named(W* widget, std::string_view name) {
+    widget->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     return widget;
 }
 
 } // namespace
 
-QLabel* make_label(QWidget* parent, const char* name) {
+QLabel* make_label(QWidget* parent, std::string_view name) {
     auto* label = named(new QLabel(parent), name);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-QLabel* make_note(QWidget* parent, const char* name) {
+QLabel* make_note(QWidget* parent, std::string_view name) {
     QLabel* label = make_label(parent, name);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QPushButton* make_button(QWidget* parent, const char* name) {
+QPushButton* make_button(QWidget* parent, std::string_view name) {
     auto* button = named(new QPushButton(parent), name);
     button->setAutoDefault(false);
     return button;
 }
 
-QHBoxLayout* make_button_row(QWidget* parent, std::initializer_list<const char*> names) {
+QHBoxLayout* make_button_row(QWidget* parent, std::initializer_list<std::string_view> names) {
     auto* row = new QHBoxLayout;
     row->addStretch();
-    for (const char* name : names) {
+    for (std::string_view name : names) {
         QPushButton* button = make_button(parent, name);
         button->setMinimumWidth(button_width);
         row->addWidget(button);
@@ -62,15 +62,15 @@ QHBoxLayout* make_button_row(QWidget* parent, std::initializer_list<const char*>
     return row;
 }
 
-SwitchButton* make_switch(QWidget* parent, const char* name) {
+SwitchButton* make_switch(QWidget* parent, std::string_view name) {
     return named(new SwitchButton(parent), name);
 }
 
-OptionWidget* make_option(QWidget* parent, const char* name) {
+OptionWidget* make_option(QWidget* parent, std::string_view name) {
     return named(new OptionWidget(parent), name);
 }
 
-QComboBox* make_list(QWidget* parent, const char* name) {
+QComboBox* make_list(QWidget* parent, std::string_view name) {
     auto* list = named(new QComboBox(parent), name);
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     list->setMaxVisibleItems(16);
@@ -78,19 +78,19 @@ QComboBox* make_list(QWidget* parent, const char* name) {
     return list;
 }
 
-QLineEdit* make_text_box(QWidget* parent, const char* name) {
+QLineEdit* make_text_box(QWidget* parent, std::string_view name) {
     return named(new QLineEdit(parent), name);
 }
 
-QGroupBox* make_frame(QWidget* parent, const char* name) {
+QGroupBox* make_frame(QWidget* parent, std::string_view name) {
     return named(new QGroupBox(parent), name);
 }
 
-RotaryKnob* make_selector(QWidget* parent, const char* name) {
+RotaryKnob* make_selector(QWidget* parent, std::string_view name) {
     return named(new RotaryKnob(parent), name);
 }
 
-QProgressBar* make_progress(QWidget* parent, const char* name) {
+QProgressBar* make_progress(QWidget* parent, std::string_view name) {
     auto* bar = named(new QProgressBar(parent), name);
     // Fine steps, so a long sweep still moves the bar.
     bar->setRange(0, progress_steps);
@@ -99,7 +99,7 @@ QProgressBar* make_progress(QWidget* parent, const char* name) {
     return bar;
 }
 
-QWidget* make_picture(QWidget* parent, const char* name, const QString& resource, int width,
+QWidget* make_picture(QWidget* parent, std::string_view name, const QString& resource, int width,
                       int height) {
     // Not a label: a picture's (empty) caption must not wipe the drawing.
     auto* picture = named(new QSvgWidget(resource, parent), name);
@@ -119,7 +119,7 @@ void refresh_while_shown(QWidget& body, int interval_ms, std::function<void()> r
     timer->start();
 }
 
-QWidget* make_foot(QWidget& window, std::initializer_list<const char*> names) {
+QWidget* make_foot(QWidget& window, std::initializer_list<std::string_view> names) {
     auto* foot = new QWidget(&window);
     foot->setLayout(make_button_row(foot, names));
     return foot;

@@ -24,23 +24,23 @@ class SwitchButton;
 
 // Widgets as the views use them, each named after the control it shows. Text
 // comes from the models through the binder, never from here.
-QLabel* make_label(QWidget* parent, const char* name);
+QLabel* make_label(QWidget* parent, std::string_view name);
 // A label that wraps its text over several lines.
-QLabel* make_note(QWidget* parent, const char* name);
-QPushButton* make_button(QWidget* parent, const char* name);
+QLabel* make_note(QWidget* parent, std::string_view name);
+QPushButton* make_button(QWidget* parent, std::string_view name);
 // The least width of a window's foot buttons, so a row of them lines up.
 constexpr int button_width = 96;
 // The buttons at the foot of a window, on the right, in the order given.
-QHBoxLayout* make_button_row(QWidget* parent, std::initializer_list<const char*> names);
-SwitchButton* make_switch(QWidget* parent, const char* name);
-OptionWidget* make_option(QWidget* parent, const char* name);
-QComboBox* make_list(QWidget* parent, const char* name);
-QLineEdit* make_text_box(QWidget* parent, const char* name);
-QGroupBox* make_frame(QWidget* parent, const char* name);
-RotaryKnob* make_selector(QWidget* parent, const char* name);
-QProgressBar* make_progress(QWidget* parent, const char* name);
+QHBoxLayout* make_button_row(QWidget* parent, std::initializer_list<std::string_view> names);
+SwitchButton* make_switch(QWidget* parent, std::string_view name);
+OptionWidget* make_option(QWidget* parent, std::string_view name);
+QComboBox* make_list(QWidget* parent, std::string_view name);
+QLineEdit* make_text_box(QWidget* parent, std::string_view name);
+QGroupBox* make_frame(QWidget* parent, std::string_view name);
+RotaryKnob* make_selector(QWidget* parent, std::string_view name);
+QProgressBar* make_progress(QWidget* parent, std::string_view name);
 // A picture from the program's resources (an SVG), drawn at `width` x `height`.
-QWidget* make_picture(QWidget* parent, const char* name, const QString& resource, int width,
+QWidget* make_picture(QWidget* parent, std::string_view name, const QString& resource, int width,
                       int height);
 
 // Text that warns (the chip behind the panel, no link, a frequency off its
@@ -55,7 +55,7 @@ inline const QColor fault_text_colour{190, 0, 0};
 void refresh_while_shown(QWidget& body, int interval_ms, std::function<void()> refresh);
 
 // The buttons at the foot of a window in a row of their own, below its body.
-QWidget* make_foot(QWidget& window, std::initializer_list<const char*> names);
+QWidget* make_foot(QWidget& window, std::initializer_list<std::string_view> names);
 
 // The parts of a window that stays open beside the panel: its body scrolls,
 // its foot does not, and Escape closes it.

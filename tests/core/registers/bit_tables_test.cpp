@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <set>
 #include <string>
 
@@ -61,83 +60,6 @@ TEST(BitTables, EveryDevicesFieldsOwnDisjointBits) {
                 }
             });
         }
-    }
-}
-
-// What one step of a member stands for, as the panel and the windows store it
-// (raw members, not listed, step by 1). A factor that does not move that step
-// onto the lowest bit of its field would put the field's code elsewhere.
-TEST(BitTables, EachFactorMovesOneStepOfItsMemberOntoItsLowestBit) {
-    using S = SharedState;
-    struct Unit {
-        FieldRef member;
-        double weight;
-        Family only = Family::none; // none: every family
-    };
-    const double p = 2.0;
-    const Unit units[] = {
-        {&S::fastlock_4r, std::pow(p, 23)},
-        {&S::load_control, std::pow(p, 23)},
-        {&S::muxout_code, std::pow(p, 20), Family::four_register},
-        {&S::muxout_code, std::pow(p, 20), Family::five_register},
-        {&S::muxout_code, std::pow(p, 7), Family::dual},
-        {&S::test_mode, std::pow(p, 11), Family::dual},
-        {&S::doubler_field, std::pow(p, 19)},
-        {&S::doubler_field_5, std::pow(p, 20)},
-        {&S::rdiv2_field, std::pow(p, 21)},
-        {&S::prescaler_field, std::pow(p, 20)},
-        {&S::cp_div2, std::pow(p, 10)},
-        {&S::cp_current_4r, std::pow(p, 7)},
-        {&S::cp_current_5r, std::pow(p, 24)},
-        {&S::rf_cp_current_dual, std::pow(p, 9)},
-        {&S::rf_pd_polarity, std::pow(p, 7)},
-        {&S::ldp_bit, std::pow(p, 5)},
-        {&S::rf_powerdown, std::pow(p, 5)},
-        {&S::rf_cp_three_state, std::pow(p, 4)},
-        {&S::rf_counter_reset, std::pow(p, 3)},
-        {&S::fastlock_5r, std::pow(p, 28)},
-        {&S::ns_bits_5r, std::pow(p, 29)},
-        {&S::clk_div_mode, std::pow(p, 19)},
-        {&S::xo_disable, std::pow(p, 6)},
-        {&S::rf_if_powerdown, std::pow(p, 5)},
-        {&S::cp_three_state, std::pow(p, 4)},
-        {&S::counter_reset, std::pow(p, 3)},
-        {&S::cp_gain, std::pow(p, 23)},
-        {&S::if_prescaler_field, std::pow(p, 21)},
-        {&S::if_ref_doubler, std::pow(p, 18)},
-        {&S::if_test_mode, std::pow(p, 11)},
-        {&S::rf_phase_resync, std::pow(p, 11)},
-        {&S::if_cp_current, std::pow(p, 8)},
-        {&S::if_pd_polarity, std::pow(p, 7)},
-        {&S::if_ldp, std::pow(p, 6)},
-        {&S::if_powerdown, std::pow(p, 5)},
-        {&S::if_cp_three_state, std::pow(p, 4)},
-        {&S::if_counter_reset, std::pow(p, 3)},
-    };
-    for (const DeviceProfile& device : catalogue_profiles()) {
-        for_each_device_term(device, [&](int index, const Term& term) {
-            if (term.placement == Placement::overlay &&
-                term.id != F::rf_phase_resync) { // patterns added as stored
-                return;
-            }
-            double weight = std::holds_alternative<std::monostate>(term.member) ? 0.0 : 1.0;
-            if (term.placement == Placement::reading) {
-                weight = 2048.0; // the test-mode window stores the mode times 2048
-            }
-            for (const Unit& unit : units) {
-                if (term.placement != Placement::reading && unit.member == term.member &&
-                    (unit.only == Family::none || unit.only == device.family)) {
-                    weight = unit.weight;
-                }
-            }
-            const std::string label =
-                where(device, index) + " " + std::string(field_info(term.id).key);
-            if (weight == 0.0) { // a constant: the factor is its bit
-                EXPECT_EQ(term.factor, std::ldexp(1.0, term.bits.low)) << label;
-                return;
-            }
-            EXPECT_EQ(weight * term.factor, std::ldexp(1.0, term.bits.low)) << label;
-        });
     }
 }
 

@@ -1,3 +1,4 @@
+#include "core/windows/names/main_controls.h"
 #include "program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ struct BoardMenu : ::testing::Test {
     bool enabled(std::string_view entry) { return b.main().get<CaptionControl>(entry).enabled(); }
     void record_to(std::optional<std::string> path) {
         b.host.file = std::move(path);
-        b.click("Main", "mnuRecordBus");
+        b.click("Main", main_controls::mnuRecordBus);
     }
 
     FakeRecording recording;
@@ -62,7 +63,7 @@ struct BoardMenu : ::testing::Test {
 TEST_F(BoardMenu, AFileThatCannotBeCompletedIsTold) {
     record_to("/tmp/bus.vcd");
     recording.stop_failure = "Input/output error";
-    b.click("Main", "mnuStopRecording");
+    b.click("Main", main_controls::mnuStopRecording);
     EXPECT_TRUE(enabled("mnuRecordBus"));
     EXPECT_FALSE(enabled("mnuStopRecording"));
     EXPECT_EQ(b.host.events,
@@ -88,7 +89,7 @@ TEST_F(BoardMenu, AFailureDuringATransferIsToldOnceTheEventIsOver) {
 
 TEST_F(BoardMenu, EndingTheProgramPutsARecordingUnderWayInItsFile) {
     record_to("/tmp/bus.vcd");
-    b.click("Main", "Exitmenu");
+    b.click("Main", main_controls::Exitmenu);
     EXPECT_EQ(recording.calls, (std::vector<std::string>{"start /tmp/bus.vcd", "stop"}));
     EXPECT_TRUE(b.program.ended());
 }

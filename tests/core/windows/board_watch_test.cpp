@@ -1,6 +1,8 @@
 #include "planner_fixture.h"
 
 #include "core/windows/chip_state_form.h"
+#include "core/windows/names/lock_time_controls.h"
+#include "core/windows/names/main_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +26,8 @@ std::string cell(const BusLog& log, std::size_t row, BusLogColumn column) {
 }
 
 ChipReport report_of(ProgramBench& b) {
-    b.main().find("mnuChipState")->user_click();
-    return b.program.find_form<ChipStateForm>("chipstate")->report();
+    b.main().find(main_controls::mnuChipState)->user_click();
+    return b.program.find_form<ChipStateForm>(FormId::chip_state)->report();
 }
 
 std::string summary(ProgramBench& b) {
@@ -86,12 +88,12 @@ TEST(BoardWatch, ASessionLeavesTheChipBehindThePanelWhereTheWindowsSaySo) {
 
     // A switch of the panel only lights its indicator: R2 is behind, the
     // frequency is not.
-    b.main().find("Toggle1")->user_click();
+    b.main().find(main_controls::Toggle1)->user_click();
     EXPECT_EQ(statuses(b), (Texts{"as on the panel", "stale", "stale", "as on the panel"}));
     EXPECT_EQ(summary(b), "chip: 3502.50000 MHz, panel: 1750.50000 MHz, R1 not written since the "
                           "last change");
-    b.main().find("Toggle20")->user_click();
-    b.main().find("Toggle21")->user_click();
+    b.main().find(main_controls::Toggle20)->user_click();
+    b.main().find(main_controls::Toggle21)->user_click();
     EXPECT_EQ(summary(b), "chip and panel: 1750.50000 MHz");
     EXPECT_EQ(statuses(b), Texts(4, "as on the panel"));
 
@@ -117,13 +119,13 @@ TEST(BoardWatch, AHopAfterAnLcdStepLeavesTheModulusBehind) {
     b.click("Command3");
     b.click("Command4"); // 1750.5 MHz as 1/20
     b.click("Command2");
-    b.main().find("Command11")->user_click(); // "Frequency Hop"
+    b.main().find(main_controls::Command11)->user_click(); // "Frequency Hop"
     b.program.collect();
     Form& hopper = b.form("locktime");
     hopper.get<TextBox>("Text1").user_type("1850.4");
     hopper.get<TextBox>("Text2").user_type("1860.2");
     hopper.get<TextBox>("Text3").user_type("1");
-    b.ProgramBench::click("locktime", "Command1");
+    b.ProgramBench::click("locktime", lock_time_controls::Command1);
     const std::size_t before = b.program.bus_log().size();
 
     hopper.get<Timer>("Timer1").fire();
@@ -139,9 +141,9 @@ TEST(BoardWatch, AHopAfterAnLcdStepLeavesTheModulusBehind) {
     EXPECT_EQ(log.row(before + 1).word, *b.board.latched(0));
 
     // Writing R1 brings the chip to the panel's frequency.
-    b.ProgramBench::click("locktime", "Command3");
-    b.ProgramBench::click("locktime", "Command2");
-    b.main().find("Toggle20")->user_click();
+    b.ProgramBench::click("locktime", lock_time_controls::Command3);
+    b.ProgramBench::click("locktime", lock_time_controls::Command2);
+    b.main().find(main_controls::Toggle20)->user_click();
     EXPECT_EQ(summary(b), "chip and panel: 1860.20000 MHz");
 }
 
@@ -169,7 +171,7 @@ TEST(BoardWatch, WordsThatNeverReachTheBoardAreLoggedAsFailedWithTheReason) {
     b.board.set_claim_result(0);
     b.board.set_failure_reason("/dev/parport0 is in use by another program");
     b.confirm("Option1", "option_par");
-    b.main().find("Command8")->user_click(); // "Update R3,R2,R1,R0"
+    b.main().find(main_controls::Command8)->user_click(); // "Update R3,R2,R1,R0"
     const BusLog& log = b.program.bus_log();
     ASSERT_EQ(log.size(), 4U);
     EXPECT_EQ(log.row(0).delivery, Delivery::failed);
@@ -182,7 +184,7 @@ TEST(BoardWatch, WordsThatNeverReachTheBoardAreLoggedAsFailedWithTheReason) {
     ProgramBench usb;
     usb.board.set_firmware_result(-1);
     usb.confirm("Option1", "option_usb");
-    usb.main().find("Command8")->user_click();
+    usb.main().find(main_controls::Command8)->user_click();
     EXPECT_EQ(cell(usb.program.bus_log(), 0, BusLogColumn::outcome),
               "failed: no USB adapter is ready");
 
@@ -190,7 +192,7 @@ TEST(BoardWatch, WordsThatNeverReachTheBoardAreLoggedAsFailedWithTheReason) {
     ProgramBench none;
     none.confirm("Option1", "");
     none.state().comm_link = "none";
-    none.main().find("Command8")->user_click();
+    none.main().find(main_controls::Command8)->user_click();
     EXPECT_EQ(cell(none.program.bus_log(), 0, BusLogColumn::outcome), "not sent: no link");
     EXPECT_EQ(cell(none.program.bus_log(), 0, BusLogColumn::link), "none");
 }

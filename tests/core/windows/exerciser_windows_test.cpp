@@ -1,6 +1,9 @@
 // The exercisers' windows as the main window opens them. The bench scripts
 // sweep_*, hop_*, spur_opt and exerciser_refusals run their timers and trace
 // the words; here are the doors, modality and the close boxes.
+#include "core/windows/names/main_controls.h"
+#include "core/windows/names/spur_opt_controls.h"
+#include "core/windows/names/sweep_controls.h"
 #include "planner_fixture.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +51,7 @@ TEST(ExerciserWindows, OnlyTheZqf7340SweepsThePhase) {
     for (const char* option : {"Option1", "Option2", "Option3", "Option5", "Option6"}) {
         ProgramBench bench;
         bench.confirm(option);
-        EXPECT_FALSE(bench.main().get<CaptionControl>("command14").enabled()) << option;
+        EXPECT_FALSE(bench.main().get(main_controls::command14).enabled()) << option;
     }
 }
 
@@ -57,9 +60,9 @@ TEST(ExerciserWindows, OnlyTheZqf7340SweepsThePhase) {
 TEST(ExerciserWindows, CloseBoxes) {
     ProgramBench sweep;
     sweep.confirm("Option1");
-    sweep.click("Main", "Command9");
-    sweep.click("sweepform", "Command3");
-    Timer& timer = sweep.form("sweepform").get<Timer>("Timer1");
+    sweep.click("Main", main_controls::Command9);
+    sweep.click("sweepform", sweep_controls::Command3);
+    Timer& timer = sweep.form("sweepform").get(sweep_controls::Timer1);
     EXPECT_TRUE(timer.timer_enabled());
     sweep.form("sweepform").close_box();
     EXPECT_EQ(sweep.program.find("sweepform"), nullptr);
@@ -67,13 +70,13 @@ TEST(ExerciserWindows, CloseBoxes) {
 
     ProgramBench phase;
     phase.confirm("Option4");
-    phase.click("Main", "command14");
-    phase.form("spur_opt").get<TextBox>("phase_value_box").user_type("7");
-    phase.click("spur_opt", "Command1");
+    phase.click("Main", main_controls::command14);
+    phase.form("spur_opt").get(spur_opt_controls::phase_value_box).user_type("7");
+    phase.click("spur_opt", spur_opt_controls::Command1);
     phase.record_sends();
     phase.form("spur_opt").close_box();
     EXPECT_EQ(phase.program.find("spur_opt"), nullptr);
-    EXPECT_EQ(phase.main().get<TextBox>("phase_reg_textbox").text(), "7");
+    EXPECT_EQ(phase.main().get(main_controls::phase_reg_textbox).text(), "7");
     EXPECT_EQ(phase.state().phase_value, 7.0);
     EXPECT_TRUE(phase.sent.empty());
 }

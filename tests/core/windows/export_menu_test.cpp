@@ -1,4 +1,5 @@
 #include "core/link/full_write.h"
+#include "core/windows/names/main_controls.h"
 #include "files/bounded_read.h"
 #include "program_fixture.h"
 
@@ -28,7 +29,7 @@ TEST(ExportMenu, WritesThePanelsWordsInTheChosenFormatWithoutSending) {
         bench.host.events.clear();
         for (const auto& [name, format] : files) {
             bench.host.file = (bench.dir / name).string();
-            bench.click("Main", "mnuExport");
+            bench.click("Main", main_controls::mnuExport);
             const FileRead file = read_bounded(*bench.host.file, settings_file_kind);
             ASSERT_TRUE(file.ok()) << option << ' ' << name << ": " << file.error;
             EXPECT_EQ(file.bytes, exported(bench.state(), format)) << option << ' ' << name;
@@ -43,7 +44,7 @@ TEST(ExportMenu, RefusalsAreToldAndLeaveNoFile) {
     bench.confirm("Option1");
     bench.host.file = (bench.dir / "missing" / "regs.csv").string();
     bench.host.events.clear();
-    bench.click("Main", "mnuExport");
+    bench.click("Main", main_controls::mnuExport);
     ASSERT_EQ(bench.host.events.size(), 2U);
     EXPECT_EQ(bench.host.events[0], "beep");
     EXPECT_NE(bench.host.events[1].find("The registers could not be exported: cannot write"),
@@ -54,7 +55,7 @@ TEST(ExportMenu, RefusalsAreToldAndLeaveNoFile) {
     bench.state().int_val = 1000; // 9 bits hold 511
     bench.host.file = (bench.dir / "regs.csv").string();
     bench.host.events.clear();
-    bench.click("Main", "mnuExport");
+    bench.click("Main", main_controls::mnuExport);
     ASSERT_EQ(bench.host.events.size(), 2U);
     EXPECT_EQ(bench.host.events[1].rfind(
                   "message exclamation \"Norvik Evaluation Software\" \"The registers cannot be "
@@ -68,7 +69,7 @@ TEST(ExportMenu, RefusalsAreToldAndLeaveNoFile) {
     bench.state().int_val = 100;
     bench.host.file.reset();
     bench.host.events.clear();
-    bench.click("Main", "mnuExport");
+    bench.click("Main", main_controls::mnuExport);
     EXPECT_TRUE(bench.host.events.empty());
 }
 

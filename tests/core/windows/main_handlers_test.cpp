@@ -1,3 +1,5 @@
+#include "core/windows/names/fast_lock_controls.h"
+#include "core/windows/names/main_controls.h"
 #include "program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -133,7 +135,7 @@ TEST(MainPanel, EverySwitchListAndModeOnEveryFamily) {
             Names lit = b.lit_indicators();
             std::sort(lit.begin(), lit.end());
             EXPECT_EQ(lit, expected.lit) << label;
-            EXPECT_EQ(b.main().get<CaptionControl>("vcofreq").caption() == "1234.50000MHz",
+            EXPECT_EQ(b.main().get(main_controls::vcofreq).caption() == "1234.50000MHz",
                       expected.refresh)
                 << label;
             EXPECT_EQ(b.sent, expected.send_all ? families[f].second : Order{}) << label;
@@ -146,31 +148,31 @@ TEST(MainPanel, ListsStoreTheirFields) {
     b.confirm("Option1");
     MainForm& m = b.main();
     // The bench script panel_four_register writes R1 with the 4/5 prescaler.
-    m.get<ListBox>("Combo4").user_choose(0);
-    EXPECT_EQ(m.get<CaptionControl>("prescale").caption(), "4/5"); // follows on every family
-    m.get<ListBox>("Combo1").user_choose(15);
+    m.get(main_controls::Combo4).user_choose(0);
+    EXPECT_EQ(m.get(main_controls::prescale).caption(), "4/5"); // follows on every family
+    m.get(main_controls::Combo1).user_choose(15);
     EXPECT_EQ(b.state().resync_value, 15);
     EXPECT_EQ(b.state().load_control, 8388608.0);
     // A list set to no entry stores nothing, but lights all the same.
     b.switch_all_indicators_off();
-    m.get<ListBox>("Combo8").set_index(-1);
+    m.get(main_controls::Combo8).set_index(-1);
     EXPECT_EQ(b.lit_indicators(), (Names{"Toggle20", "Toggle30"}));
 
     ProgramBench dual;
     dual.confirm("Option6");
-    dual.main().get<ListBox>("Combo5").user_choose(1); // 16/17
+    dual.main().get(main_controls::Combo5).user_choose(1); // 16/17
     EXPECT_EQ(dual.state().if_prescaler, 16);
     EXPECT_EQ(dual.state().if_prescaler_field, 1 << 21);
     EXPECT_EQ(dual.state().if_r, 50);
     EXPECT_EQ(dual.state().if_n, 2700);
     EXPECT_EQ(dual.state().if_b, 168);
     EXPECT_EQ(dual.state().if_a, 12);
-    dual.main().get<ListBox>("Combo7").user_choose(13);
+    dual.main().get(main_controls::Combo7).user_choose(13);
     EXPECT_EQ(dual.state().muxout_code, 13 * 128.0);
-    EXPECT_EQ(dual.main().get<CaptionControl>("Label5").caption(), "RF/IF Digital Lock Detect");
+    EXPECT_EQ(dual.main().get(main_controls::Label5).caption(), "RF/IF Digital Lock Detect");
     dual.state().if_pfd_freq = 0; // no usable IF plan: a beep, the counters stay
     dual.host.events.clear();
-    dual.main().get<ListBox>("Combo5").user_choose(0);
+    dual.main().get(main_controls::Combo5).user_choose(0);
     EXPECT_EQ(dual.host.events, (Names{"beep"}));
     EXPECT_EQ(dual.state().if_b, 168);
 }
@@ -182,18 +184,18 @@ TEST(MainPanel, IfDoublerKeepsTheComparisonFrequency) {
     ProgramBench b; // panel_dual takes R 50 there and back
     b.confirm("Option6");
     b.state().if_r = 51;
-    b.toggle("Toggle14").user_click();
+    b.toggle(main_controls::Toggle14).user_click();
     EXPECT_EQ(b.state().if_r, 102);
     EXPECT_EQ(b.state().if_ref_doubler, 1 << 18);
-    b.toggle("Toggle14").user_click();
+    b.toggle(main_controls::Toggle14).user_click();
     EXPECT_EQ(b.state().if_r, 51);
     EXPECT_EQ(b.state().if_ref_doubler, 0);
     ProgramBench huge;
     huge.confirm("Option6");
     huge.state().if_r = 2000000000; // doubling would overflow: refused with a beep
-    huge.toggle("Toggle14").user_click();
+    huge.toggle(main_controls::Toggle14).user_click();
     EXPECT_EQ(huge.state().if_r, 2000000000);
-    EXPECT_FALSE(huge.lit("Toggle14"));
+    EXPECT_FALSE(huge.lit(main_controls::Toggle14));
     EXPECT_EQ(huge.host.events.back(), "beep");
 }
 
@@ -201,22 +203,22 @@ TEST(MainPanel, FastLockSwitch) {
     ProgramBench b;
     b.confirm("Option2"); // ZQF7320
     b.switch_all_indicators_off();
-    b.toggle("Toggle32").user_click();
+    b.toggle(main_controls::Toggle32).user_click();
     EXPECT_EQ(b.state().load_control, 8388608.0);
     // The rest waits for the fast-lock window, opened modally over the panel.
     ASSERT_NE(b.program.find("fastlockform"), nullptr);
     EXPECT_TRUE(b.program.is_blocked(b.main()));
     EXPECT_TRUE(b.lit_indicators().empty());
-    b.control<CaptionControl>("fastlockform", "Command2").user_click();
-    EXPECT_EQ(b.main().get<ListBox>("Combo8").index(), 6);
+    b.control<CaptionControl>("fastlockform", fast_lock_controls::Command2).user_click();
+    EXPECT_EQ(b.main().get(main_controls::Combo8).index(), 6);
     EXPECT_EQ(b.lit_indicators(), (Names{"Toggle20", "Toggle30"}));
-    b.toggle("Toggle32").user_click();
+    b.toggle(main_controls::Toggle32).user_click();
     EXPECT_EQ(b.state().load_control, 0.0);
 
     ProgramBench five;
     five.confirm("Option4");
     five.switch_all_indicators_off();
-    five.toggle("Toggle32").user_click();
+    five.toggle(main_controls::Toggle32).user_click();
     EXPECT_EQ(five.state().fastlock_5r, 1 << 28);
     EXPECT_EQ(five.lit_indicators(), (Names{"Toggle21", "Toggle30"}));
 }
@@ -231,14 +233,14 @@ TEST(UpdateIndicators, RegisterIndicatorWritesAndSyncsTheGroups) {
         b.toggle(name).set_state(true);
     }
     b.record_sends();
-    b.toggle("Toggle22").user_click(); // reads off: R3 is written all the same
+    b.toggle(main_controls::Toggle22).user_click(); // reads off: R3 is written all the same
     EXPECT_EQ(b.sent, (Order{3}));
     EXPECT_TRUE(b.lit_indicators().empty());
 
-    b.toggle("Toggle20").set_state(true);
-    b.toggle("Toggle30").set_state(true);
-    b.toggle("Toggle26").set_state(true);
-    b.toggle("Toggle19").user_click(); // on now; R1 still waits
+    b.toggle(main_controls::Toggle20).set_state(true);
+    b.toggle(main_controls::Toggle30).set_state(true);
+    b.toggle(main_controls::Toggle26).set_state(true);
+    b.toggle(main_controls::Toggle19).user_click(); // on now; R1 still waits
     EXPECT_EQ(b.lit_indicators(), (Names{"Toggle20", "Toggle30", "Toggle26"}));
 }
 
@@ -246,11 +248,11 @@ TEST(UpdateIndicators, R6IndicatorReadingOnWritesNothing) {
     ProgramBench b;
     b.confirm("Option6");
     b.record_sends();
-    b.toggle("Toggle25").user_click(); // was off: reads on
+    b.toggle(main_controls::Toggle25).user_click(); // was off: reads on
     EXPECT_TRUE(b.sent.empty());
-    EXPECT_FALSE(b.lit("Toggle25"));
-    b.toggle("Toggle25").set_state(true);
-    b.toggle("Toggle25").user_click(); // reads off: writes R6
+    EXPECT_FALSE(b.lit(main_controls::Toggle25));
+    b.toggle(main_controls::Toggle25).set_state(true);
+    b.toggle(main_controls::Toggle25).user_click(); // reads off: writes R6
     EXPECT_EQ(b.sent, (Order{6}));
 }
 
@@ -284,12 +286,14 @@ TEST(UpdateIndicators, GroupWriteOrders) {
 TEST(UpdateIndicators, GroupClicksSwitchMembersOff) {
     ProgramBench five;
     five.confirm("Option4");
-    five.toggle("Toggle30").set_state(false); // reads on after the click: only itself goes off
-    five.toggle("Toggle30").user_click();
+    five.toggle(main_controls::Toggle30)
+        .set_state(false); // reads on after the click: only itself goes off
+    five.toggle(main_controls::Toggle30).user_click();
     EXPECT_EQ(five.lit_indicators(),
               (Names{"Toggle19", "Toggle20", "Toggle21", "Toggle22", "Toggle23"}));
-    five.toggle("Toggle30").set_state(true);
-    five.toggle("Toggle30").user_click(); // reads off: its members, and R4 here, go off
+    five.toggle(main_controls::Toggle30).set_state(true);
+    five.toggle(main_controls::Toggle30)
+        .user_click(); // reads off: its members, and R4 here, go off
     EXPECT_TRUE(five.lit_indicators().empty());
 
     ProgramBench dual;
@@ -297,30 +301,11 @@ TEST(UpdateIndicators, GroupClicksSwitchMembersOff) {
     for (const char* name : {"Toggle24", "Toggle29", "Toggle26", "Toggle30"}) {
         dual.toggle(name).set_state(true);
     }
-    dual.toggle("Toggle29").user_click(); // reads off
+    dual.toggle(main_controls::Toggle29).user_click(); // reads off
     EXPECT_TRUE(dual.lit_indicators().empty());
 }
 
 // ---- noise and spur modes ----------------------------------------------------
-
-TEST(NoiseModes, PatternsPerFamily) {
-    ProgramBench b;
-    b.confirm("Option6");
-    MainForm& m = b.main();
-    m.get<OptionButton>("Option2").user_click();
-    EXPECT_EQ(b.state().ns_bits_dual, 64);
-    EXPECT_EQ(b.state().ns_bits_4r, 896); // panel_four_register checks the modes' colours
-    m.get<OptionButton>("Option3").user_click();
-    EXPECT_EQ(b.state().ns_bits_dual, 34880);
-    EXPECT_EQ(b.state().ns_bits_5r, 0);
-
-    ProgramBench five;
-    five.confirm("Option4");
-    five.main().get<OptionButton>("Option1").user_click();
-    EXPECT_EQ(five.state().ns_bits_5r, (1 << 30) + (1 << 29));
-    five.main().get<OptionButton>("Option2").user_click(); // leaves the 5-register bits
-    EXPECT_EQ(five.state().ns_bits_5r, (1 << 30) + (1 << 29));
-}
 
 TEST(NoiseModes, TheFirstSpurModeOfTheRunIsTheMainWindowsOwn) {
     // The main window selects "Lowest Spur Mode" while it loads, before a
@@ -329,16 +314,16 @@ TEST(NoiseModes, TheFirstSpurModeOfTheRunIsTheMainWindowsOwn) {
     b.confirm("Option6");
     EXPECT_EQ(b.state().first_option1_done, 1);
     EXPECT_TRUE(b.lit_indicators().empty());
-    b.main().get<OptionButton>("Option3").user_click();
+    b.main().get(main_controls::Option3).user_click();
     b.switch_all_indicators_off();
-    b.main().get<OptionButton>("Option1").user_click();
+    b.main().get(main_controls::Option1).user_click();
     EXPECT_EQ(b.lit_indicators(), (Names{"Toggle21", "Toggle30"}));
 
     // With the flag still clear, the dual family lights all three groups.
     ProgramBench fresh;
     fresh.confirm("Option6");
     fresh.state().first_option1_done = 0;
-    fresh.main().get<OptionButton>("Option1").user_click();
+    fresh.main().get(main_controls::Option1).user_click();
     EXPECT_EQ(fresh.lit_indicators(), (Names{"Toggle30", "Toggle29", "Toggle26"}));
     EXPECT_EQ(fresh.state().first_option1_done, 1);
 }
@@ -349,24 +334,24 @@ TEST(NoiseModes, RefreshFollowsTheRfTestMode) {
     b.state().test_mode = (1 << 15) + (1 << 13) + (1 << 12) + (1 << 11); // RF test code 23
     b.state().if_test_mode = 0;
     b.main().refresh_registers();
-    EXPECT_TRUE(b.main().get<OptionButton>("Option2").value());
+    EXPECT_TRUE(b.main().get(main_controls::Option2).value());
     EXPECT_EQ(b.state().ns_bits_dual, 64);       // its handler ran
     b.state().test_mode = (1 << 15) + (1 << 11); // code 17
     b.main().refresh_registers();
-    EXPECT_TRUE(b.main().get<OptionButton>("Option3").value());
+    EXPECT_TRUE(b.main().get(main_controls::Option3).value());
     b.state().if_test_mode = 2048;
     b.state().test_mode = (1 << 15) + (1 << 13) + (1 << 12) + (1 << 11);
     b.main().refresh_registers();
-    EXPECT_TRUE(b.main().get<OptionButton>("Option3").value()); // left as it was
+    EXPECT_TRUE(b.main().get(main_controls::Option3).value()); // left as it was
 }
 
 // The bench scripts panel_* check the pairs after their writes.
 TEST(DisplayPairs, ShowTheLastWordWrittenNotTheFields) {
     ProgramBench b;
     b.confirm("Option4");
-    b.main().find("Toggle22")->user_click();
+    b.main().find(main_controls::Toggle22)->user_click();
     b.state().int_val = 176; // the pair shows the word as written, not the field
-    EXPECT_EQ(b.main().get<CaptionControl>("Label21").caption(), "");
+    EXPECT_EQ(b.main().get(main_controls::Label21).caption(), "");
 }
 
 } // namespace

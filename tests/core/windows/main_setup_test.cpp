@@ -1,3 +1,4 @@
+#include "core/windows/names/main_controls.h"
 #include "program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -62,10 +63,10 @@ TEST(MainSetup, WhatEachFamilyShowsAndEnables) {
 TEST(MainSetup, ModesCaptionsAndIndicatorsAtStart) {
     ProgramBench four;
     four.confirm("Option1");
-    EXPECT_EQ(four.main().get<CaptionControl>("Frame13").caption(), "");
+    EXPECT_EQ(four.main().get(main_controls::Frame13).caption(), "");
     EXPECT_TRUE(enabled(four, "Command9"));
     // Lowest Noise Mode is chosen, and no register is written yet.
-    EXPECT_FALSE(four.main().get<OptionButton>("Option1").value());
+    EXPECT_FALSE(four.main().get(main_controls::Option1).value());
     EXPECT_EQ(four.lit_indicators(), (std::vector<std::string>{"Toggle19", "Toggle20", "Toggle21",
                                                                "Toggle22", "Toggle30"}));
     // The dual's set-up leaves the indicators as designed: off.
@@ -78,21 +79,21 @@ TEST(MainRefresh, ReadOutsAfterStartUp) {
     ProgramBench four;
     four.confirm("Option1");
     MainForm& m = four.main();
-    EXPECT_EQ(m.get<CaptionControl>("ref_freq").caption(), "10000.00000kHz");
-    EXPECT_EQ(m.get<CaptionControl>("crystal").caption(), "10.00000MHz");
-    EXPECT_EQ(m.get<CaptionControl>("ifvcofreq").caption(), "540.00000MHz");
-    EXPECT_EQ(m.get<CaptionControl>("ifref_freq").caption(), "200.00000kHz");
-    EXPECT_EQ(m.get<CaptionControl>("currentsetting1").caption(), "5.0000");
-    EXPECT_TRUE(four.lit("Toggle1")); // rf_pd_polarity 128 from the confirmation
+    EXPECT_EQ(m.get(main_controls::ref_freq).caption(), "10000.00000kHz");
+    EXPECT_EQ(m.get(main_controls::crystal).caption(), "10.00000MHz");
+    EXPECT_EQ(m.get(main_controls::ifvcofreq).caption(), "540.00000MHz");
+    EXPECT_EQ(m.get(main_controls::ifref_freq).caption(), "200.00000kHz");
+    EXPECT_EQ(m.get(main_controls::currentsetting1).caption(), "5.0000");
+    EXPECT_TRUE(four.lit(main_controls::Toggle1)); // rf_pd_polarity 128 from the confirmation
 
     ProgramBench five;
     five.confirm("Option5");
-    EXPECT_EQ(five.main().get<CaptionControl>("currentsetting2").caption(), "0.3125");
-    EXPECT_EQ(five.main().get<CaptionControl>("vcofreq").caption(), "5800.00000MHz");
+    EXPECT_EQ(five.main().get(main_controls::currentsetting2).caption(), "0.3125");
+    EXPECT_EQ(five.main().get(main_controls::vcofreq).caption(), "5800.00000MHz");
 
     ProgramBench dual;
     dual.confirm("Option6");
-    EXPECT_EQ(dual.main().get<CaptionControl>("Label5").caption(), "Logic Low State");
+    EXPECT_EQ(dual.main().get(main_controls::Label5).caption(), "Logic Low State");
 }
 
 TEST(MainRefresh, CurrentsFollowTheResistorAndUnknownCodesLeaveTheText) {
@@ -100,12 +101,12 @@ TEST(MainRefresh, CurrentsFollowTheResistorAndUnknownCodesLeaveTheText) {
     b.confirm("Option6");
     b.state().rset_ohms = 5400.0; // twice the nominal resistor halves the current
     b.main().refresh_registers();
-    EXPECT_EQ(b.main().get<CaptionControl>("currentsetting2").caption(), "2.1875");
+    EXPECT_EQ(b.main().get(main_controls::currentsetting2).caption(), "2.1875");
     b.state().rf_cp_current_dual = 100; // no code
     b.state().rset_ohms = 0.0;          // and no usable resistor for the IF text
     b.main().refresh_registers();
-    EXPECT_EQ(b.main().get<CaptionControl>("currentsetting2").caption(), "2.1875");
-    EXPECT_EQ(b.main().get<CaptionControl>("currentsetting1").caption(), "2.5000");
+    EXPECT_EQ(b.main().get(main_controls::currentsetting2).caption(), "2.1875");
+    EXPECT_EQ(b.main().get(main_controls::currentsetting1).caption(), "2.5000");
 }
 
 TEST(MainRefresh, SwitchRules) {
@@ -114,47 +115,47 @@ TEST(MainRefresh, SwitchRules) {
     MainForm& m = b.main();
     b.state().rf_pd_polarity = 5; // three-way: neither 0 nor the weight leaves it
     m.refresh_registers();
-    EXPECT_TRUE(b.lit("Toggle1"));
+    EXPECT_TRUE(b.lit(main_controls::Toggle1));
     b.state().rf_pd_polarity = 0;
     m.refresh_registers();
-    EXPECT_FALSE(b.lit("Toggle1"));
+    EXPECT_FALSE(b.lit(main_controls::Toggle1));
 
     b.state().xo_disable = 64;
     m.refresh_registers();
-    EXPECT_TRUE(b.lit("Toggle10"));
+    EXPECT_TRUE(b.lit(main_controls::Toggle10));
     b.state().xo_disable = 5; // two-way: anything but the weight is off
     m.refresh_registers();
-    EXPECT_FALSE(b.lit("Toggle10"));
+    EXPECT_FALSE(b.lit(main_controls::Toggle10));
 
     b.state().rf_powerdown = 32;
     b.state().cp_gain = 1 << 23;
     m.refresh_registers();
-    EXPECT_TRUE(b.lit("Toggle15"));
-    EXPECT_TRUE(b.lit("Toggle4"));
+    EXPECT_TRUE(b.lit(main_controls::Toggle15));
+    EXPECT_TRUE(b.lit(main_controls::Toggle4));
     b.state().rf_powerdown = 7;
     m.refresh_registers();
-    EXPECT_TRUE(b.lit("Toggle15"));
+    EXPECT_TRUE(b.lit(main_controls::Toggle15));
 }
 
 TEST(MainRefresh, MuxoutNamesPerFamily) {
     ProgramBench four;
     four.confirm("Option1");
-    four.main().get<ListBox>("Combo8").user_choose(6);
-    EXPECT_EQ(four.main().get<CaptionControl>("Label5").caption(), "Dont Care");
+    four.main().get(main_controls::Combo8).user_choose(6);
+    EXPECT_EQ(four.main().get(main_controls::Label5).caption(), "Dont Care");
 
     ProgramBench five;
     five.confirm("Option4");
-    five.main().get<ListBox>("Combo11").user_choose(5);
-    EXPECT_EQ(five.main().get<CaptionControl>("Label5").caption(), "ODLD");
-    five.main().get<ListBox>("Combo11").user_choose(10); // no name: left as it was
-    EXPECT_EQ(five.main().get<CaptionControl>("Label5").caption(), "ODLD");
+    five.main().get(main_controls::Combo11).user_choose(5);
+    EXPECT_EQ(five.main().get(main_controls::Label5).caption(), "ODLD");
+    five.main().get(main_controls::Combo11).user_choose(10); // no name: left as it was
+    EXPECT_EQ(five.main().get(main_controls::Label5).caption(), "ODLD");
 }
 
 // The bench script panel_four_register opens the ZQF7310's hidden test view.
 TEST(MainPanel, HiddenTestView) {
     ProgramBench five;
     five.confirm("Option4");
-    five.main().find("Picture1")->user_dblclick();
+    five.main().find(main_controls::Picture1)->user_dblclick();
     EXPECT_TRUE(visible(five, "Combo12"));
     EXPECT_TRUE(visible(five, "Combo13"));
     EXPECT_TRUE(visible(five, "dec_sel_toggle"));

@@ -3,6 +3,7 @@
 #include "core/registers/assembly.h"
 #include "core/state/device_profile.h"
 #include "core/windows/display_pairs.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/panel_tooltips.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +65,7 @@ void act(ProgramBench& b, Control& control) {
         break;
     case ControlKind::toggle:
         if (control.name() == "Toggle36") {
-            b.main().get<TextBox>("phase_reg_textbox").user_type("5"); // "Enter" takes it
+            b.main().get(main_controls::phase_reg_textbox).user_type("5"); // "Enter" takes it
         }
         control.user_click();
         break;
@@ -106,7 +107,7 @@ TEST(PanelTooltips, EveryBitAControlMovesIsNamedInItsTooltip) {
             ProgramBench b;
             b.confirm(option);
             // The hidden test lists are a double click away on the single synthesizers.
-            b.main().find("Picture1")->user_dblclick();
+            b.main().find(main_controls::Picture1)->user_dblclick();
             b.program.collect();
             Control& control = *b.main().find(name);
             if (!control.visible()) {
@@ -147,18 +148,19 @@ TEST(PanelTooltips, EveryBitAControlMovesIsNamedInItsTooltip) {
 TEST(PanelTooltips, GeneratedLinesFollowTheControlsOwnAndTheDoorsNameTheirWindow) {
     ProgramBench four;
     four.confirm("Option1");
-    EXPECT_EQ(four.main().find("Toggle1")->tooltip(),
+    EXPECT_EQ(four.main().find(main_controls::Toggle1)->tooltip(),
               "R2 bit 6: RF phase-detector polarity: 1 = positive");
-    EXPECT_EQ(four.main().find("Option3")->tooltip(),
+    EXPECT_EQ(four.main().find(main_controls::Option3)->tooltip(),
               "Lowest Noise\nR3 bits 9-2: sigma-delta pattern of the noise and spur mode, added "
               "on top");
-    EXPECT_EQ(four.main().find("Combo1")->tooltip(),
+    EXPECT_EQ(four.main().find(main_controls::Combo1)->tooltip(),
               "R1 bit 23: loads the fast-lock timer or resync value with this word\n"
               "R2 bits 15-12: phase resync value");
 
     ProgramBench fixed;
     fixed.confirm("Option5");
-    EXPECT_EQ(fixed.main().find("Combo4")->tooltip(), "R2 bit 22: RF prescaler: 0 = 4/5, 1 = 8/9");
+    EXPECT_EQ(fixed.main().find(main_controls::Combo4)->tooltip(),
+              "R2 bit 22: RF prescaler: 0 = 4/5, 1 = 8/9");
 
     // Each read-out that opens a window names the window the click opens, on
     // every device; one that opens none on a device says nothing of a window.
@@ -186,15 +188,15 @@ TEST(PanelTooltips, GeneratedLinesFollowTheControlsOwnAndTheDoorsNameTheirWindow
 TEST(PanelTooltips, ASecondSetUpReplacesTheLinesOfTheFirst) {
     ProgramBench b;
     b.confirm("Option4");
-    const std::string once = b.main().get<ToggleSwitch>("Toggle1").tooltip();
-    const std::string spur = b.main().get<OptionButton>("Option1").tooltip();
+    const std::string once = b.main().get(main_controls::Toggle1).tooltip();
+    const std::string spur = b.main().get(main_controls::Option1).tooltip();
     b.main().main_setup(); // as a settings file of the same device does
-    EXPECT_EQ(b.main().get<ToggleSwitch>("Toggle1").tooltip(), once);
-    EXPECT_EQ(b.main().get<OptionButton>("Option1").tooltip(), spur);
+    EXPECT_EQ(b.main().get(main_controls::Toggle1).tooltip(), once);
+    EXPECT_EQ(b.main().get(main_controls::Option1).tooltip(), spur);
     // Another family's bits replace these, the control's own text stays first.
     b.state().device_name = "ZQF7620";
     b.main().main_setup();
-    const std::string dual = b.main().get<OptionButton>("Option1").tooltip();
+    const std::string dual = b.main().get(main_controls::Option1).tooltip();
     EXPECT_EQ(dual.rfind(spur.substr(0, spur.find('\n')), 0), 0U);
     EXPECT_EQ(dual.find(spur.substr(spur.find('\n'))), std::string::npos);
 }

@@ -2,6 +2,7 @@
 
 #include "core/ui/host.h"
 #include "core/windows/main_form.h"
+#include "core/windows/names/device_controls.h"
 #include "core/windows/program.h"
 #include "platform/chip_geometry.h"
 #include "platform/virtual_board.h"
@@ -74,7 +75,7 @@ struct ProgramBench {
         if (!link_option.empty()) {
             control<OptionButton>("deviceform", link_option).user_click();
         }
-        control<CaptionControl>("deviceform", "Command1").user_click();
+        control<CaptionControl>("deviceform", device_controls::Command1).user_click();
         program.collect();
     }
 

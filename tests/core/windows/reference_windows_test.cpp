@@ -1,3 +1,4 @@
+#include "core/windows/names/main_controls.h"
 #include "planner_fixture.h"
 
 #include <gtest/gtest.h>
@@ -103,11 +104,11 @@ TEST(FastLockWindow, CancelAndTheDropOnTheSharedFrame) {
     f.click("Command2");
     EXPECT_TRUE(f.sent.empty());
     EXPECT_EQ(f.state().load_control, 8388608.0);
-    EXPECT_TRUE(f.toggle("Toggle32").state());
+    EXPECT_TRUE(f.toggle(main_controls::Toggle32).state());
 
     testing::ProgramBench dual;
     dual.confirm("Option6");
-    dual.main().find("Frame13")->user_drop();
+    dual.main().find(main_controls::Frame13)->user_drop();
     ASSERT_NE(dual.program.find("fastlockform"), nullptr);
     EXPECT_TRUE(dual.program.is_blocked(dual.main()));
 }

@@ -1,4 +1,5 @@
 #include "core/settings/settings_writer.h"
+#include "core/windows/names/main_controls.h"
 #include "program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ std::string with_line(std::string text, int line, const std::string& replacement
 
 void get_settings(ProgramBench& b, const fs::path& file) {
     b.host.file = file.string();
-    b.click("Main", "mnuGet");
+    b.click("Main", main_controls::mnuGet);
 }
 
 std::string refusal(const std::string& reason) {
@@ -53,7 +54,7 @@ std::string not_loaded(const fs::path& file, const std::string& reason) {
 TEST(SettingsLoad, ARefusedFileChangesNothingAtAll) {
     ProgramBench b;
     b.confirm("Option1");
-    b.click("Main", "Toggle10");
+    b.click("Main", main_controls::Toggle10);
     const std::string good = fresh_file("Option1");
     const fs::path dir = b.dir;
     struct Case {
@@ -145,7 +146,7 @@ TEST(SettingsLoad, ARefusedFileChangesNothingAtAll) {
     // A cancelled dialog does nothing either.
     b.host.events.clear();
     b.host.file.reset();
-    b.click("Main", "mnuGet");
+    b.click("Main", main_controls::mnuGet);
     EXPECT_TRUE(b.host.events.empty());
     EXPECT_TRUE(b.state() == state);
 }
@@ -201,12 +202,12 @@ TEST(SettingsLoad, FinishesAsTheFilesDeviceSays) {
         }
         // A ZQF7620 file keeps the label's ZQF7610; any other names its device.
         const std::string label = c.indicators_raised ? "ZQF7610" : c.device_label;
-        EXPECT_EQ(b.control<CaptionControl>("Main", "Device").caption(), label);
+        EXPECT_EQ(b.control<CaptionControl>("Main", main_controls::Device).caption(), label);
         EXPECT_EQ(b.main().caption(), std::string(title) + " - s.txt");
-        EXPECT_EQ(b.main().find("Frame5")->visible(), c.indicators_raised) << c.file_device;
+        EXPECT_EQ(b.main().find(main_controls::Frame5)->visible(), c.indicators_raised)
+            << c.file_device;
     }
 }
-
 
 TEST(SettingsSave, AFailedSaveSaysWhyAndLeavesTheTarget) {
     ProgramBench b;
@@ -214,7 +215,7 @@ TEST(SettingsSave, AFailedSaveSaysWhyAndLeavesTheTarget) {
     const fs::path target = b.dir / "missing" / "s.txt";
     b.host.file = target.string();
     b.host.events.clear();
-    b.click("Main", "Command12");
+    b.click("Main", main_controls::Command12);
     EXPECT_EQ(
         b.host.events,
         (std::vector<std::string>{
@@ -229,7 +230,7 @@ TEST(SettingsSave, AFailedSaveSaysWhyAndLeavesTheTarget) {
     const fs::path old = b.folder.write("locked/s.txt", "old");
     ::chmod(locked.c_str(), 0555);
     b.host.file = old.string();
-    b.click("Main", "mnuSave");
+    b.click("Main", main_controls::mnuSave);
     ::chmod(locked.c_str(), 0755);
     EXPECT_EQ(std::distance(fs::directory_iterator(locked), fs::directory_iterator()), 1);
     std::ifstream in(old);

@@ -1,5 +1,7 @@
 #include "program_fixture.h"
 
+#include "core/windows/names/device_controls.h"
+#include "core/windows/names/main_controls.h"
 #include "files/bounded_read.h"
 
 #include <gmock/gmock.h>
@@ -45,8 +47,12 @@ TEST(StartWindow, LinkFileReadInListInputManner) {
         }
         b.program.start();
         const std::string label = row.content != nullptr ? row.content : "(none)";
-        EXPECT_EQ(b.control<OptionButton>("deviceform", "option_par").value(), row.par) << label;
-        EXPECT_EQ(b.control<OptionButton>("deviceform", "option_usb").value(), row.usb) << label;
+        EXPECT_EQ(b.control<OptionButton>("deviceform", device_controls::option_par).value(),
+                  row.par)
+            << label;
+        EXPECT_EQ(b.control<OptionButton>("deviceform", device_controls::option_usb).value(),
+                  row.usb)
+            << label;
         EXPECT_EQ(b.state().comm_link, row.comm_link) << label;
     }
 }
@@ -73,8 +79,10 @@ TEST(StartWindow, ALinkFileThatIsNoSmallRegularFileCountsAsMissingWithANote) {
         const std::filesystem::path file = b.dir / "comms_option.txt";
         c.make(file);
         b.program.start();
-        EXPECT_FALSE(b.control<OptionButton>("deviceform", "option_par").value()) << c.name;
-        EXPECT_FALSE(b.control<OptionButton>("deviceform", "option_usb").value()) << c.name;
+        EXPECT_FALSE(b.control<OptionButton>("deviceform", device_controls::option_par).value())
+            << c.name;
+        EXPECT_FALSE(b.control<OptionButton>("deviceform", device_controls::option_usb).value())
+            << c.name;
         EXPECT_EQ(b.state().comm_link, "") << c.name;
         EXPECT_EQ(b.host.events.front(), "note cannot read the link file '" + file.string() +
                                              "': " + c.reason + "; no link is preselected");
@@ -153,7 +161,7 @@ TEST(StartWindow, NoLinkChosenKeepsTheTextReadAndRewritesIt) {
 TEST(StartWindow, ClosingWithoutConfirmingEndsTheProgramThoughHelpIsOpen) {
     ProgramBench b;
     b.program.start();
-    b.control<CaptionControl>("deviceform", "Command2").user_click();
+    b.control<CaptionControl>("deviceform", device_controls::Command2).user_click();
     b.form("deviceform").close_box();
     EXPECT_TRUE(b.program.ended());
     EXPECT_EQ(b.host.events.back(), "quit");
@@ -162,11 +170,11 @@ TEST(StartWindow, ClosingWithoutConfirmingEndsTheProgramThoughHelpIsOpen) {
 TEST(StartWindow, ZQF7320PresetsThePrescalerList) {
     ProgramBench b;
     b.confirm("Option2");
-    EXPECT_EQ(b.main().get<ListBox>("Combo4").index(), 0);
+    EXPECT_EQ(b.main().get(main_controls::Combo4).index(), 0);
     EXPECT_EQ(b.state().prescaler_p, 4);
     EXPECT_EQ(b.state().cp_div2, 1024);
     EXPECT_EQ(b.state().mod_val, 64.0);
-    EXPECT_EQ(b.main().get<CaptionControl>("modulus").caption(), "64");
+    EXPECT_EQ(b.main().get(main_controls::modulus).caption(), "64");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "program_fixture.h"
 
+#include "core/windows/names/lock_time_controls.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/status_line.h"
 
 #include <gtest/gtest.h>
@@ -41,23 +43,23 @@ TEST(StatusLine, TheChipPartFollowsTheWordsDeliveredNotThePanel) {
     ProgramBench b;
     b.confirm("Option1");
     EXPECT_EQ(status_line(b.program, 0).chip.text, "chip: RF not known yet");
-    b.click("Main", "Command8"); // R3, R2, R1, R0
+    b.click("Main", main_controls::Command8); // R3, R2, R1, R0
     StatusPart chip = status_line(b.program, 0).chip;
     EXPECT_EQ(chip.text, "chip: RF 1750.00000 MHz");
     EXPECT_EQ(chip.tone, StatusTone::plain);
-    b.click("Main", "Toggle1"); // phase-detector polarity: R2 waits for its indicator
+    b.click("Main", main_controls::Toggle1); // phase-detector polarity: R2 waits for its indicator
     chip = status_line(b.program, 0).chip;
     EXPECT_EQ(chip.text, "chip: RF 1750.00000 MHz - 1 register stale");
     EXPECT_EQ(chip.tone, StatusTone::warning);
     // A hop moves the chip, not the panel's read-out.
-    b.click("Main", "Command11");
-    b.program.find("locktime")->get<Timer>("Timer1").fire();
+    b.click("Main", main_controls::Command11);
+    b.program.find("locktime")->get(lock_time_controls::Timer1).fire();
     EXPECT_EQ(status_line(b.program, 0).chip.text,
               "chip: RF 1850.00000 MHz (panel reads 1750.00000 MHz) - 1 register stale");
 
     ProgramBench dual;
     dual.confirm("Option6");
-    dual.click("Main", "Toggle26"); // every register
+    dual.click("Main", main_controls::Toggle26); // every register
     EXPECT_EQ(status_line(dual.program, 0).chip.text, "chip: RF 1750.00000 MHz, IF 540.00000 MHz");
 }
 
@@ -66,7 +68,7 @@ TEST(StatusLine, ARefusalOrAFailureShowsForAFewSeconds) {
     b.board.set_claim_result(0);
     b.confirm("Option1");
     EXPECT_EQ(status_line(b.program, 0).notice.text, "");
-    b.click("Main", "Command8");
+    b.click("Main", main_controls::Command8);
     const StatusPart notice = status_line(b.program, notice_ms - 1).notice;
     EXPECT_EQ(notice.text, "R0 failed: the parallel port was never claimed");
     EXPECT_EQ(notice.tone, StatusTone::fault);

@@ -2,6 +2,8 @@
 
 #include "core/text/convert.h"
 #include "core/text/number_text.h"
+#include "core/windows/names/main_controls.h"
+#include "core/windows/names/synth_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +27,8 @@ struct Rf : PlannerBench {
         type("Text3", "100");
     }
     // A read-out that only a refresh of the main window puts right.
-    void plant_stale_readout() { main().get<ToggleSwitch>("Toggle10").set_state(true); }
-    bool refreshed() { return !main().get<ToggleSwitch>("Toggle10").state(); }
+    void plant_stale_readout() { main().get(main_controls::Toggle10).set_state(true); }
+    bool refreshed() { return !main().get(main_controls::Toggle10).state(); }
 };
 
 TEST(RfPlanner, OpensModallyFromEveryDoor) {
@@ -40,7 +42,7 @@ TEST(RfPlanner, OpensModallyFromEveryDoor) {
         EXPECT_FALSE(rf.open()) << door;
         EXPECT_FALSE(rf.program.is_blocked(rf.main())) << door;
         // The doubler switch only opened the planner: it shows the doubler as stored.
-        EXPECT_FALSE(rf.toggle("Toggle13").state()) << door;
+        EXPECT_FALSE(rf.toggle(main_controls::Toggle13).state()) << door;
     }
 }
 
@@ -65,9 +67,9 @@ TEST(RfPlanner, LoadShowsThePlanAndSetsTheWindowUpPerDevice) {
     b.confirm("Option4");
     b.state().doubler_field = 1 << 19;
     b.state().rdiv2_field = 1 << 21;
-    b.main().find("synthmenu")->user_click();
-    EXPECT_FALSE(b.control<ToggleSwitch>("synthform", "Toggle1").state());
-    EXPECT_TRUE(b.control<ToggleSwitch>("synthform", "Toggle2").state());
+    b.main().find(main_controls::synthmenu)->user_click();
+    EXPECT_FALSE(b.control<ToggleSwitch>("synthform", synth_controls::Toggle1).state());
+    EXPECT_TRUE(b.control<ToggleSwitch>("synthform", synth_controls::Toggle2).state());
 }
 
 TEST(RfPlanner, NormalModeWorkedExample) {
@@ -172,13 +174,15 @@ TEST(RfPlanner, RefusedUpdatesStoreNothing) {
         {"Text3", "fast", nullptr}, // read after the RF entry was taken
         {"Text5", "0", nullptr},    // R = 0: the PFD division fails
         {"Text5", "40000", nullptr},
-        {"Text1", "6000", "INT = 600 does not fit its 9-bit field, which takes a whole number "
-                          "from 0 to 511. Enter a lower RF output frequency, or raise the PFD "
-                          "with a smaller R or the doubler."},
-        {"Text3", "150", "The channel step 150 kHz does not divide the PFD 10 MHz into a whole "
-                         "MOD (66.6666666666667), so the plan would leave the step's grid; the "
-                         "nearest steps that do are 151.515151515152 kHz (MOD 66) and "
-                         "149.253731343284 kHz (MOD 67)."},
+        {"Text1", "6000",
+         "INT = 600 does not fit its 9-bit field, which takes a whole number "
+         "from 0 to 511. Enter a lower RF output frequency, or raise the PFD "
+         "with a smaller R or the doubler."},
+        {"Text3", "150",
+         "The channel step 150 kHz does not divide the PFD 10 MHz into a whole "
+         "MOD (66.6666666666667), so the plan would leave the step's grid; the "
+         "nearest steps that do are 151.515151515152 kHz (MOD 66) and "
+         "149.253731343284 kHz (MOD 67)."},
     };
     for (const Case& c : cases) {
         Rf rf;
@@ -187,8 +191,8 @@ TEST(RfPlanner, RefusedUpdatesStoreNothing) {
         const std::string vcofreq = rf.main_caption("vcofreq");
         rf.type(c.box, c.text);
         rf.click("Command3");
-        const Names expected = c.message == nullptr ? Names{"beep"}
-                                                    : Names{"beep", rf.warning(c.message)};
+        const Names expected =
+            c.message == nullptr ? Names{"beep"} : Names{"beep", rf.warning(c.message)};
         EXPECT_EQ(rf.host.events, expected) << c.text;
         EXPECT_TRUE(rf.state() == before) << c.text;
         EXPECT_EQ(rf.main_caption("vcofreq"), vcofreq) << c.text;

@@ -13,6 +13,7 @@
 #include "core/state/device_profile.h"
 #include "core/text/convert.h"
 #include "core/text/number_text.h"
+#include "core/windows/names/main_controls.h"
 #include "program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -205,7 +206,7 @@ TEST(WireProperty, EveryLatchedWordDecodesToThePanel) {
         // A panel the user has worked on, with values no file holds (the
         // hidden test lists too, where the picture shows them).
         if (family_of(b.state().device_name) != Family::dual) {
-            b.main().find("Picture1")->user_dblclick();
+            b.main().find(main_controls::Picture1)->user_dblclick();
         }
         const std::vector<std::string> before_load = reachable_controls(b.main());
         for (int step = 0; step < 10; ++step) {
@@ -219,7 +220,7 @@ TEST(WireProperty, EveryLatchedWordDecodesToThePanel) {
         const std::vector<std::string> shown = display_of(b.main());
         b.host.events.clear();
         b.host.file = file.string();
-        b.click("Main", "mnuGet");
+        b.click("Main", main_controls::mnuGet);
         if (refused(b)) {
             ++refusals;
             EXPECT_TRUE(b.state() == before) << label;
@@ -261,14 +262,14 @@ TEST(WireProperty, EveryLatchedWordDecodesToThePanel) {
         b.main().refresh_registers();
         const auto sent_before = words_of(b.state());
         b.host.file = first.string();
-        b.click("Main", "mnuSave");
+        b.click("Main", main_controls::mnuSave);
         b.host.events.clear();
         b.host.file = first.string();
-        b.click("Main", "mnuGet");
+        b.click("Main", main_controls::mnuGet);
         ASSERT_FALSE(refused(b)) << label << ": " << b.host.events.back();
         EXPECT_EQ(words_of(b.state()), sent_before) << label;
         b.host.file = second.string();
-        b.click("Main", "mnuSave");
+        b.click("Main", main_controls::mnuSave);
         EXPECT_EQ(read_file(first), read_file(second)) << label;
 
         words += watch.words;

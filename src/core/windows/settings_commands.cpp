@@ -1,6 +1,9 @@
 // File > Get Settings and Save Settings: the whole panel to and from a file.
+#include "core/windows/settings_commands.h"
+
 #include "core/settings/settings_writer.h"
 #include "core/windows/main_form.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/program.h"
 #include "core/windows/settings_load.h"
 
@@ -15,13 +18,14 @@ std::string file_name(const std::string& path) {
 
 } // namespace
 
-void MainForm::create_settings_commands() {
-    find("mnuGet")->on_click = [this] { mnuGet_Click(); };
-    find("mnuSave")->on_click = [this] { mnuSave_Click(); };
-    find("Command12")->on_click = [this] { mnuSave_Click(); };
+SettingsCommands::SettingsCommands(MainForm& panel, Program& program)
+    : panel_(panel), program_(program) {
+    panel.find(main_controls::mnuGet)->on_click = [this] { mnuGet_Click(); };
+    panel.find(main_controls::mnuSave)->on_click = [this] { mnuSave_Click(); };
+    panel.find(main_controls::Command12)->on_click = [this] { mnuSave_Click(); };
 }
 
-void MainForm::mnuGet_Click() {
+void SettingsCommands::mnuGet_Click() {
     const std::optional<std::string> path = program_.host().open_file_dialog(settings_file_filter);
     if (!path) {
         return;
@@ -51,7 +55,7 @@ void MainForm::mnuGet_Click() {
     }
 }
 
-void MainForm::mnuSave_Click() {
+void SettingsCommands::mnuSave_Click() {
     const std::optional<std::string> path = program_.host().save_file_dialog(settings_file_filter);
     if (!path) {
         return;
@@ -66,8 +70,8 @@ void MainForm::mnuSave_Click() {
     show_settings_file(*path);
 }
 
-void MainForm::show_settings_file(const std::string& path) {
-    set_caption(std::string(program_title) + " - " + file_name(path));
+void SettingsCommands::show_settings_file(const std::string& path) {
+    panel_.set_caption(std::string(program_title) + " - " + file_name(path));
     program_.host().settings_file_used(path);
 }
 

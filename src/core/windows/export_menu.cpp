@@ -1,9 +1,12 @@
 // File > Export Registers...: the words of the panel as a full write would
 // send them now, in the format of the filter chosen in the save dialog.
+#include "core/windows/export_menu.h"
+
 #include "core/windows/main_form.h"
 
 #include "core/link/full_write.h"
 #include "core/registers/register_export.h"
+#include "core/windows/names/main_controls.h"
 #include "core/windows/program.h"
 #include "files/atomic_write.h"
 
@@ -27,11 +30,13 @@ void refuse(Program& program, const std::string& text) {
 
 } // namespace
 
-void MainForm::create_export_menu() {
-    menu("mnuExport", "&Export Registers...").on_click = [this] { mnuExport_Click(); };
+ExportMenu::ExportMenu(MainForm& panel, Program& program) : program_(program) {
+    panel.menu(main_controls::mnuExport, "&Export Registers...").on_click = [this] {
+        mnuExport_Click();
+    };
 }
 
-void MainForm::mnuExport_Click() {
+void ExportMenu::mnuExport_Click() {
     const auto words = full_write_words(program_.state());
     if (const std::string* refusal = std::get_if<std::string>(&words)) {
         refuse(program_, "The registers cannot be exported: " + *refusal);

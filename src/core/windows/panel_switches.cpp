@@ -1,4 +1,5 @@
-// The main window's two-state setting switches.
+#include "core/windows/panel_switches.h"
+
 #include "core/registers/field_access.h"
 #include "core/registers/field_check.h"
 #include "core/state/bit_weight.h"
@@ -8,6 +9,8 @@
 #include "core/text/number_entry.h"
 #include "core/text/number_text.h"
 #include "core/windows/main_form.h"
+#include "core/windows/names/main_controls.h"
+#include "core/windows/panel_doors.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
@@ -33,46 +36,51 @@ struct SwitchRow {
 constexpr std::monostate no_field{};
 
 const SwitchRow switch_rows[] = {
-    {"Toggle1", "RF PD Polarity Negative", "RF PD Polarity Positive", &S::rf_pd_polarity, p2(7),
+    {main_controls::Toggle1, "RF PD Polarity Negative", "RF PD Polarity Positive",
+     &S::rf_pd_polarity, p2(7),
      by_family<Steps>({r2, all_rf, all}, {refresh, r2, all_rf}, {r3, all_rf, refresh})},
-    {"Toggle2", "IF PD Polarity Negative", "IF PD Polarity Positive", &S::if_pd_polarity, p2(7),
+    {main_controls::Toggle2, "IF PD Polarity Negative", "IF PD Polarity Positive",
+     &S::if_pd_polarity, p2(7),
      by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
-    {"Toggle3", "IF Counter Reset Disabled", "IF Counter Reset Enabled", &S::if_counter_reset,
-     p2(3), by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
-    {"Toggle4", "CP Gain = 0", "CP Gain = 1", &S::cp_gain, p2(23),
+    {main_controls::Toggle3, "IF Counter Reset Disabled", "IF Counter Reset Enabled",
+     &S::if_counter_reset, p2(3),
+     by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
+    {main_controls::Toggle4, "CP Gain = 0", "CP Gain = 1", &S::cp_gain, p2(23),
      by_family<Steps>({refresh, r4, all, all_if}, {}, {})},
-    {"Toggle5", "CP 3 State Off", "CP 3 State On", &S::rf_cp_three_state, p2(4),
+    {main_controls::Toggle5, "CP 3 State Off", "CP 3 State On", &S::rf_cp_three_state, p2(4),
      by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2, all_rf}, {r3, all_rf, refresh})},
-    {"Toggle6", "CP 3 State Off", "CP 3 State On", &S::if_cp_three_state, p2(4),
+    {main_controls::Toggle6, "CP 3 State Off", "CP 3 State On", &S::if_cp_three_state, p2(4),
      by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
-    {"Toggle7", "Counter Reset Disabled", "Counter Reset Enabled", &S::counter_reset, p2(3),
-     every_family(Steps{refresh, r3, all_rf, all, all_if})},
-    {"Toggle8", "CP 3State Off", "CP 3State On", &S::cp_three_state, p2(4),
+    {main_controls::Toggle7, "Counter Reset Disabled", "Counter Reset Enabled", &S::counter_reset,
+     p2(3), every_family(Steps{refresh, r3, all_rf, all, all_if})},
+    {main_controls::Toggle8, "CP 3State Off", "CP 3State On", &S::cp_three_state, p2(4),
      every_family(Steps{refresh, r3, all_rf, all})},
-    {"Toggle9", "RF Counter Reset Disabled", "RF Counter Reset Enabled", &S::rf_counter_reset,
-     p2(3), by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2}, {refresh, r3, all_rf})},
-    {"Toggle10", "XO Enabled", "XO Disabled", &S::xo_disable, p2(6),
-     by_family<Steps>({refresh, r3, all_rf, all, all_if}, {refresh, send_all}, {})},
-    {"Toggle11", "LDP = 3", "LDP = 5", no_field, 0, every_family(Steps{send_all})},
-    {"Toggle12", "LDP = 3", "LDP = 5", no_field, 0, every_family(Steps{send_all})},
-    {"Toggle15", "RF Powerdown Disabled", "RF Powerdown Enabled", &S::rf_powerdown, p2(5),
+    {main_controls::Toggle9, "RF Counter Reset Disabled", "RF Counter Reset Enabled",
+     &S::rf_counter_reset, p2(3),
      by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2}, {refresh, r3, all_rf})},
-    {"Toggle16", "Fastlock Disabled", "Fastlock Enabled", &S::fastlock_4r, p2(23),
+    {main_controls::Toggle10, "XO Enabled", "XO Disabled", &S::xo_disable, p2(6),
+     by_family<Steps>({refresh, r3, all_rf, all, all_if}, {refresh, send_all}, {})},
+    {main_controls::Toggle11, "LDP = 3", "LDP = 5", no_field, 0, every_family(Steps{send_all})},
+    {main_controls::Toggle12, "LDP = 3", "LDP = 5", no_field, 0, every_family(Steps{send_all})},
+    {main_controls::Toggle15, "RF Powerdown Disabled", "RF Powerdown Enabled", &S::rf_powerdown,
+     p2(5), by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2}, {refresh, r3, all_rf})},
+    {main_controls::Toggle16, "Fastlock Disabled", "Fastlock Enabled", &S::fastlock_4r, p2(23),
      every_family(Steps{refresh, r0, all_rf})},
-    {"Toggle17", "Bleed Up Off", "Bleed Up On", &S::bleed_up, p2(23),
+    {main_controls::Toggle17, "Bleed Up Off", "Bleed Up On", &S::bleed_up, p2(23),
      by_family<Steps>({refresh, all, all_if}, {refresh, send_all}, {})},
-    {"Toggle27", "IF LDP = 3", "IF LDP = 5", &S::if_ldp, p2(6),
+    {main_controls::Toggle27, "IF LDP = 3", "IF LDP = 5", &S::if_ldp, p2(6),
      every_family(Steps{r6, all, all_if, refresh})},
-    {"Toggle28", "RF Phase Resync Disabled", "RF Phase Resync Enabled", &S::rf_phase_resync,
-     phase_resync_on, every_family(Steps{r6, all, all_if, refresh})},
-    {"Toggle31", "LDP = 3", "LDP = 5", &S::ldp_bit, p2(5),
+    {main_controls::Toggle28, "RF Phase Resync Disabled", "RF Phase Resync Enabled",
+     &S::rf_phase_resync, phase_resync_on, every_family(Steps{r6, all, all_if, refresh})},
+    {main_controls::Toggle31, "LDP = 3", "LDP = 5", &S::ldp_bit, p2(5),
      by_family<Steps>({refresh, r2, all_rf}, {refresh, r2, all_rf}, {refresh, r3, all_rf})},
-    {"Toggle33", "RF AND IF Powerdown Disabled", "RF AND IF Powerdown Enabled", &S::rf_if_powerdown,
-     p2(5), every_family(Steps{refresh, r3, all, all_if, all_rf})},
-    {"Toggle34", "IF Powerdown Disabled", "IF Powerdown Enabled", &S::if_powerdown, p2(5),
-     every_family(Steps{refresh, r6, all, all_if})},
-    {"Toggle36", "Enter", "Enter", no_field, 0, every_family(Steps{refresh, r1, all_rf})},
-    {"dec_sel_toggle", "DEC_SEL = 0", "DEC_SEL = 1", &S::dec_sel, 1.0, {}},
+    {main_controls::Toggle33, "RF AND IF Powerdown Disabled", "RF AND IF Powerdown Enabled",
+     &S::rf_if_powerdown, p2(5), every_family(Steps{refresh, r3, all, all_if, all_rf})},
+    {main_controls::Toggle34, "IF Powerdown Disabled", "IF Powerdown Enabled", &S::if_powerdown,
+     p2(5), every_family(Steps{refresh, r6, all, all_if})},
+    {main_controls::Toggle36, "Enter", "Enter", no_field, 0,
+     every_family(Steps{refresh, r1, all_rf})},
+    {main_controls::dec_sel_toggle, "DEC_SEL = 0", "DEC_SEL = 1", &S::dec_sel, 1.0, {}},
 };
 
 // Toggle14 doubles or halves the IF R counter besides storing its bit.
@@ -94,34 +102,33 @@ Family family(const SharedState& s) {
 
 } // namespace
 
-void MainForm::create_switches() {
+PanelSwitches::PanelSwitches(MainForm& panel, Program& program, PanelDoors& doors)
+    : panel_(panel), program_(program), doors_(doors) {
     for (const SwitchRow& row : switch_rows) {
-        auto& toggle = add<ToggleSwitch>(std::string(row.name), std::string(row.caption_off),
-                                         std::string(row.caption_on));
+        auto& toggle = panel_.add<ToggleSwitch>(std::string(row.name), std::string(row.caption_off),
+                                                std::string(row.caption_on));
         toggle.on_click = [this, name = row.name] { switch_clicked(name); };
     }
-    get<ToggleSwitch>("Toggle36").on_click = [this] { Toggle36_Click(); };
-    add<ToggleSwitch>("Toggle13", "Doubler Disabled", "Doubler Enabled").on_click = [this] {
-        open_rf_planner();
-    };
-    add<ToggleSwitch>("Toggle14", "Doubler Disabled", "Doubler Enabled").on_click = [this] {
-        Toggle14_Click();
-    };
-    add<ToggleSwitch>("Toggle32", "Program Fast Lock", "Fast Lock Programmed").on_click = [this] {
-        Toggle32_Click();
-    };
+    panel_.get(main_controls::Toggle36).on_click = [this] { Toggle36_Click(); };
+    panel_.add<ToggleSwitch>(main_controls::Toggle13, "Doubler Disabled", "Doubler Enabled")
+        .on_click = [this] { doors_.open_rf_planner(); };
+    panel_.add<ToggleSwitch>(main_controls::Toggle14, "Doubler Disabled", "Doubler Enabled")
+        .on_click = [this] { Toggle14_Click(); };
+    panel_.add<ToggleSwitch>(main_controls::Toggle32, "Program Fast Lock", "Fast Lock Programmed")
+        .on_click = [this] { Toggle32_Click(); };
     // No handlers of their own.
-    add<ToggleSwitch>("Toggle18", "Bleed Down Off", "Bleed Down On");
-    add<ToggleSwitch>("Toggle35", "Spare Off", "Spare On");
+    panel_.add<ToggleSwitch>(main_controls::Toggle18, "Bleed Down Off", "Bleed Down On");
+    panel_.add<ToggleSwitch>(main_controls::Toggle35, "Spare Off", "Spare On");
 }
 
-void MainForm::Toggle36_Click() {
+void PanelSwitches::Toggle36_Click() {
     const SharedState& s = program_.state();
     const DeviceProfile& device = device_profile(s.device_name);
     // "Enter" confirms the typed phase: a number the phase field cannot carry
     // is refused here, where the user asks for it, and the phase stays.
     if (device.phase_register) {
-        const std::optional<double> phase = parse_number(get<TextBox>("phase_reg_textbox").text());
+        const std::optional<double> phase =
+            parse_number(panel_.get(main_controls::phase_reg_textbox).text());
         if (phase) {
             if (const std::optional<FieldMisfit> misfit =
                     check_field(device, FieldId::phase, *phase)) {
@@ -132,21 +139,21 @@ void MainForm::Toggle36_Click() {
             }
         }
     }
-    switch_clicked("Toggle36");
+    switch_clicked(main_controls::Toggle36);
 }
 
-void MainForm::switch_clicked(std::string_view name) {
+void PanelSwitches::switch_clicked(std::string_view name) {
     const SwitchRow& row = *row_of(name);
     SharedState& s = program_.state();
     if (!std::holds_alternative<std::monostate>(row.field)) {
-        set_field(s, row.field, get<ToggleSwitch>(name).state() ? row.weight : 0.0);
+        set_field(s, row.field, panel_.get<ToggleSwitch>(name).state() ? row.weight : 0.0);
     }
-    run_steps(row.steps.of(family(s)));
+    panel_.run_steps(row.steps.of(family(s)));
 }
 
-void MainForm::Toggle14_Click() {
+void PanelSwitches::Toggle14_Click() {
     SharedState& s = program_.state();
-    ToggleSwitch& doubler = get<ToggleSwitch>("Toggle14");
+    ToggleSwitch& doubler = panel_.get(main_controls::Toggle14);
     const bool on = doubler.state();
     // Doubling the reference doubles R, so the IF comparison frequency stays.
     const auto r = on ? to_int32(2.0 * s.if_r) : to_int32(s.if_r / 2.0);
@@ -167,18 +174,18 @@ void MainForm::Toggle14_Click() {
     }
     s.if_ref_doubler = on ? bit_weight<int32_t>(18) : 0;
     s.if_r = *r;
-    run_steps(if_doubler_steps.of(family(s)));
+    panel_.run_steps(if_doubler_steps.of(family(s)));
 }
 
-void MainForm::Toggle32_Click() {
+void PanelSwitches::Toggle32_Click() {
     SharedState& s = program_.state();
-    const bool on = get<ToggleSwitch>("Toggle32").state();
+    const bool on = panel_.get(main_controls::Toggle32).state();
     const FastLockSwitch kind = device_profile(s.device_name).fast_lock_switch;
     if (!on) {
         s.load_control = 0.0;
         s.fastlock_5r = 0;
         if (kind != FastLockSwitch::field_only) {
-            get<CaptionControl>("Frame2").set_enabled(true);
+            panel_.get(main_controls::Frame2).set_enabled(true);
             Toggle32_finish();
         }
         return;
@@ -192,8 +199,8 @@ void MainForm::Toggle32_Click() {
         break;
     case FastLockSwitch::timer_window:
         // The rest runs when the fast-lock window closes.
-        open_fast_lock([this] {
-            get<ListBox>("Combo8").set_index(6);
+        doors_.open_fast_lock([this] {
+            panel_.get(main_controls::Combo8).set_index(6);
             Toggle32_finish();
         });
         return;
@@ -203,17 +210,17 @@ void MainForm::Toggle32_Click() {
     Toggle32_finish();
 }
 
-void MainForm::Toggle32_finish() {
+void PanelSwitches::Toggle32_finish() {
     switch (device_profile(program_.state().device_name).fast_lock_switch) {
     case FastLockSwitch::timer_window:
-        run_steps({refresh, r1, all_rf});
+        panel_.run_steps({refresh, r1, all_rf});
         break;
     case FastLockSwitch::csr_bit:
-        run_steps({refresh, r2, all_rf});
+        panel_.run_steps({refresh, r2, all_rf});
         break;
     case FastLockSwitch::field_only:
     case FastLockSwitch::refresh_only:
-        run_steps({refresh});
+        panel_.run_steps({refresh});
         break;
     }
 }

@@ -1,4 +1,5 @@
-// The three noise-and-spur modes of the sigma-delta modulator.
+#include "core/windows/noise_modes.h"
+
 #include "core/state/devices.h"
 #include "core/state/noise_patterns.h"
 #include "core/windows/main_form.h"
@@ -31,23 +32,23 @@ constexpr Steps first_spur_mode_dual{all_if, all_rf, all};
 
 } // namespace
 
-void MainForm::create_noise_modes() {
+NoiseModes::NoiseModes(MainForm& panel, Program& program) : panel_(panel), program_(program) {
     for (std::size_t i = 0; i < noise_patterns.size(); ++i) {
         const NoiseMode& mode = noise_modes[i];
-        auto& option = add<OptionButton>(std::string(noise_patterns[i].option),
-                                         std::string(noise_patterns[i].caption), "noise");
+        auto& option = panel.add<OptionButton>(std::string(noise_patterns[i].option),
+                                               std::string(noise_patterns[i].caption), "noise");
         option.set_tooltip(std::string(mode.tooltip));
         option.on_click = [this, i] { noise_option_click(static_cast<int>(i)); };
     }
 }
 
-void MainForm::noise_mode() {
+void NoiseModes::noise_mode() {
     for (const NoisePattern& pattern : noise_patterns) {
-        if (!get<OptionButton>(pattern.option).value()) {
+        if (!panel_.get<OptionButton>(pattern.option).value()) {
             continue;
         }
         for (const NoisePattern& other : noise_patterns) {
-            get<OptionButton>(other.option)
+            panel_.get<OptionButton>(other.option)
                 .set_colour(&other == &pattern ? CaptionColour::text : CaptionColour::shadow);
         }
         store_noise_pattern(program_.state(), pattern);
@@ -55,15 +56,15 @@ void MainForm::noise_mode() {
     }
 }
 
-void MainForm::noise_option_click(int option) {
+void NoiseModes::noise_option_click(int option) {
     SharedState& s = program_.state();
     const NoiseMode& mode = noise_modes[static_cast<std::size_t>(option)];
     noise_mode();
-    refresh_registers();
+    panel_.refresh_registers();
     const bool first_spur_mode = option == 0 && s.first_option1_done == 0;
     const Family family = family_of(s.device_name);
-    run_steps(first_spur_mode && family == Family::dual ? first_spur_mode_dual
-                                                        : mode.steps.of(family));
+    panel_.run_steps(first_spur_mode && family == Family::dual ? first_spur_mode_dual
+                                                               : mode.steps.of(family));
     if (option == 0) {
         s.first_option1_done = 1;
     }

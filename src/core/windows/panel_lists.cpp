@@ -1,4 +1,5 @@
-// The main window's drop-down lists and numeric text entries.
+#include "core/windows/panel_lists.h"
+
 #include "core/planning/if_counters.h"
 #include "core/registers/field_check.h"
 #include "core/state/bit_weight.h"
@@ -10,6 +11,8 @@
 #include "core/windows/family_panel.h"
 #include "core/windows/main_form.h"
 #include "core/windows/main_list_items.h"
+#include "core/windows/names/main_controls.h"
+#include "core/windows/panel_doors.h"
 #include "core/windows/planner_support.h"
 #include "core/windows/program.h"
 
@@ -28,27 +31,33 @@ struct ListRule {
 };
 
 const ListRule list_rules[] = {
-    {"Combo1", choose_resync, {r2, all_rf}},
-    {"Combo2", [](SharedState& s, int n) { s.test_mode = n; }, {r3, all_rf}},
-    {"Combo3", [](SharedState& s, int n) { s.sd_test_mode = n; }, {r3, all_rf}},
-    {"Combo4", choose_rf_prescaler, {r2, all_rf, all}},
-    {"Combo5", choose_if_prescaler, {r4, all, all_if}},
-    {"Combo7",
+    {main_controls::Combo1, choose_resync, {r2, all_rf}},
+    {main_controls::Combo2, [](SharedState& s, int n) { s.test_mode = n; }, {r3, all_rf}},
+    {main_controls::Combo3, [](SharedState& s, int n) { s.sd_test_mode = n; }, {r3, all_rf}},
+    {main_controls::Combo4, choose_rf_prescaler, {r2, all_rf, all}},
+    {main_controls::Combo5, choose_if_prescaler, {r4, all, all_if}},
+    {main_controls::Combo7,
      [](SharedState& s, int n) {
          s.muxout_code = n * p2(7);
          s.dual_muxout_index = n;
      },
      {r3, all_rf, all, all_if}},
-    {"Combo8", [](SharedState& s, int n) { s.muxout_code = n * p2(20); }, {r1, all_rf}},
-    {"Combo9", [](SharedState& s, int n) { s.muxout_code = n * p2(7); }, {r3, all_rf, all, all_if}},
-    {"Combo10",
+    {main_controls::Combo8,
+     [](SharedState& s, int n) { s.muxout_code = n * p2(20); },
+     {r1, all_rf}},
+    {main_controls::Combo9,
+     [](SharedState& s, int n) { s.muxout_code = n * p2(7); },
+     {r3, all_rf, all, all_if}},
+    {main_controls::Combo10,
      [](SharedState& s, int n) {
          s.clk_div_mode = clock_divider_modes[static_cast<std::size_t>(n)];
      },
      {r4, all_rf}},
-    {"Combo11", [](SharedState& s, int n) { s.muxout_code = n * p2(20); }, {r0, all_rf}},
-    {"Combo12", [](SharedState& s, int n) { s.sd_test_mode = n; }, {r4, all_rf}},
-    {"Combo13", [](SharedState& s, int n) { s.test_mode = n; }, {r4, all_rf}},
+    {main_controls::Combo11,
+     [](SharedState& s, int n) { s.muxout_code = n * p2(20); },
+     {r0, all_rf}},
+    {main_controls::Combo12, [](SharedState& s, int n) { s.sd_test_mode = n; }, {r4, all_rf}},
+    {main_controls::Combo13, [](SharedState& s, int n) { s.test_mode = n; }, {r4, all_rf}},
 };
 
 const ListRule* rule_of(std::string_view name) {
@@ -73,24 +82,26 @@ constexpr FieldAdvice if_counter_advice[] = {
 
 } // namespace
 
-void MainForm::create_lists() {
+PanelLists::PanelLists(MainForm& panel, Program& program, PanelDoors& doors)
+    : panel_(panel), program_(program), doors_(doors) {
     for (const ListItems& list : main_list_items()) {
-        auto& box = add<ListBox>(std::string(list.name), std::string(list.initial_text));
+        auto& box = panel_.add<ListBox>(std::string(list.name), std::string(list.initial_text));
         if (rule_of(list.name) != nullptr) {
             box.on_choose = [this, name = list.name] { list_chosen(name); };
         }
     }
-    add<TextBox>("phase_reg_textbox", "1").on_change = [this] {
-        get<ToggleSwitch>("Toggle36").set_state(true);
+    panel_.add<TextBox>(main_controls::phase_reg_textbox, "1").on_change = [this] {
+        panel_.get(main_controls::Toggle36).set_state(true);
     };
-    add<TextBox>("clock_divider_value_textbox", "0").on_change = [this] {
+    panel_.add<TextBox>(main_controls::clock_divider_value_textbox, "0").on_change = [this] {
         clock_divider_changed();
     };
+    panel_.get(main_controls::Picture1).on_dblclick = [this] { Picture1_DblClick(); };
 }
 
-void MainForm::list_chosen(std::string_view name) {
+void PanelLists::list_chosen(std::string_view name) {
     const ListRule* rule = rule_of(name);
-    ListBox& list = get<ListBox>(name);
+    ListBox& list = panel_.get<ListBox>(name);
     const int n = list.index();
     if (n >= 0 && n < list.count()) {
         SharedState& s = program_.state();
@@ -98,17 +109,17 @@ void MainForm::list_chosen(std::string_view name) {
         rule->store(s, n);
         // IF counters that cannot be used refuse the choice: nothing is
         // stored and the list shows the prescaler the state still holds.
-        if (name == "Combo5" && !set_if_counters()) {
+        if (name == main_controls::Combo5 && !set_if_counters()) {
             s = before;
             list.revert_to(if_prescaler_position(s));
             return;
         }
     }
-    refresh_registers();
-    run_steps(rule->steps);
+    panel_.refresh_registers();
+    panel_.run_steps(rule->steps);
 }
 
-int MainForm::if_prescaler_position(const SharedState& s) {
+int PanelLists::if_prescaler_position(const SharedState& s) {
     for (int position = 0; position < 4; ++position) {
         SharedState choice;
         choose_if_prescaler(choice, position);
@@ -119,7 +130,7 @@ int MainForm::if_prescaler_position(const SharedState& s) {
     return -1;
 }
 
-bool MainForm::set_if_counters() {
+bool PanelLists::set_if_counters() {
     SharedState& s = program_.state();
     // A zero or unusable IF PFD leaves the counters as they were.
     const std::optional<IfCounters> counters = counters_from_if_plan(s);
@@ -136,12 +147,12 @@ bool MainForm::set_if_counters() {
     return fields_fit(program_, if_counter_fields, if_counter_advice);
 }
 
-void MainForm::clock_divider_changed() {
+void PanelLists::clock_divider_changed() {
     // Partly typed or non-numeric text keeps the value last entered. So does a
     // number the 12-bit field cannot carry, which would spill into the mode
     // bits or the address; that one is refused aloud, as no later keystroke
     // makes it fit.
-    const auto value = parse_number(get<TextBox>("clock_divider_value_textbox").text());
+    const auto value = parse_number(panel_.get(main_controls::clock_divider_value_textbox).text());
     if (!value) {
         return;
     }
@@ -154,23 +165,23 @@ void MainForm::clock_divider_changed() {
         return;
     }
     s.clk_div_value = *value;
-    refresh_registers();
-    run_steps({r4, all_rf});
+    panel_.refresh_registers();
+    panel_.run_steps({r4, all_rf});
 }
 
-void MainForm::Picture1_DblClick() {
+void PanelLists::Picture1_DblClick() {
     const FamilyPanel* panel = family_row(family_panels, family_of(program_.state().device_name));
     if (panel == nullptr) {
         return;
     }
-    if (panel->test_mode_list.empty()) {
-        open_rf_test_modes();
+    if (panel->test_mode_list.text.empty()) {
+        doors_.open_rf_test_modes();
         return;
     }
-    get<ListBox>(panel->test_mode_list).set_visible(true);
-    get<ListBox>(panel->sd_test_mode_list).set_visible(true);
+    panel_.get(panel->test_mode_list).set_visible(true);
+    panel_.get(panel->sd_test_mode_list).set_visible(true);
     for (const std::string_view name : panel->more_hidden) {
-        get<Control>(name).set_visible(true);
+        panel_.get<Control>(name).set_visible(true);
     }
 }
 
