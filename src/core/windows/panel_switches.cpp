@@ -2,6 +2,7 @@
 
 #include "core/registers/field_access.h"
 #include "core/registers/field_check.h"
+#include "core/registers/switch_fields.h"
 #include "core/state/bit_weight.h"
 #include "core/state/device_profile.h"
 #include "core/state/stored_values.h"
@@ -18,65 +19,59 @@ namespace zqf {
 
 namespace {
 
-using S = SharedState;
 using enum Step;
 constexpr auto p2 = bit_weight<double>;
 
-constexpr std::monostate no_field{};
+// A switch stores its field (switch_fields) when it has one, then runs the
+// steps of the device's family.
+struct SwitchRow {
+    std::string_view name;
+    std::string_view caption_off;
+    std::string_view caption_on;
+    PerFamily<Steps> steps;
+};
 
 const SwitchRow switch_table[] = {
     {main_controls::Toggle1, "RF PD Polarity Negative", "RF PD Polarity Positive",
-     FieldCode{FieldId::pd_polarity},
      by_family<Steps>({r2, all_rf, all}, {refresh, r2, all_rf}, {r3, all_rf, refresh})},
     {main_controls::Toggle2, "IF PD Polarity Negative", "IF PD Polarity Positive",
-     FieldCode{FieldId::if_pd_polarity},
      by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
     {main_controls::Toggle3, "IF Counter Reset Disabled", "IF Counter Reset Enabled",
-     FieldCode{FieldId::if_counter_reset},
      by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
-    {main_controls::Toggle4, "CP Gain = 0", "CP Gain = 1", FieldCode{FieldId::cp_gain},
+    {main_controls::Toggle4, "CP Gain = 0", "CP Gain = 1",
      by_family<Steps>({refresh, r4, all, all_if}, {}, {})},
-    {main_controls::Toggle5, "CP 3 State Off", "CP 3 State On", FieldCode{FieldId::cp_three_state},
+    {main_controls::Toggle5, "CP 3 State Off", "CP 3 State On",
      by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2, all_rf}, {r3, all_rf, refresh})},
     {main_controls::Toggle6, "CP 3 State Off", "CP 3 State On",
-     FieldCode{FieldId::if_cp_three_state},
      by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
     {main_controls::Toggle7, "Counter Reset Disabled", "Counter Reset Enabled",
-     FieldCode{FieldId::shared_counter_reset},
      every_family(Steps{refresh, r3, all_rf, all, all_if})},
     {main_controls::Toggle8, "CP 3State Off", "CP 3State On",
-     FieldCode{FieldId::shared_cp_three_state}, every_family(Steps{refresh, r3, all_rf, all})},
+     every_family(Steps{refresh, r3, all_rf, all})},
     {main_controls::Toggle9, "RF Counter Reset Disabled", "RF Counter Reset Enabled",
-     FieldCode{FieldId::counter_reset},
      by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2}, {refresh, r3, all_rf})},
-    {main_controls::Toggle10, "XO Enabled", "XO Disabled", FieldCode{FieldId::xo_disable},
+    {main_controls::Toggle10, "XO Enabled", "XO Disabled",
      by_family<Steps>({refresh, r3, all_rf, all, all_if}, {refresh, send_all}, {})},
-    {main_controls::Toggle11, "LDP = 3", "LDP = 5", no_field, every_family(Steps{send_all})},
-    {main_controls::Toggle12, "LDP = 3", "LDP = 5", no_field, every_family(Steps{send_all})},
+    {main_controls::Toggle11, "LDP = 3", "LDP = 5", every_family(Steps{send_all})},
+    {main_controls::Toggle12, "LDP = 3", "LDP = 5", every_family(Steps{send_all})},
     {main_controls::Toggle15, "RF Powerdown Disabled", "RF Powerdown Enabled",
-     FieldCode{FieldId::powerdown},
      by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2}, {refresh, r3, all_rf})},
-    // The four-register bit on every device: the five-register family keeps
-    // its own fast-lock bit elsewhere, which the fast-lock switch sets.
     {main_controls::Toggle16, "Fastlock Disabled", "Fastlock Enabled",
-     MemberValue{&S::fastlock_4r, p2(23)}, every_family(Steps{refresh, r0, all_rf})},
-    // No register places the bleed bit; its member is kept pre-weighted.
-    {main_controls::Toggle17, "Bleed Up Off", "Bleed Up On", MemberValue{&S::bleed_up, p2(23)},
+     every_family(Steps{refresh, r0, all_rf})},
+    {main_controls::Toggle17, "Bleed Up Off", "Bleed Up On",
      by_family<Steps>({refresh, all, all_if}, {refresh, send_all}, {})},
-    {main_controls::Toggle27, "IF LDP = 3", "IF LDP = 5", FieldCode{FieldId::if_ldp},
+    {main_controls::Toggle27, "IF LDP = 3", "IF LDP = 5",
      every_family(Steps{r6, all, all_if, refresh})},
     {main_controls::Toggle28, "RF Phase Resync Disabled", "RF Phase Resync Enabled",
-     // An overlay on other fields' bits, not a field of its own.
-     MemberValue{&S::rf_phase_resync, phase_resync_on},
      every_family(Steps{r6, all, all_if, refresh})},
-    {main_controls::Toggle31, "LDP = 3", "LDP = 5", FieldCode{FieldId::ldp},
+    {main_controls::Toggle31, "LDP = 3", "LDP = 5",
      by_family<Steps>({refresh, r2, all_rf}, {refresh, r2, all_rf}, {refresh, r3, all_rf})},
     {main_controls::Toggle33, "RF AND IF Powerdown Disabled", "RF AND IF Powerdown Enabled",
-     FieldCode{FieldId::rf_if_powerdown}, every_family(Steps{refresh, r3, all, all_if, all_rf})},
+     every_family(Steps{refresh, r3, all, all_if, all_rf})},
     {main_controls::Toggle34, "IF Powerdown Disabled", "IF Powerdown Enabled",
-     FieldCode{FieldId::if_powerdown}, every_family(Steps{refresh, r6, all, all_if})},
-    {main_controls::Toggle36, "Enter", "Enter", no_field, every_family(Steps{refresh, r1, all_rf})},
-    {main_controls::dec_sel_toggle, "DEC_SEL = 0", "DEC_SEL = 1", FieldCode{FieldId::dec_sel}, {}},
+     every_family(Steps{refresh, r6, all, all_if})},
+    {main_controls::Toggle36, "Enter", "Enter", every_family(Steps{refresh, r1, all_rf})},
+    {main_controls::dec_sel_toggle, "DEC_SEL = 0", "DEC_SEL = 1", {}},
 };
 
 // Toggle14 doubles or halves the IF R counter besides storing its bit.
@@ -97,26 +92,6 @@ Family family(const SharedState& s) {
 }
 
 } // namespace
-
-std::span<const SwitchRow> switch_rows() {
-    return switch_table;
-}
-
-std::optional<MemberValue> member_value(const SwitchRow& row) {
-    if (const auto* given = std::get_if<MemberValue>(&row.field)) {
-        return *given;
-    }
-    const auto* code = std::get_if<FieldCode>(&row.field);
-    if (code == nullptr) {
-        return std::nullopt;
-    }
-    // The same member and value on every device, whether it places the field or not.
-    const std::optional<FieldPlace> place = find_field_in_catalogue(code->id);
-    if (!place) {
-        return std::nullopt;
-    }
-    return MemberValue{place->term->member, member_value_of_code(*place->term, code->code)};
-}
 
 PanelSwitches::PanelSwitches(MainForm& panel, Program& program, PanelDoors& doors)
     : panel_(panel), program_(program), doors_(doors) {
@@ -161,7 +136,8 @@ void PanelSwitches::Toggle36_Click() {
 void PanelSwitches::switch_clicked(std::string_view name) {
     const SwitchRow& row = *row_of(name);
     SharedState& s = program_.state();
-    if (const std::optional<MemberValue> stored = member_value(row)) {
+    const SwitchField* field = switch_field(name);
+    if (const std::optional<MemberValue> stored = field ? member_value(*field) : std::nullopt) {
         set_field(s, stored->member, panel_.get<ToggleSwitch>(name).state() ? stored->value : 0.0);
     }
     panel_.run_steps(row.steps.of(family(s)));

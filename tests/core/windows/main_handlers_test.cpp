@@ -1,8 +1,8 @@
 #include "core/registers/field_access.h"
 #include "core/registers/field_check.h"
+#include "core/registers/switch_fields.h"
 #include "core/windows/names/fast_lock_controls.h"
 #include "core/windows/names/main_controls.h"
-#include "core/windows/panel_switches.h"
 #include "program_fixture.h"
 
 #include <gtest/gtest.h>
@@ -228,15 +228,18 @@ TEST(MainPanel, FastLockSwitch) {
 
 // A switch named by its field's code stores one member and value on every
 // device; each device that places the field must then carry that code at the
-// field's bits.
+// field's bits. The table names its switches as text: each must be the panel's.
 TEST(MainPanel, SwitchCodesLandOnTheirBitsOnEveryDevice) {
-    for (const SwitchRow& row : switch_rows()) {
-        const auto* code = std::get_if<FieldCode>(&row.field);
+    ProgramBench b;
+    b.confirm("Option6");
+    for (const SwitchField& row : switch_fields()) {
+        EXPECT_NE(dynamic_cast<ToggleSwitch*>(b.main().find(row.control)), nullptr) << row.control;
+        const auto* code = std::get_if<FieldCode>(&row.given);
         if (code == nullptr) {
             continue;
         }
         const std::optional<MemberValue> stored = member_value(row);
-        ASSERT_TRUE(stored) << row.name;
+        ASSERT_TRUE(stored) << row.control;
         SharedState on;
         set_field(on, stored->member, stored->value);
         for (const DeviceProfile& device : catalogue_profiles()) {
@@ -245,7 +248,7 @@ TEST(MainPanel, SwitchCodesLandOnTheirBitsOnEveryDevice) {
                 continue;
             }
             const std::string label =
-                std::string(row.name) + " on " + std::string(device.stored_name);
+                std::string(row.control) + " on " + std::string(device.stored_name);
             EXPECT_TRUE(place->term->member == stored->member) << label;
             EXPECT_FALSE(check_term(*place->term, stored->value)) << label;
             EXPECT_EQ(term_value(on, device, *place->term),
