@@ -19,8 +19,12 @@ bool code_fits(double code, const BitRange& bits) {
 
 } // namespace
 
+double member_value_of_code(const Term& term, double code) {
+    return code * bit_weight(term.bits.low) / term.factor;
+}
+
 std::optional<FieldMisfit> check_term(const Term& term, double value) {
-    const double unit = bit_weight(term.bits.low) / term.factor;
+    const double unit = member_value_of_code(term, 1.0);
     const double code = value / unit;
     if (code_fits(code, term.bits)) {
         return std::nullopt;
@@ -61,8 +65,12 @@ std::optional<FieldPlace> find_field_anywhere(const DeviceProfile& device, Field
         (id == FieldId::frac || id == FieldId::mod)) {
         return std::nullopt;
     }
-    for (const DeviceProfile& other : catalogue_profiles()) {
-        if (std::optional<FieldPlace> place = find_field(other, id)) {
+    return find_field_in_catalogue(id);
+}
+
+std::optional<FieldPlace> find_field_in_catalogue(FieldId id) {
+    for (const DeviceProfile& device : catalogue_profiles()) {
+        if (std::optional<FieldPlace> place = find_field(device, id)) {
             return place;
         }
     }

@@ -26,6 +26,14 @@ std::optional<FieldPlace> find_field(const DeviceProfile& device, FieldId id);
 // fixed-modulus device's FRAC and MOD, which hold its whole 25-bit fraction.
 std::optional<FieldPlace> find_field_anywhere(const DeviceProfile& device, FieldId id);
 
+// Where the first catalogue device that places the field places it, whatever
+// device is chosen.
+std::optional<FieldPlace> find_field_in_catalogue(FieldId id);
+
+// What the term's member holds for `code`: code x 2^low / factor (a raw code
+// itself, or a pre-weighted bit such as 8388608 for the fast-lock bit).
+double member_value_of_code(const Term& term, double code);
+
 // A value a field cannot carry.
 struct FieldMisfit {
     FieldId id;

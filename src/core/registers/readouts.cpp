@@ -1,6 +1,7 @@
 #include "core/registers/readouts.h"
 
 #include "core/registers/field_access.h"
+#include "core/registers/switch_fields.h"
 #include "core/state/bit_weight.h"
 #include "core/state/devices.h"
 #include "core/state/noise_patterns.h"
@@ -19,45 +20,59 @@ using S = SharedState;
 
 enum class Rule { two_way, three_way };
 
-struct SwitchRule {
-    std::string_view control;
-    FieldRef field;
-    double weight;
-    Rule rule;
-};
-
 constexpr auto p2 = bit_weight<double>;
 
+// The doublers, which the planners set rather than a panel switch of their own.
+const MemberValue rf_doubler{&S::doubler_field, p2(19)};
+const MemberValue if_doubler{&S::if_ref_doubler, p2(18)};
+
+// A switch read out from its member: the member and value of `own`, or else
+// those switch_fields gives.
+struct SwitchRule {
+    std::string_view control;
+    Rule rule;
+    const MemberValue* own = nullptr;
+};
+
 const std::array<SwitchRule, 12> switch_rules{{
-    {"Toggle1", &S::rf_pd_polarity, p2(7), Rule::three_way},
-    {"Toggle13", &S::doubler_field, p2(19), Rule::two_way},
-    {"Toggle14", &S::if_ref_doubler, p2(18), Rule::two_way},
-    {"Toggle2", &S::if_pd_polarity, p2(7), Rule::three_way},
-    {"Toggle9", &S::rf_counter_reset, p2(3), Rule::three_way},
-    {"Toggle3", &S::if_counter_reset, p2(3), Rule::two_way},
-    {"Toggle7", &S::counter_reset, p2(3), Rule::two_way},
-    {"Toggle5", &S::rf_cp_three_state, p2(4), Rule::three_way},
-    {"Toggle6", &S::if_cp_three_state, p2(4), Rule::two_way},
-    {"Toggle8", &S::cp_three_state, p2(4), Rule::two_way},
-    {"Toggle10", &S::xo_disable, p2(6), Rule::two_way},
-    {"Toggle27", &S::if_ldp, p2(6), Rule::two_way},
+    {"Toggle1", Rule::three_way},
+    {"Toggle13", Rule::two_way, &rf_doubler},
+    {"Toggle14", Rule::two_way, &if_doubler},
+    {"Toggle2", Rule::three_way},
+    {"Toggle9", Rule::three_way},
+    {"Toggle3", Rule::two_way},
+    {"Toggle7", Rule::two_way},
+    {"Toggle5", Rule::three_way},
+    {"Toggle6", Rule::two_way},
+    {"Toggle8", Rule::two_way},
+    {"Toggle10", Rule::two_way},
+    {"Toggle27", Rule::two_way},
 }};
 
 const std::array<SwitchRule, 3> dual_powerdown_rules{{
-    {"Toggle15", &S::rf_powerdown, p2(5), Rule::three_way},
-    {"Toggle34", &S::if_powerdown, p2(5), Rule::three_way},
-    {"Toggle33", &S::rf_if_powerdown, p2(5), Rule::three_way},
+    {"Toggle15", Rule::three_way},
+    {"Toggle34", Rule::three_way},
+    {"Toggle33", Rule::three_way},
 }};
 
-std::optional<bool> apply(const SharedState& state, const SwitchRule& rule) {
-    const double value = field_value(state, rule.field);
-    if (value == rule.weight) {
+std::optional<bool> apply(const SharedState& state, const MemberValue& on, Rule rule) {
+    const double value = field_value(state, on.member);
+    if (value == on.value) {
         return true;
     }
-    if (rule.rule == Rule::two_way || value == 0.0) {
+    if (rule == Rule::two_way || value == 0.0) {
         return false;
     }
     return std::nullopt;
+}
+
+std::optional<bool> apply(const SharedState& state, const SwitchRule& rule) {
+    if (rule.own != nullptr) {
+        return apply(state, *rule.own, rule.rule);
+    }
+    const SwitchField* field = switch_field(rule.control);
+    const std::optional<MemberValue> on = field ? member_value(*field) : std::nullopt;
+    return on ? apply(state, *on, rule.rule) : std::nullopt;
 }
 
 // The code k when `value` is k x `step` for k in 0..last.
@@ -225,7 +240,7 @@ Readouts compute_readouts(const SharedState& s) {
     }
     r.currentsetting2 = rf_current(s);
     if (dual) {
-        r.toggle4 = apply(s, {"Toggle4", &S::cp_gain, p2(23), Rule::three_way});
+        r.toggle4 = apply(s, {"Toggle4", Rule::three_way});
     }
     if (const std::optional<std::size_t> mode = noise_mode_of_test_mode(s)) {
         r.noise_option = std::string(noise_patterns[*mode].option);

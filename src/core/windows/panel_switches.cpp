@@ -2,6 +2,7 @@
 
 #include "core/registers/field_access.h"
 #include "core/registers/field_check.h"
+#include "core/registers/switch_fields.h"
 #include "core/state/bit_weight.h"
 #include "core/state/device_profile.h"
 #include "core/state/stored_values.h"
@@ -18,69 +19,59 @@ namespace zqf {
 
 namespace {
 
-using S = SharedState;
 using enum Step;
 constexpr auto p2 = bit_weight<double>;
 
-// A switch stores its weight when on and 0 when off, then runs the steps of
-// the device's family. A switch without a field only runs its steps.
+// A switch stores its field (switch_fields) when it has one, then runs the
+// steps of the device's family.
 struct SwitchRow {
     std::string_view name;
     std::string_view caption_off;
     std::string_view caption_on;
-    FieldRef field;
-    double weight;
     PerFamily<Steps> steps;
 };
 
-constexpr std::monostate no_field{};
-
-const SwitchRow switch_rows[] = {
+const SwitchRow switch_table[] = {
     {main_controls::Toggle1, "RF PD Polarity Negative", "RF PD Polarity Positive",
-     &S::rf_pd_polarity, p2(7),
      by_family<Steps>({r2, all_rf, all}, {refresh, r2, all_rf}, {r3, all_rf, refresh})},
     {main_controls::Toggle2, "IF PD Polarity Negative", "IF PD Polarity Positive",
-     &S::if_pd_polarity, p2(7),
      by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
     {main_controls::Toggle3, "IF Counter Reset Disabled", "IF Counter Reset Enabled",
-     &S::if_counter_reset, p2(3),
      by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
-    {main_controls::Toggle4, "CP Gain = 0", "CP Gain = 1", &S::cp_gain, p2(23),
+    {main_controls::Toggle4, "CP Gain = 0", "CP Gain = 1",
      by_family<Steps>({refresh, r4, all, all_if}, {}, {})},
-    {main_controls::Toggle5, "CP 3 State Off", "CP 3 State On", &S::rf_cp_three_state, p2(4),
+    {main_controls::Toggle5, "CP 3 State Off", "CP 3 State On",
      by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2, all_rf}, {r3, all_rf, refresh})},
-    {main_controls::Toggle6, "CP 3 State Off", "CP 3 State On", &S::if_cp_three_state, p2(4),
+    {main_controls::Toggle6, "CP 3 State Off", "CP 3 State On",
      by_family<Steps>({refresh, r6, all, all_if}, {refresh, send_all}, {})},
-    {main_controls::Toggle7, "Counter Reset Disabled", "Counter Reset Enabled", &S::counter_reset,
-     p2(3), every_family(Steps{refresh, r3, all_rf, all, all_if})},
-    {main_controls::Toggle8, "CP 3State Off", "CP 3State On", &S::cp_three_state, p2(4),
+    {main_controls::Toggle7, "Counter Reset Disabled", "Counter Reset Enabled",
+     every_family(Steps{refresh, r3, all_rf, all, all_if})},
+    {main_controls::Toggle8, "CP 3State Off", "CP 3State On",
      every_family(Steps{refresh, r3, all_rf, all})},
     {main_controls::Toggle9, "RF Counter Reset Disabled", "RF Counter Reset Enabled",
-     &S::rf_counter_reset, p2(3),
      by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2}, {refresh, r3, all_rf})},
-    {main_controls::Toggle10, "XO Enabled", "XO Disabled", &S::xo_disable, p2(6),
+    {main_controls::Toggle10, "XO Enabled", "XO Disabled",
      by_family<Steps>({refresh, r3, all_rf, all, all_if}, {refresh, send_all}, {})},
-    {main_controls::Toggle11, "LDP = 3", "LDP = 5", no_field, 0, every_family(Steps{send_all})},
-    {main_controls::Toggle12, "LDP = 3", "LDP = 5", no_field, 0, every_family(Steps{send_all})},
-    {main_controls::Toggle15, "RF Powerdown Disabled", "RF Powerdown Enabled", &S::rf_powerdown,
-     p2(5), by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2}, {refresh, r3, all_rf})},
-    {main_controls::Toggle16, "Fastlock Disabled", "Fastlock Enabled", &S::fastlock_4r, p2(23),
+    {main_controls::Toggle11, "LDP = 3", "LDP = 5", every_family(Steps{send_all})},
+    {main_controls::Toggle12, "LDP = 3", "LDP = 5", every_family(Steps{send_all})},
+    {main_controls::Toggle15, "RF Powerdown Disabled", "RF Powerdown Enabled",
+     by_family<Steps>({refresh, r2, all_rf, all}, {refresh, r2}, {refresh, r3, all_rf})},
+    {main_controls::Toggle16, "Fastlock Disabled", "Fastlock Enabled",
      every_family(Steps{refresh, r0, all_rf})},
-    {main_controls::Toggle17, "Bleed Up Off", "Bleed Up On", &S::bleed_up, p2(23),
+    {main_controls::Toggle17, "Bleed Up Off", "Bleed Up On",
      by_family<Steps>({refresh, all, all_if}, {refresh, send_all}, {})},
-    {main_controls::Toggle27, "IF LDP = 3", "IF LDP = 5", &S::if_ldp, p2(6),
+    {main_controls::Toggle27, "IF LDP = 3", "IF LDP = 5",
      every_family(Steps{r6, all, all_if, refresh})},
     {main_controls::Toggle28, "RF Phase Resync Disabled", "RF Phase Resync Enabled",
-     &S::rf_phase_resync, phase_resync_on, every_family(Steps{r6, all, all_if, refresh})},
-    {main_controls::Toggle31, "LDP = 3", "LDP = 5", &S::ldp_bit, p2(5),
+     every_family(Steps{r6, all, all_if, refresh})},
+    {main_controls::Toggle31, "LDP = 3", "LDP = 5",
      by_family<Steps>({refresh, r2, all_rf}, {refresh, r2, all_rf}, {refresh, r3, all_rf})},
     {main_controls::Toggle33, "RF AND IF Powerdown Disabled", "RF AND IF Powerdown Enabled",
-     &S::rf_if_powerdown, p2(5), every_family(Steps{refresh, r3, all, all_if, all_rf})},
-    {main_controls::Toggle34, "IF Powerdown Disabled", "IF Powerdown Enabled", &S::if_powerdown,
-     p2(5), every_family(Steps{refresh, r6, all, all_if})},
-    {main_controls::Toggle36, "Enter", "Enter", no_field, 0,
-     every_family(Steps{refresh, r1, all_rf})},
-    {main_controls::dec_sel_toggle, "DEC_SEL = 0", "DEC_SEL = 1", &S::dec_sel, 1.0, {}},
+     every_family(Steps{refresh, r3, all, all_if, all_rf})},
+    {main_controls::Toggle34, "IF Powerdown Disabled", "IF Powerdown Enabled",
+     every_family(Steps{refresh, r6, all, all_if})},
+    {main_controls::Toggle36, "Enter", "Enter", every_family(Steps{refresh, r1, all_rf})},
+    {main_controls::dec_sel_toggle, "DEC_SEL = 0", "DEC_SEL = 1", {}},
 };
 
 // Toggle14 doubles or halves the IF R counter besides storing its bit.
@@ -88,7 +79,7 @@ constexpr PerFamily<Steps> if_doubler_steps =
     by_family<Steps>({refresh, r5, all, all_if}, {refresh, send_all}, {});
 
 const SwitchRow* row_of(std::string_view name) {
-    for (const SwitchRow& row : switch_rows) {
+    for (const SwitchRow& row : switch_table) {
         if (row.name == name) {
             return &row;
         }
@@ -104,7 +95,7 @@ Family family(const SharedState& s) {
 
 PanelSwitches::PanelSwitches(MainForm& panel, Program& program, PanelDoors& doors)
     : panel_(panel), program_(program), doors_(doors) {
-    for (const SwitchRow& row : switch_rows) {
+    for (const SwitchRow& row : switch_table) {
         auto& toggle = panel_.add<ToggleSwitch>(std::string(row.name), std::string(row.caption_off),
                                                 std::string(row.caption_on));
         toggle.on_click = [this, name = row.name] { switch_clicked(name); };
@@ -145,8 +136,9 @@ void PanelSwitches::Toggle36_Click() {
 void PanelSwitches::switch_clicked(std::string_view name) {
     const SwitchRow& row = *row_of(name);
     SharedState& s = program_.state();
-    if (!std::holds_alternative<std::monostate>(row.field)) {
-        set_field(s, row.field, panel_.get<ToggleSwitch>(name).state() ? row.weight : 0.0);
+    const SwitchField* field = switch_field(name);
+    if (const std::optional<MemberValue> stored = field ? member_value(*field) : std::nullopt) {
+        set_field(s, stored->member, panel_.get<ToggleSwitch>(name).state() ? stored->value : 0.0);
     }
     panel_.run_steps(row.steps.of(family(s)));
 }

@@ -1,6 +1,7 @@
 // Tooltips of the main panel, drawn from the bit tables, never written by hand.
 #include "core/windows/panel_tooltips.h"
 
+#include "core/registers/switch_fields.h"
 #include "core/windows/names/main_controls.h"
 #include <algorithm>
 #include <array>
@@ -20,29 +21,12 @@ struct ControlFields {
 
 constexpr std::monostate none{};
 
-constexpr std::array<ControlFields, 37> control_fields{{
-    {main_controls::Toggle1, {&S::rf_pd_polarity, none, none, none}},
-    {main_controls::Toggle2, {&S::if_pd_polarity, none, none, none}},
-    {main_controls::Toggle3, {&S::if_counter_reset, none, none, none}},
-    {main_controls::Toggle4, {&S::cp_gain, none, none, none}},
-    {main_controls::Toggle5, {&S::rf_cp_three_state, none, none, none}},
-    {main_controls::Toggle6, {&S::if_cp_three_state, none, none, none}},
-    {main_controls::Toggle7, {&S::counter_reset, none, none, none}},
-    {main_controls::Toggle8, {&S::cp_three_state, none, none, none}},
-    {main_controls::Toggle9, {&S::rf_counter_reset, none, none, none}},
-    {main_controls::Toggle10, {&S::xo_disable, none, none, none}},
+// The members of the switches switch_fields lists come from there.
+constexpr std::array<ControlFields, 19> control_fields{{
     {main_controls::Toggle13, {&S::doubler_field, &S::doubler_field_5, none, none}},
     {main_controls::Toggle14, {&S::if_ref_doubler, &S::if_r, none, none}},
-    {main_controls::Toggle15, {&S::rf_powerdown, none, none, none}},
-    {main_controls::Toggle16, {&S::fastlock_4r, none, none, none}},
-    {main_controls::Toggle27, {&S::if_ldp, none, none, none}},
-    {main_controls::Toggle28, {&S::rf_phase_resync, none, none, none}},
-    {main_controls::Toggle31, {&S::ldp_bit, none, none, none}},
     {main_controls::Toggle32, {&S::load_control, &S::fastlock_5r, none, none}},
-    {main_controls::Toggle33, {&S::rf_if_powerdown, none, none, none}},
-    {main_controls::Toggle34, {&S::if_powerdown, none, none, none}},
     {main_controls::Toggle36, {&S::phase_value, none, none, none}},
-    {main_controls::dec_sel_toggle, {&S::dec_sel, none, none, none}},
     {main_controls::phase_reg_textbox, {&S::phase_value, none, none, none}},
     {main_controls::clock_divider_value_textbox, {&S::clk_div_value, none, none, none}},
     {main_controls::Combo1, {&S::resync_value, &S::load_control, none, none}},
@@ -78,7 +62,8 @@ std::span<const FieldRef> members_of(const ControlFields& row, const DeviceProfi
 }
 
 bool sets_fields(std::string_view control) {
-    return std::any_of(control_fields.begin(), control_fields.end(),
+    return switch_field(control) != nullptr ||
+           std::any_of(control_fields.begin(), control_fields.end(),
                        [control](const ControlFields& row) { return row.control == control; });
 }
 
@@ -170,6 +155,13 @@ std::string bits_tooltip(const DeviceProfile& device, std::span<const FieldRef> 
 }
 
 void set_panel_tooltips(Form& main, const DeviceProfile& device) {
+    for (const SwitchField& row : switch_fields()) {
+        const std::optional<MemberValue> on = member_value(row);
+        const std::array<FieldRef, 1> members{on ? on->member : FieldRef{none}};
+        std::string door = door_line(row.control, device);
+        add_line(door, bits_tooltip(device, members));
+        main.find(row.control)->set_tooltip_notes(door);
+    }
     for (const ControlFields& row : control_fields) {
         const std::string lines = bits_tooltip(device, members_of(row, device));
         if (row.control == "noise") {

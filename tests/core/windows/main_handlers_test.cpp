@@ -1,3 +1,6 @@
+#include "core/registers/field_access.h"
+#include "core/registers/field_check.h"
+#include "core/registers/switch_fields.h"
 #include "core/windows/names/fast_lock_controls.h"
 #include "core/windows/names/main_controls.h"
 #include "program_fixture.h"
@@ -221,6 +224,38 @@ TEST(MainPanel, FastLockSwitch) {
     five.toggle(main_controls::Toggle32).user_click();
     EXPECT_EQ(five.state().fastlock_5r, 1 << 28);
     EXPECT_EQ(five.lit_indicators(), (Names{"Toggle21", "Toggle30"}));
+}
+
+// A switch named by its field's code stores one member and value on every
+// device; each device that places the field must then carry that code at the
+// field's bits. The table names its switches as text: each must be the panel's.
+TEST(MainPanel, SwitchCodesLandOnTheirBitsOnEveryDevice) {
+    ProgramBench b;
+    b.confirm("Option6");
+    for (const SwitchField& row : switch_fields()) {
+        EXPECT_NE(dynamic_cast<ToggleSwitch*>(b.main().find(row.control)), nullptr) << row.control;
+        const auto* code = std::get_if<FieldCode>(&row.given);
+        if (code == nullptr) {
+            continue;
+        }
+        const std::optional<MemberValue> stored = member_value(row);
+        ASSERT_TRUE(stored) << row.control;
+        SharedState on;
+        set_field(on, stored->member, stored->value);
+        for (const DeviceProfile& device : catalogue_profiles()) {
+            const std::optional<FieldPlace> place = find_field(device, code->id);
+            if (!place) {
+                continue;
+            }
+            const std::string label =
+                std::string(row.control) + " on " + std::string(device.stored_name);
+            EXPECT_TRUE(place->term->member == stored->member) << label;
+            EXPECT_FALSE(check_term(*place->term, stored->value)) << label;
+            EXPECT_EQ(term_value(on, device, *place->term),
+                      code->code * bit_weight(place->term->bits.low))
+                << label;
+        }
+    }
 }
 
 // ---- update indicators and their group writes --------------------------------
