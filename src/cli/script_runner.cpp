@@ -5,6 +5,7 @@
 #include "cli/state_text.h"
 #include "cli/whole_number.h"
 #include "cli/window_targets.h"
+#include "core/state/shared_state.h"
 #include "core/text/number_text.h"
 #include "core/windows/chip_state_form.h"
 
@@ -315,7 +316,7 @@ ScriptRunner::LineOutcome ScriptRunner::print(const Words& words) {
             return Failure{"print board reads the virtual board; there is none with --board "
                            "hardware"};
         }
-        for (int k = 0; k <= 7; ++k) {
+        for (int k = 0; k < register_slots; ++k) {
             if (const std::optional<uint32_t> word = board_->latched(k)) {
                 out_ << "board R" << k << " = " << hex_text(*word) << '\n';
             }

@@ -7,6 +7,7 @@
 #include "core/settings/settings_check.h"
 #include "core/state/device_profile.h"
 #include "core/state/devices.h"
+#include "core/state/shared_state.h"
 #include "core/text/number_entry.h"
 #include "core/text/number_text.h"
 #include "core/windows/device_form.h"
@@ -269,7 +270,7 @@ Result Panel::set_phase(double value) {
 
 void Panel::write_through_indicator(int index) {
     MainForm& main = *program_.main_form();
-    if (index <= 6) {
+    if (is_shown_register(index)) {
         const auto& indicator =
             main.get<ToggleSwitch>(display_pairs[static_cast<std::size_t>(index)].indicator);
         if (indicator.state()) {
@@ -289,7 +290,7 @@ void Panel::write_changed(const SharedState& before) {
             continue;
         }
         const bool lit =
-            index <= 6 &&
+            is_shown_register(index) &&
             program_.main_form()
                 ->get<ToggleSwitch>(display_pairs[static_cast<std::size_t>(index)].indicator)
                 .state();

@@ -12,7 +12,7 @@
 namespace zqf {
 
 // A word per register, R0 to R7; nothing where there is none.
-using RegisterWords = std::array<std::optional<uint32_t>, 8>;
+using RegisterWords = std::array<std::optional<uint32_t>, register_slots>;
 
 enum class RegisterStatus {
     current,       // the chip holds the word the panel would send
