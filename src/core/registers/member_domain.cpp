@@ -204,22 +204,27 @@ std::optional<SenseFault> divider_sense(const SharedState& s) {
         return std::nullopt;
     }
     if (s.r_count < 1) {
-        return SenseFault{FieldId::r_counter, "R counter = " + std::to_string(s.r_count) +
-               " would divide the reference by zero or less: R takes a whole number " +
-               from_one(device, FieldId::r_counter) + "."};
+        return SenseFault{
+            FieldId::r_counter,
+            "R counter = " + std::to_string(s.r_count) +
+                " would divide the reference by zero or less: R takes a whole number " +
+                from_one(device, FieldId::r_counter) + "."};
     }
     if (device.if_section && s.if_r < 1) {
-        return SenseFault{FieldId::if_r_counter, "IF R counter = " + std::to_string(s.if_r) +
-               " would divide the reference by zero or less: IF R takes a whole number " +
-               from_one(device, FieldId::if_r_counter) + "."};
+        return SenseFault{
+            FieldId::if_r_counter,
+            "IF R counter = " + std::to_string(s.if_r) +
+                " would divide the reference by zero or less: IF R takes a whole number " +
+                from_one(device, FieldId::if_r_counter) + "."};
     }
     if (device.fraction != FractionKind::modulus) {
         return std::nullopt;
     }
     if (s.mod_val < 1.0) {
-        return SenseFault{FieldId::mod, "MOD = " + general_form(s.mod_val) +
-               " gives no fraction FRAC/MOD: MOD takes a whole number " +
-               from_one(device, FieldId::mod) + "."};
+        return SenseFault{FieldId::mod,
+                          "MOD = " + general_form(s.mod_val) +
+                              " gives no fraction FRAC/MOD: MOD takes a whole number " +
+                              from_one(device, FieldId::mod) + "."};
     }
     if (s.frac_val >= s.mod_val) {
         return SenseFault{FieldId::frac, "FRAC = " + general_form(s.frac_val) +

@@ -51,9 +51,9 @@ void derive_fraction_halves(SharedState& s) {
     if (s.mod_val == fixed_modulus && s.frac_val >= 0.0 && s.frac_val < fixed_modulus) {
         s.frac_msb = std::floor(s.frac_val / fraction_lsb_units);
         s.frac_lsb = s.frac_val - fraction_lsb_units * s.frac_msb;
-    } else if (const std::optional<double> plan = s.mod_val != 0.0
-                                                      ? std::optional<double>(s.frac_val / s.mod_val)
-                                                      : std::nullopt) {
+    } else if (const std::optional<double> plan =
+                   s.mod_val != 0.0 ? std::optional<double>(s.frac_val / s.mod_val)
+                                    : std::nullopt) {
         const std::optional<FixedModulusPlan> halves = plan_fixed_modulus(*plan, 1.0);
         if (halves && halves->int_val == 0.0) {
             s.frac_msb = halves->frac_msb;

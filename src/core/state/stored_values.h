@@ -25,7 +25,7 @@ inline constexpr int32_t phase_resync_on =
 // The clock divider modes of the five-register devices' list: "Disabled",
 // "Reserved", "Phase Resync Enabled".
 inline constexpr std::array<int32_t, 3> clock_divider_modes{0, bit_weight<int32_t>(19),
-                                                           bit_weight<int32_t>(20)};
+                                                            bit_weight<int32_t>(20)};
 
 // The dual devices' muxout read-out names sixteen codes.
 inline constexpr int dual_muxout_codes = 16;
