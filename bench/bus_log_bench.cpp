@@ -11,7 +11,7 @@
 #include "core/link/bus_log.h"
 #include "core/link/register_link.h"
 #include "core/state/start_values.h"
-#include "core/ui/host.h"
+#include "core/ui/quiet_host.h"
 #include "core/windows/frequency_plot_form.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
@@ -79,24 +79,6 @@ void bus_log_row(benchmark::State& bench) {
     }
 }
 
-// A host that answers nothing and keeps no window: the program runs as in a
-// bench script, without a screen.
-class QuietHost final : public Host {
-  public:
-    void message_box(MessageIcon, std::string_view, std::string_view) override {}
-    void beep() override {}
-    std::optional<std::string> open_file_dialog(std::string_view) override { return {}; }
-    std::optional<std::string> save_file_dialog(std::string_view) override { return {}; }
-    void show(Form&, bool) override {}
-    void closed(Form&) override {}
-    int64_t now_ms() override { return ++now_; }
-    void quit() override {}
-    void note(std::string_view) override {}
-
-  private:
-    int64_t now_ = 0;
-};
-
 void click(Program& program, const char* form, const char* control) {
     program.find(form)->find(control)->user_click();
     program.collect();
@@ -110,7 +92,7 @@ template <typename Body> void with_program(const char* device_option, bool write
         ("zqf_bus_log_bench_" + std::to_string(std::random_device{}()));
     std::filesystem::create_directory(folder);
     {
-        QuietHost host;
+        QuietHost host(true);
         Program* running = nullptr;
         VirtualBoard board([&running] { return chip_geometry(running->state().device_name); });
         Program program(host, board, {folder.string(), (folder / "comms_option.txt").string()});

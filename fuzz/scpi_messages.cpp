@@ -8,7 +8,7 @@
 #include "core/registers/word_fields.h"
 #include "core/state/device_profile.h"
 #include "core/text/convert.h"
-#include "core/ui/host.h"
+#include "core/ui/quiet_host.h"
 #include "core/windows/program.h"
 #include "fuzz_check.h"
 #include "platform/chip_geometry.h"
@@ -26,19 +26,6 @@
 namespace {
 
 using namespace zqf;
-
-class QuietHost final : public Host {
-  public:
-    void message_box(MessageIcon, std::string_view, std::string_view) override {}
-    void beep() override {}
-    std::optional<std::string> open_file_dialog(std::string_view) override { return {}; }
-    std::optional<std::string> save_file_dialog(std::string_view) override { return {}; }
-    void show(Form&, bool) override {}
-    void closed(Form&) override {}
-    int64_t now_ms() override { return 0; }
-    void quit() override {}
-    void note(std::string_view) override {}
-};
 
 // Which bits of the word the terms of the map place, for one device.
 uint64_t mask_of(const BitRange& bits) {

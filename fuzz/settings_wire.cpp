@@ -6,7 +6,7 @@
 #include "core/registers/word_audit.h"
 #include "core/text/convert.h"
 #include "core/ui/controls.h"
-#include "core/ui/host.h"
+#include "core/ui/quiet_host.h"
 #include "core/windows/main_form.h"
 #include "core/windows/program.h"
 #include "core/windows/settings_load.h"
@@ -22,18 +22,6 @@
 #include <unistd.h>
 
 namespace {
-
-class QuietHost final : public zqf::Host {
-  public:
-    void message_box(zqf::MessageIcon, std::string_view, std::string_view) override {}
-    void beep() override {}
-    std::optional<std::string> open_file_dialog(std::string_view) override { return {}; }
-    std::optional<std::string> save_file_dialog(std::string_view) override { return {}; }
-    void show(zqf::Form&, bool) override {}
-    void closed(zqf::Form&) override {}
-    int64_t now_ms() override { return 0; }
-    void quit() override {}
-};
 
 const std::string& scratch_folder() {
     static const std::string folder = [] {
@@ -59,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     FUZZ_CHECK(zqf::write_atomically(file, bytes).empty());
 
-    QuietHost host;
+    zqf::QuietHost host;
     zqf::Program* program_ref = nullptr;
     zqf::VirtualBoard board{
         [&program_ref] { return zqf::chip_geometry(program_ref->state().device_name); }};
