@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/state/shared_state.h"
 #include "core/windows/names/main_controls.h"
 
 #include <array>
@@ -16,7 +17,7 @@ struct DisplayPair {
     ControlName<ToggleSwitch> indicator;
 };
 
-inline constexpr std::array<DisplayPair, 7> display_pairs{{
+inline constexpr std::array<DisplayPair, shown_registers> display_pairs{{
     {0, main_controls::Label17, main_controls::Label21, main_controls::Toggle19},
     {1, main_controls::Label9, main_controls::Label22, main_controls::Toggle20},
     {2, main_controls::Label14, main_controls::Label23, main_controls::Toggle21},
