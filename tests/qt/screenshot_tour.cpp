@@ -253,7 +253,7 @@ int main(int argc, char* argv[]) {
             }
             shoot(out + "/" + file);
         };
-        window_of("Option6", "Command6", "testform", {"Option18", "Command3"}, "rf-test-modes.png");
+        window_of("Option6", "Command6", "testform", {"Option32", "Command3"}, "rf-test-modes.png");
         window_of("Option6", "Command3", "iftestform", {"Option26", "Command3"},
                   "if-test-modes.png");
         window_of("Option6", "currentsetting1", "current1form", {}, "if-current.png");
