@@ -25,6 +25,8 @@ class CommandHost final : public Host {
     int64_t now_ms() override { return 0; }
     void quit() override {}
     void note(std::string_view text) override { notes_ << "note: " << text << '\n'; }
+    void settings_file_used(std::string_view) override {}
+    std::string tick_scheduling() const override { return {}; }
 
     // The file the next open dialog gives.
     void answer_open_dialog(std::string path) { open_answer_ = std::move(path); }

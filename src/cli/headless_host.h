@@ -28,6 +28,8 @@ class HeadlessHost final : public Host {
     int64_t now_ms() override { return clock_.now_ms(); }
     void quit() override { ended_ = true; }
     void note(std::string_view text) override { notes_ << "note: " << text << '\n'; }
+    void settings_file_used(std::string_view) override {}
+    std::string tick_scheduling() const override { return {}; }
 
     // The answer of the next file dialog: a path, or nothing to cancel it.
     void set_file_answer(std::optional<std::string> path);

@@ -24,6 +24,8 @@ class ServeHost final : public Host {
     int64_t now_ms() override;
     void quit() override { ended_ = true; }
     void note(std::string_view text) override { notes_ << "note: " << text << '\n'; }
+    void settings_file_used(std::string_view) override {}
+    std::string tick_scheduling() const override { return {}; }
 
     bool ended() const { return ended_; }
 

@@ -67,8 +67,9 @@ class Host {
     virtual void quit() = 0;
 
     // A settings file was saved, or loaded in full: a desktop offers it among
-    // the files used recently.
-    virtual void settings_file_used(std::string_view /*path*/) {}
+    // the files used recently. No default: a host that wraps another must pass
+    // it on, and leaving it out should not compile.
+    virtual void settings_file_used(std::string_view path) = 0;
 
     // One line for whoever watches the program's diagnostics: a fault the
     // windows do not show (a link file that is a pipe, the reason behind a
@@ -77,7 +78,8 @@ class Host {
 
     // How the timer ticks of this host are scheduled, in a sentence for the
     // about window; empty where there is nothing to tell (a virtual clock).
-    virtual std::string tick_scheduling() const { return {}; }
+    // No default, for the reason above.
+    virtual std::string tick_scheduling() const = 0;
 
     // The lock over the models of the program this host serves.
     ModelLock& model_lock() { return model_lock_; }

@@ -20,6 +20,8 @@ class QuietHost final : public Host {
     int64_t now_ms() override { return ticking_ ? ++now_ : now_; }
     void quit() override {}
     void note(std::string_view) override {}
+    void settings_file_used(std::string_view) override {}
+    std::string tick_scheduling() const override { return {}; }
 
   private:
     const bool ticking_;

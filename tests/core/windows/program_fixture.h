@@ -33,6 +33,8 @@ class RecordingHost final : public Host {
     int64_t now_ms() override { return 0; }
     void quit() override { events.push_back("quit"); }
     void note(std::string_view text) override { events.push_back("note " + std::string(text)); }
+    void settings_file_used(std::string_view) override {}
+    std::string tick_scheduling() const override { return {}; }
 
     std::optional<std::string> file;
 };
